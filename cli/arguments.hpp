@@ -1,0 +1,38 @@
+#pragma once
+// Reading the command line: every failure is a CliError whose text is the one
+// line the tool prints before it exits with status 2.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/types.hpp"
+
+namespace qavo::cli {
+
+struct CliError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The words after the command name, with its --options taken out.
+class Arguments {
+  public:
+    explicit Arguments(std::vector<std::string> words) : words_(std::move(words)) {}
+
+    // Removes "--name VALUE" and returns VALUE; nullopt when absent.
+    std::optional<std::string> TakeOption(const std::string& name);
+    bool TakeFlag(const std::string& name);
+    // The positional words left; fails on an unknown option or a wrong count.
+    const std::vector<std::string>& Positional(std::size_t min, std::size_t max) const;
+
+  private:
+    std::vector<std::string> words_;
+};
+
+// "YYYY-MM-DD", a date that exists, in 1583..7000.
+GregorianDate ParseDate(const std::string& text);
+// A whole decimal number in [min, max]; `what` names it in the message.
+int ParseNumber(const std::string& text, int min, int max, const std::string& what);
+
+}  // namespace qavo::cli

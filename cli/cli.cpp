@@ -1,0 +1,66 @@
+#include "cli/cli.hpp"
+
+#include <array>
+#include <ostream>
+
+#include "cli/commands.hpp"
+
+namespace qavo::cli {
+
+namespace {
+
+constexpr std::array kCommands = {
+    Command{"g2j",
+            "g2j [YYYY-MM-DD] | g2j --from YYYY-MM-DD --to YYYY-MM-DD\n"
+            "    the Jewish date: JYear JMonth JDay JMonthShown Weekday\n"
+            "    (JMonth in 13 slots, 7 = Adar II; weekday 0 = Sunday)",
+            ConvertDays},
+    Command{"year",
+            "year J\n"
+            "    J, the Gregorian date of its 1 Tishri, weekday, year type 1..6,\n"
+            "    place in the 19-year cycle (1..19)",
+            DescribeYear},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "qavo-cli: the reports of QAVO, the Jewish and Gregorian calendar, on standard "
+           "output.\nGregorian years 1583 to 7000, Jewish years 5343 to 10761.\n\nCommands:\n";
+    for (const Command& command : kCommands) {
+        out << "  " << command.usage << '\n';
+    }
+    out << "\nBad input prints one line on standard error and exits with status 2.\n";
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        Platform& platform) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintHelp(args.empty() ? err : out);
+        return args.empty() ? 2 : 0;
+    }
+    try {
+        const Command* command = nullptr;
+        for (const Command& candidate : kCommands) {
+            if (args[0] == candidate.name) {
+                command = &candidate;
+            }
+        }
+        if (command == nullptr) {
+            throw CliError("unknown command " + args[0] + " (see --help)");
+        }
+        Arguments arguments({args.begin() + 1, args.end()});
+        Calendar calendar(platform);
+        if (!InitCalendar(calendar)) {
+            throw CliError("the system clock's date lies outside 1583..7000");
+        }
+        Context context{calendar, out};
+        command->run(arguments, context);
+        return 0;
+    } catch (const CliError& error) {
+        err << "qavo-cli: " << error.what() << '\n';
+        return 2;
+    }
+}
+
+}  // namespace qavo::cli

@@ -1,0 +1,17 @@
+#pragma once
+// qavo-cli: every report of QAVO on standard output.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "engine/platform.hpp"
+
+namespace qavo::cli {
+
+// Runs one command line (without the program name). Returns the exit status:
+// 0 on success, 2 after one line on `err` for bad input.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        Platform& platform);
+
+}  // namespace qavo::cli

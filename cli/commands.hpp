@@ -1,0 +1,29 @@
+#pragma once
+// The commands of qavo-cli. Each reads its arguments, runs the logic on a
+// freshly started calendar and prints exactly the text the windows show.
+
+#include <iosfwd>
+
+#include "cli/arguments.hpp"
+#include "startup/init_calendar.hpp"
+
+namespace qavo::cli {
+
+struct Context {
+    Calendar& calendar;
+    std::ostream& out;
+};
+
+using CommandFunction = void (*)(Arguments&, Context&);
+
+struct Command {
+    const char* name;
+    const char* usage;
+    CommandFunction run;
+};
+
+// The calendar engine
+void ConvertDays(Arguments& args, Context& context);   // g2j
+void DescribeYear(Arguments& args, Context& context);  // year
+
+}  // namespace qavo::cli

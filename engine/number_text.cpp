@@ -1,0 +1,59 @@
+#include "engine/number_text.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace qavo {
+
+std::string BlankSigned(long n) {
+    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+}
+
+std::string TwoDigit(int n) {
+    return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
+
+LeadingNumber ReadLeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Saturates far above the 16-bit range, so no digit string can overflow it.
+    constexpr std::int64_t kCeiling = 1'000'000;
+    std::int64_t whole = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        whole = std::min(kCeiling, whole * 10 + (text[i] - '0'));
+    }
+    // Only the fraction's first digit and whether any other is non-zero
+    // matter for rounding half to even.
+    int firstFractionDigit = 0;
+    bool restNonZero = false;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        if (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            firstFractionDigit = text[i++] - '0';
+        }
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            restNonZero = restNonZero || text[i] != '0';
+        }
+    }
+    const bool roundUp = firstFractionDigit > 5 || (firstFractionDigit == 5 && restNonZero) ||
+                         (firstFractionDigit == 5 && !restNonZero && whole % 2 == 1);
+    const std::int64_t magnitude = whole + (roundUp ? 1 : 0);
+    const std::int64_t value = negative ? -magnitude : magnitude;
+
+    constexpr std::int64_t kMin = std::numeric_limits<Integer>::min();
+    constexpr std::int64_t kMax = std::numeric_limits<Integer>::max();
+    LeadingNumber result;
+    result.fits = value >= kMin && value <= kMax;
+    result.value = static_cast<Integer>(value < kMin ? kMin : value > kMax ? kMax : value);
+    return result;
+}
+
+}  // namespace qavo

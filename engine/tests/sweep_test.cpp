@@ -1,0 +1,67 @@
+// Every day from 1 January 1583 to 31 December 7000.
+#include <gtest/gtest.h>
+
+#include "engine/calendar_tables.hpp"
+#include "engine/engine.hpp"
+#include "tests/support/fake_platform.hpp"
+
+namespace qavo {
+namespace {
+
+TEST(Sweep, EveryDayFollowsTheDayBeforeRoundTripsAndHasItsWeekday) {
+    testing::FakePlatform platform;
+    Engine engine(platform);
+    Engine back(platform);
+    GregorianDate day{1583, 1, 1};
+    Integer expectedYear = 0, expectedMonth = 0, expectedDay = 0;
+    long days = 0;
+    for (;;) {
+        engine.GYear = day.year;
+        engine.TargetGMonth = day.month;
+        engine.TargetGDay = day.day;
+        ASSERT_TRUE(engine.GregorianToJewish()) << day.year << '-' << day.month << '-' << day.day;
+        const int weekday =
+            (engine.NewYearWeekday + engine.DaysFromNewYear(engine.JMonth, engine.JDay)) % 7;
+        if (days > 0) {
+            ASSERT_EQ(engine.JYear, expectedYear) << day.year << '-' << day.month << '-' << day.day;
+            ASSERT_EQ(engine.JMonth, expectedMonth)
+                << day.year << '-' << day.month << '-' << day.day;
+            ASSERT_EQ(engine.JDay, expectedDay) << day.year << '-' << day.month << '-' << day.day;
+        }
+        ASSERT_EQ(weekday, GregorianWeekday(day.year, day.month, day.day));
+        ASSERT_EQ(engine.JMonthShown, engine.JMonth > 6 && !Engine::IsJewishLeap(engine.JYear)
+                                          ? engine.JMonth - 1
+                                          : engine.JMonth);
+
+        // Back to the Gregorian calendar from the Jewish date alone.
+        back.JYear = engine.JYear;
+        back.GYear = engine.JYear - kJewishYearOffset;
+        ASSERT_TRUE(back.NewYearGregorianDate(back.JYear, back.NewYearGDay, back.NewYearGMonth));
+        back.JMonthShown = engine.JMonthShown;
+        back.DisplayToInternalMonth();
+        GregorianDate found;
+        Integer foundWeekday = 0;
+        back.OffsetToGregorian(back.DaysFromNewYear(back.JMonth, engine.JDay), found.year,
+                               found.month, found.day, foundWeekday);
+        ASSERT_EQ(found, day);
+        ASSERT_EQ(foundWeekday, weekday);
+
+        // The Jewish day after this one, crossing Elul into the next year.
+        expectedYear = engine.JYear;
+        expectedMonth = engine.JMonth;
+        expectedDay = engine.JDay;
+        engine.NextJewishDay(expectedMonth, expectedDay);
+        if (expectedMonth == 1 && expectedDay == 1) {
+            ++expectedYear;
+        }
+        ++days;
+        if (day == GregorianDate{7000, 12, 31}) {
+            break;
+        }
+        engine.NextGregorianDay(day.year, day.month, day.day);
+    }
+    EXPECT_EQ(days, GregorianDayNumber(7000, 12, 31) - GregorianDayNumber(1583, 1, 1) + 1);
+}
+
+}  // namespace
+}  // namespace qavo

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package QAVO needs to build, test and run.
+# Quick and silent when everything is already there.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libsimpleini-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb xauth fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"

@@ -1,0 +1,63 @@
+#pragma once
+// A scripted platform for tests: it answers questions from a queue, reports a
+// fixed today and directory, and records every call in order.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "engine/platform.hpp"
+
+namespace qavo::testing {
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class FakePlatform : public Platform {
+  public:
+    explicit FakePlatform(GregorianDate today = {2024, 2, 29}, std::string directory = ".")
+        : today_(today), directory_(std::move(directory)) {}
+
+    MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                              MessageButtons buttons) override {
+        messages.push_back({std::string(text), std::string(title), icon, buttons});
+        calls.push_back("message:" + std::string(title));
+        if (buttons == MessageButtons::Ok) {
+            return MessageAnswer::Ok;
+        }
+        if (answers.empty()) {
+            return MessageAnswer::No;
+        }
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void BusyCursorOn() override {
+        busy = true;
+        calls.push_back("busy on");
+    }
+    void BusyCursorOff() override {
+        busy = false;
+        calls.push_back("busy off");
+    }
+    GregorianDate Today() override { return today_; }
+    std::string ProgramDirectory() override { return directory_; }
+
+    void SetToday(GregorianDate today) { today_ = today; }
+    void SetDirectory(std::string directory) { directory_ = std::move(directory); }
+
+    std::deque<MessageAnswer> answers;  // for Yes/No questions, in order; No when empty
+    std::vector<ShownMessage> messages;
+    std::vector<std::string> calls;
+    bool busy = false;
+
+  private:
+    GregorianDate today_;
+    std::string directory_;
+};
+
+}  // namespace qavo::testing
