@@ -134,6 +134,18 @@ bool PrepareJewishDatePrompt(Engine& engine) {
     return true;
 }
 
+int DaysInListedMonth(Engine& engine, int monthListIndex) {
+    const bool leap = Engine::IsJewishLeap(engine.JYear);
+    if (!IsInEngineRange(engine.JYear) || monthListIndex < 0 ||
+        monthListIndex >= (leap ? 13 : 12)) {
+        return 0;
+    }
+    engine.ComputeYearType(engine.JYear);
+    // A common year's list skips the Adar II slot.
+    const int month = monthListIndex > 5 && !leap ? monthListIndex + 2 : monthListIndex + 1;
+    return JMonthLen(month, engine.YearType);
+}
+
 std::optional<std::string> ConvertFromJewishReport(Engine& engine, int monthListIndex,
                                                    std::string_view headerText) {
     const Integer jYear = engine.JYear;
@@ -141,18 +153,11 @@ std::optional<std::string> ConvertFromJewishReport(Engine& engine, int monthList
         !CountFits(engine, jYear)) {
         return std::nullopt;
     }
-    const bool leap = Engine::IsJewishLeap(jYear);
-    const int shown = monthListIndex + 1;
-    if (shown < 1 || shown > (leap ? 13 : 12)) {
-        return std::nullopt;
-    }
-    const int month = shown > 6 && !leap ? shown + 1 : shown;
-    engine.ComputeYearType(jYear);  // as the prompt was prepared
-    if (engine.JDay < 1 || engine.JDay > JMonthLen(month, engine.YearType)) {
+    if (engine.JDay < 1 || engine.JDay > DaysInListedMonth(engine, monthListIndex)) {
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);
-    engine.JMonthShown = shown;
+    engine.JMonthShown = monthListIndex + 1;
     engine.DisplayToInternalMonth();
     return ConversionReport(engine, headerText);
 }

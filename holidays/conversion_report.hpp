@@ -33,6 +33,12 @@ std::optional<std::string> ConvertFromGregorianReport(Engine& engine, std::strin
 // a year outside 5343..10761.
 [[nodiscard]] bool PrepareJewishDatePrompt(Engine& engine);
 
+// The length of the month at 0-based position monthListIndex of the list of
+// JYear's months (12 or 13), with YearType set for JYear on the way; 0 for a
+// position the year does not have. The month-and-day prompt refuses a day
+// beyond it.
+int DaysInListedMonth(Engine& engine, int monthListIndex);
+
 // "Jewish to Gregorian" once its prompts have set JYear, GYear and JDay:
 // JMonthShown = monthListIndex + 1 (the position in the year's month list,
 // counted from 0), JMonth from it, then ConversionReport under the busy
