@@ -73,8 +73,10 @@ std::optional<std::string> ConversionReport(Engine& engine, std::string_view hea
         for (int k = 2; k <= engine.SuccYears; ++k) {
             ++engine.JYear;
             ++engine.GYear;
-            if (!engine.AdvanceNewYearDate()) {
-                break;  // not reached: CountFits keeps the years in range
+            if (!engine.AdvanceNewYearDate()) {  // CountFits keeps the years in range
+                engine.JYear = jYear;
+                engine.GYear = gYear;
+                return std::nullopt;
             }
             text += GregorianLine(engine, month, day);
         }
