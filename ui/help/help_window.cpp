@@ -37,11 +37,11 @@ HelpWindow::HelpWindow(QWidget* owner)
     splitter->addWidget(contents_);
     splitter->addWidget(text_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 570});
+    splitter->setSizes({260, 580});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
-    resize(800, 560);
+    resize(860, 600);
 
     connect(contents_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { ScrollToItem(item); });
@@ -57,7 +57,9 @@ bool HelpWindow::Load(const QString& path) {
 
     QFile file(path);
     if (!file.exists()) {
-        ShowProblem(tr("The help file %1 was not found.").arg(QDir::toNativeSeparators(path)));
+        ShowProblem(tr("The help file %1 was not found. The help files belong in the "
+                       "program's own directory.")
+                        .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -92,12 +94,14 @@ bool HelpWindow::Load(const QString& path) {
                                     ? new QTreeWidgetItem(topic)
                                     : new QTreeWidgetItem(contents_);
         item->setText(0, FromUtf8(entry.title));
+        item->setToolTip(0, item->text(0));  // for titles wider than the pane
         item->setData(0, kTopicIdRole, FromUtf8(entry.id));
         if (entry.level == 2) {
             topic = item;
         }
     }
     contents_->expandAll();
+    contents_->show();
     text_->setHtml(QString::fromUtf8(bytes));
     return true;
 }
@@ -125,6 +129,7 @@ QString HelpWindow::CurrentTopic() const {
 }
 
 void HelpWindow::ShowProblem(const QString& problem) {
+    contents_->hide();  // nothing to list: the explanation takes the whole window
     text_->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
                        .arg(tr("Help is not available"), problem.toHtmlEscaped()));
 }

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 
 namespace qavo {
@@ -32,6 +34,28 @@ TEST(AccessorySearchTest, EachAccessoryNamesItsFileAndHasCandidates) {
         for (const std::string_view candidate : info.candidates) {
             EXPECT_EQ(candidate.find('/'), std::string_view::npos) << candidate;
         }
+    }
+}
+
+TEST(AccessorySearchTest, TheProgramHelpNamesEveryCandidateInOrder) {
+    std::ifstream in(QAVO_PROGRAM_HELP_FILE);
+    ASSERT_TRUE(in) << QAVO_PROGRAM_HELP_FILE;
+    const std::string help((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t topic = help.find("id=\"Accessories\"");
+    ASSERT_NE(topic, std::string::npos);
+    for (const Accessory accessory :
+         {Accessory::TextEditor, Accessory::Paint, Accessory::Calculator}) {
+        const AccessoryInfo& info = AccessoryFor(accessory);
+        std::size_t previous = topic;
+        for (const std::string_view candidate : info.candidates) {
+            const std::size_t at = help.find(std::string(candidate) + ',', previous);
+            const std::size_t last = help.find(std::string(candidate) + ';', previous);
+            const std::size_t end = help.find(std::string(candidate) + '.', previous);
+            const std::size_t found = std::min({at, last, end});
+            ASSERT_NE(found, std::string::npos) << candidate;
+            previous = found;
+        }
+        EXPECT_NE(help.find("Can't find " + std::string(info.fileName), topic), std::string::npos);
     }
 }
 

@@ -217,6 +217,7 @@ TEST_F(HelpWindowTest, AFileThatCannotBeShownIsExplainedInTheWindow) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(c.problem))) << text.toStdString();
         EXPECT_TRUE(text.contains(QDir::toNativeSeparators(c.path))) << text.toStdString();
         EXPECT_EQ(window->Contents()->topLevelItemCount(), 0);
+        EXPECT_FALSE(window->Contents()->isVisible());
         EXPECT_EQ(window->CurrentTopic(), QString());
     }
 }
@@ -243,6 +244,7 @@ TEST_F(HelpWindowTest, AMendedFileIsReadOnTheNextOpening) {
                             HelpFilePath(directory.path(), HelpBook::Program)));
     EXPECT_EQ(OpenHelp(&owner_, directory.path(), HelpBook::Program), window);
     EXPECT_GT(window->Contents()->topLevelItemCount(), 5);
+    EXPECT_TRUE(window->Contents()->isVisible());
     EXPECT_EQ(window->CurrentTopic(), "Introduction");
 }
 
