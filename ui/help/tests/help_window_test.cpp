@@ -196,6 +196,12 @@ TEST_F(HelpWindowTest, AFileThatCannotBeShownIsExplainedInTheWindow) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray("\xFF\xD8\x00garbage<h2>no id</h2>", 24));
     }
+    const QString huge = directory.filePath(QStringLiteral("huge.chm"));
+    {
+        QFile file(huge);  // sparse: takes no room on the disk
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(9 * 1024 * 1024));
+    }
     const QString folder = directory.filePath(QStringLiteral("folder.chm"));
     ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("folder.chm")));
 
@@ -206,6 +212,7 @@ TEST_F(HelpWindowTest, AFileThatCannotBeShownIsExplainedInTheWindow) {
         {missing, "was not found"},
         {noTopics, "holds no help topics"},
         {folder, "could not be"},
+        {huge, "too large to be a help file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.problem);
