@@ -20,6 +20,11 @@ constexpr std::array kCommands = {
             "    J, the Gregorian date of its 1 Tishri, weekday, year type 1..6,\n"
             "    place in the 19-year cycle (1..19)",
             DescribeYear},
+    Command{"month",
+            "month YYYY MM [--cells]\n"
+            "    the month page: a grid for people, or with --cells one line per cell\n"
+            "    (1..42): number, tab, day text, tab, Jewish date | holiday",
+            ShowMonth},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -26,4 +26,7 @@ struct Command {
 void ConvertDays(Arguments& args, Context& context);   // g2j
 void DescribeYear(Arguments& args, Context& context);  // year
 
+// The month page
+void ShowMonth(Arguments& args, Context& context);  // month
+
 }  // namespace qavo::cli
