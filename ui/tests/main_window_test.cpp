@@ -158,6 +158,24 @@ TEST_F(MainWindowTest, MenuTreeHasItsCaptionsAccessKeysAndShortcuts) {
     EXPECT_EQ(print->actions().size(), 3);
 }
 
+TEST_F(MainWindowTest, CtrlShortcutsReachTheirItemsWithTheMenusClosed) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const struct {
+        QAction* item;
+        Qt::Key key;
+    } shortcuts[] = {{window.Menu().Menu_ToPrinter, Qt::Key_P},
+                     {window.Menu().Menu_ToClipboard, Qt::Key_C},
+                     {window.Menu().Menu_ToFile, Qt::Key_F},
+                     {window.Menu().Menu_today, Qt::Key_T},
+                     {window.Menu().Menu_QAVOHelp, Qt::Key_H}};
+    for (const auto& shortcut : shortcuts) {
+        QSignalSpy triggered(shortcut.item, &QAction::triggered);
+        QTest::keyClick(window.Cells(), shortcut.key, Qt::ControlModifier);
+        EXPECT_EQ(triggered.count(), 1) << shortcut.item->objectName().toStdString();
+    }
+}
+
 TEST_F(MainWindowTest, MonthSpinWrapsWithinTheTypedYear) {
     GoTo(2008, 1);
     Click("UpDown1", "down");
