@@ -128,7 +128,10 @@ bool QavoWin::Load() {
     Platform& platform = engine().platform;
     platform.BusyCursorOn();
     CentreOnScreen();
-    if (!InitCalendar(calendar_)) {
+    // The pages cover 1583 to 7000; a clock outside them has no page to show.
+    const bool todayShown = InitCalendar(calendar_) && engine().TodayGYear >= kFirstGregorianYear &&
+                            engine().TodayGYear <= kLastGregorianYear;
+    if (!todayShown) {
         platform.BusyCursorOff();
         return false;
     }

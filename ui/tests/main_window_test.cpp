@@ -383,5 +383,16 @@ TEST_F(MainWindowTest, AboutBoxShowsNameAndVersion) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST(MainWindowStart, RefusesAClockOutsideTheRange) {
+    for (const GregorianDate today : {GregorianDate{1582, 12, 31}, GregorianDate{7001, 1, 1}}) {
+        TestPlatform platform(today);
+        Calendar calendar(platform);
+        QavoWin window(calendar, std::make_unique<ScriptedDialog>());
+        EXPECT_FALSE(window.Load());
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the busy pointer is gone
+    }
+}
+
 }  // namespace
 }  // namespace qavo::ui
