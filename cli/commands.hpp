@@ -35,4 +35,7 @@ void ConvertJewishDate(Arguments& args, Context& context);      // convert-jewis
 // Torah readings
 void PrintReadings(Arguments& args, Context& context);  // readings
 
+// The month page
+void ShowMonth(Arguments& args, Context& context);  // month
+
 }  // namespace qavo::cli

@@ -1,0 +1,41 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/display_check.hpp"
+#include "startup/init_calendar.hpp"
+#include "ui/app_icon.hpp"
+#include "ui/common_dialog.hpp"
+#include "ui/qavo_win.hpp"
+#include "ui/qt_platform.hpp"
+
+int main(int argc, char** argv) {
+    if (!qavo::app::HasDisplay([](const char* name) {
+            const char* value = std::getenv(name);
+            return std::string(value == nullptr ? "" : value);
+        })) {
+        std::fputs(qavo::app::kNoDisplayMessage, stderr);
+        std::fputc('\n', stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("qavo");
+    QApplication::setWindowIcon(qavo::ui::AppIcon());
+
+    qavo::ui::QtPlatform platform;
+    qavo::Calendar calendar(platform);
+    qavo::ui::QavoWin window(calendar, std::make_unique<qavo::ui::CommonDialog>());
+    QObject::connect(&window, &qavo::ui::QavoWin::ProgramEnding, &app, &QApplication::quit);
+    switch (window.Load()) {
+        case qavo::StartupResult::Ready:
+            return QApplication::exec();
+        case qavo::StartupResult::TodayOutOfRange:
+            platform.ShowMessage("Today's date lies outside the years 1583 to 7000.",
+                                 "Initialization Error", qavo::MessageIcon::Stop,
+                                 qavo::MessageButtons::Ok);
+            return 1;
+        case qavo::StartupResult::ReadingScheduleRefused:
+            return 1;  // the user has been told why
+    }
+    return 1;
+}

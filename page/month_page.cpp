@@ -1,0 +1,106 @@
+#include "page/month_page.hpp"
+
+#include "engine/calendar_tables.hpp"
+#include "engine/name_tables.hpp"
+#include "engine/number_text.hpp"
+#include "holidays/holiday_rules.hpp"
+
+namespace qavo {
+
+namespace {
+
+constexpr std::string_view kYearRangeMessage = "Year must be between 1583 and 7000";
+constexpr std::string_view kYearRangeTitle = "Incorrect Year";
+
+std::string TrimTrailingBlanks(std::string_view text) {
+    const auto end = text.find_last_not_of(' ');
+    return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
+
+void HighlightCell(MonthPage& page, int cell) {
+    page.cells[cell].body = kMarkedCellBodyColours;
+    page.MarkedCell = static_cast<Integer>(cell);
+}
+
+void FillCell(Engine& engine, MonthPage& page, int cell, int day) {
+    DayCell& target = page.cells[cell];
+    target.dayText = BlankSigned(day);
+    target.jewishDate =
+        TrimTrailingBlanks(JLeapMonthName(engine.JMonth)) + BlankSigned(engine.JDay);
+    target.holiday = HolidayShortName(engine, cell);
+    target.jewishText = target.jewishDate + "\n" + target.holiday;
+    target.visible = true;
+}
+
+}  // namespace
+
+void BuildMonthPage(Engine& engine, MonthPage& page) {
+    engine.platform.BusyCursorOn();
+    page.cells[page.MarkedCell].body = page.cells[0].body;
+
+    engine.GLeapIndex = Engine::IsGregorianLeap(engine.GYear) ? 1 : 0;
+    engine.TargetGDay = 1;
+    // The callers keep the shown month within the years the engine reaches.
+    [[maybe_unused]] const bool converted = engine.GregorianToJewish();
+    page.PageFirstJMonth = engine.JMonth;
+    page.jewishYearCaption = BlankSigned(engine.JYear);
+    page.yearText = std::to_string(engine.GYear);
+    page.monthIndex = engine.TargetGMonth - 1;
+
+    const int first = GregorianWeekday(engine.GYear, engine.TargetGMonth, 1) + 1;
+    const int days = GMonthLen(engine.TargetGMonth, engine.GLeapIndex);
+    const int last = first + days - 1;
+    page.firstCell = first;
+    page.lastCell = last;
+
+    for (int n = 1; n <= kPageCells; ++n) {
+        const int day = n + 1 - first;
+        const bool ofTheMonth = n >= first && n <= last;
+        // Both marks compare the cell's own date, before the Jewish date moves on.
+        if (page.MarkJewishDate && ofTheMonth && engine.JDay == page.MarkJDay &&
+            engine.JMonth == page.MarkJMonth) {
+            HighlightCell(page, n);
+        }
+        if (!page.MarkJewishDate && engine.IsToday(engine.GYear, engine.TargetGMonth, day)) {
+            HighlightCell(page, n);
+        }
+        if (!ofTheMonth) {
+            page.cells[n].visible = false;
+            continue;
+        }
+        FillCell(engine, page, n, day);
+        if (n == first) {
+            page.PageFirstJDay = engine.JDay;
+        }
+        engine.NextJewishDay(engine.JMonth, engine.JDay);
+    }
+    engine.platform.BusyCursorOff();
+}
+
+bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText, int monthIndex) {
+    // The rounded year is checked, so that no fraction can slip a year just
+    // outside the range past the test.
+    const LeadingNumber year = ReadLeadingNumber(yearText);
+    if (!year.fits || year.value < kFirstGregorianYear || year.value > kLastGregorianYear) {
+        engine.platform.ShowMessage(kYearRangeMessage, kYearRangeTitle, MessageIcon::Stop,
+                                    MessageButtons::Ok);
+        return false;
+    }
+    engine.GYear = year.value;
+    engine.TargetGMonth = static_cast<Integer>(monthIndex + 1);
+    BuildMonthPage(engine, page);
+    return true;
+}
+
+void ShowTodayPage(Engine& engine, MonthPage& page) {
+    engine.GYear = engine.TodayGYear;
+    engine.TargetGMonth = engine.TodayGMonth;
+    engine.TargetGDay = engine.TodayGDay;
+    BuildMonthPage(engine, page);
+}
+
+int PageRows(const MonthPage& page) {
+    return page.lastCell >= 36 ? 6 : 5;
+}
+
+}  // namespace qavo

@@ -1,0 +1,22 @@
+#pragma once
+// The steps of the month and year spin buttons: the month cycles within the
+// typed year, the year steps on whatever the year box holds.
+
+#include <string>
+#include <string_view>
+
+namespace qavo {
+
+// Month list positions, 0 = January: December follows January going down and
+// January follows December going up.
+int PreviousMonthIndex(int index);
+int NextMonthIndex(int index);
+
+// The year box after one spin step: the plain number of its text plus delta
+// ("2008" and -1 give "2007"); the step itself has no limits.
+std::string StepYearText(std::string_view text, int delta);
+
+// The Jewish-year button after one spin step: " 5768" and -1 give " 5767".
+std::string StepJewishYearCaption(std::string_view caption, int delta);
+
+}  // namespace qavo

@@ -1,0 +1,57 @@
+#pragma once
+// The output window: shows a report's text, read-only in a fixed-pitch font,
+// and sends all of it, or the selected part, to the clipboard, a printer or a
+// text file.
+
+#include <QDialog>
+#include <string_view>
+
+#include "engine/platform.hpp"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qavo::ui {
+
+class CommonDialog;
+
+class OutForm : public QDialog {
+    Q_OBJECT
+  public:
+    OutForm(Platform& platform, CommonDialog& commonDialog, QWidget* parent = nullptr);
+
+    // Replaces the text of the box with a whole report (lines ending in "\r\n").
+    void SetReport(std::string_view text);
+    // What an export sends: the selection, or the full text when nothing is
+    // selected, with "\r\n" line ends.
+    std::string ExportText() const;
+    bool HasSelection() const;
+    QPlainTextEdit* OutBox() const { return outBox_; }
+
+  private slots:
+    void Command1_Click();  // "&Done"
+    void Command2_Click();  // "To &Clipboard"
+    void Command3_Click();  // "To &Printer"
+    void Command4_Click();  // "To &File"
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildControls();
+    QPushButton* AddButton(const char* name, const char* caption, int left, int top, int width,
+                           int height);
+    void Deselect();
+    void Tell(const std::string& text, std::string_view title);
+
+    Platform& platform_;
+    CommonDialog& commonDialog_;
+    QPlainTextEdit* outBox_ = nullptr;
+    bool centred_ = false;
+};
+
+// A report's last step: its text in a new output window, shown modally.
+void ShowReport(Platform& platform, CommonDialog& commonDialog, QWidget* parent,
+                std::string_view text);
+
+}  // namespace qavo::ui

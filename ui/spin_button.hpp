@@ -1,0 +1,27 @@
+#pragma once
+// Two arrow buttons stacked one above the other, with a separate event for
+// each; not tied to any other control.
+
+#include <QWidget>
+
+class QToolButton;
+
+namespace qavo::ui {
+
+class SpinButton : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SpinButton(QWidget* parent = nullptr);
+    QToolButton* UpArrow() const { return up_; }
+    QToolButton* DownArrow() const { return down_; }
+
+  signals:
+    void UpClicked();
+    void DownClicked();
+
+  private:
+    QToolButton* up_;
+    QToolButton* down_;
+};
+
+}  // namespace qavo::ui
