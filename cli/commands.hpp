@@ -35,4 +35,9 @@ void ConvertJewishDate(Arguments& args, Context& context);      // convert-jewis
 // Torah readings
 void PrintReadings(Arguments& args, Context& context);  // readings
 
+// Sunset
+void PrintSunset(Arguments& args, Context& context);        // sunset
+void PrintSunsetList(Arguments& args, Context& context);    // sunset-list
+void PrintReadingsList(Arguments& args, Context& context);  // readings-list
+
 }  // namespace qavo::cli
