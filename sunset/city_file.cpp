@@ -110,9 +110,11 @@ void LoadCityBytes(CityDatabase& cities, Platform& platform, std::string_view by
     }
     cities.LastCityIndex = static_cast<std::int32_t>(records) - 1;
     if (!mended.empty()) {
-        Report(platform, "SUNSET.DAT: record " + mended +
-                             " held latitude, longitude or zone values out of range. They were "
-                             "set to 0; correct them in Sunset Setup.");
+        const bool several = mended.find(',') != std::string::npos;
+        Report(platform, std::string("SUNSET.DAT: ") + (several ? "records " : "record ") + mended +
+                             (several ? " hold" : " holds") +
+                             " a latitude, longitude or zone out of range; those values were "
+                             "set to 0. Correct them in Sunset Setup.");
     }
 }
 

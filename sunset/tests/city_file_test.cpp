@@ -199,8 +199,8 @@ TEST_F(CityFileTest, NumbersOutOfRangeAreSetToZeroAndReported) {
     Load();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text,
-              "SUNSET.DAT: record 2, 3, 4, 5, 7 held latitude, longitude or zone values out of "
-              "range. They were set to 0; correct them in Sunset Setup.");
+              "SUNSET.DAT: records 2, 3, 4, 5, 7 hold a latitude, longitude or zone out of range; "
+              "those values were set to 0. Correct them in Sunset Setup.");
     EXPECT_EQ(cities.LastCityIndex, 6);  // every city keeps its place
     EXPECT_EQ(cities.CityTable[0], (CityRecord{PadCityName("Good"), 179, 59, -179, -59, -12}));
     EXPECT_EQ(cities.CityTable[1], (CityRecord{PadCityName("NaN"), 0, 10, 20, 30, 2}));
@@ -211,6 +211,15 @@ TEST_F(CityFileTest, NumbersOutOfRangeAreSetToZeroAndReported) {
     for (int i = 0; i <= cities.LastCityIndex; ++i) {
         EXPECT_TRUE(IsValidCityRecord(cities.CityTable[i])) << i;
     }
+
+    FakePlatform one;
+    dir.Write("sunset.dat",
+              RecordBytes("Good", 1, 2, 3, 4, 5) + RecordBytes("Bad", 1, 2, 3, 4, 99));
+    LoadCityFile(cities, one, IniPath());
+    ASSERT_EQ(one.messages.size(), 1u);
+    EXPECT_EQ(one.messages[0].text,
+              "SUNSET.DAT: record 2 holds a latitude, longitude or zone out of range; those values "
+              "were set to 0. Correct them in Sunset Setup.");
 }
 
 TEST_F(CityFileTest, AnUnreadableFileOrFolderKeepsTheCitiesInMemory) {
