@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include <sys/stat.h>
+
 #include "sunset/city_file.hpp"
 #include "sunset/tests/interrupted_write.hpp"
 #include "tests/support/fake_platform.hpp"
@@ -228,9 +230,13 @@ TEST_F(CityFileTest, AnUnreadableFileOrFolderKeepsTheCitiesInMemory) {
     cities.LastCityIndex = 1;
     std::filesystem::create_directory(dir / "sunset.dat");  // not a file
     Load();
-    ASSERT_EQ(platform.messages.size(), 1u);
+    std::filesystem::remove(dir / "sunset.dat");
+    ASSERT_EQ(::mkfifo((dir / "Sunset.dat").c_str(), 0600), 0);  // nor is a pipe, unopened
+    Load();
+    ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[0].text,
               "SUNSET.DAT cannot be read: it is not a file. The cities in memory are kept.");
+    EXPECT_EQ(platform.messages[1].text, platform.messages[0].text);
     EXPECT_EQ(cities.LastCityIndex, 1);
 
     FakePlatform other;
