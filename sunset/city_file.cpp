@@ -1,7 +1,6 @@
 #include "sunset/city_file.hpp"
 
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -56,19 +55,13 @@ bool MendCityNumbers(CityRecord& city) {
     if (IsValidCityRecord(city)) {
         return true;
     }
-    for (float* value : {&city.LatDeg, &city.LongDeg}) {
-        if (!(std::abs(*value) <= kDegreeLimit)) {
-            *value = 0;
-        }
+    for (float* degrees : {&city.LatDeg, &city.LongDeg}) {
+        *degrees = IsValidDegrees(*degrees) ? *degrees : 0;
     }
-    for (float* value : {&city.LatMin, &city.LongMin}) {
-        if (!(std::abs(*value) <= kMinuteLimit)) {
-            *value = 0;
-        }
+    for (float* minutes : {&city.LatMin, &city.LongMin}) {
+        *minutes = IsValidMinutes(*minutes) ? *minutes : 0;
     }
-    if (city.Zone < -kZoneLimit || city.Zone > kZoneLimit) {
-        city.Zone = 0;
-    }
+    city.Zone = IsValidZone(city.Zone) ? city.Zone : Integer{0};
     return false;
 }
 
