@@ -188,7 +188,6 @@ void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& i
 bool WriteDefaultCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
     std::string error;
     if (!WriteRecords(CityFilePath(cities, error), EncodeCityRecord(DefaultCity()), platform)) {
-        UseDefaultCityOnly(cities);
         return false;
     }
     LoadCityFile(cities, platform, iniPath);

@@ -260,6 +260,25 @@ TEST_F(CityFileTest, AFailedWriteIsReportedAndChangesNothing) {
               "are kept.");
     EXPECT_EQ(cities.CityTable[0], DefaultCity());
 
+    EXPECT_FALSE(WriteDefaultCityFile(cities, platform, IniPath()));
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(cities.LastCityIndex, 0);
+
+    // Asked for on a full disk, the default city is used from memory.
+    cities.Directory = dir.path();
+    cities.CityTable[0] = CityRecord{};
+    const int status = testing::RunWithFileSizeLimit(0, testing::Interruption::DiskFull, [&] {
+        FakePlatform fresh;
+        fresh.answers.push_back(MessageAnswer::Yes);
+        LoadCityFile(cities, fresh, IniPath());
+        return fresh.messages.size() == 2 &&
+               fresh.messages[1].text.starts_with(
+                   "SUNSET.DAT could not be written: File too large") &&
+               cities.CityTable[0] == DefaultCity() && cities.LastCityIndex == 0;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(dir.Listing(), "");
+
     cities.LastCityIndex = 99;  // a hundredth city could not be read back
     EXPECT_FALSE(WriteCityFile(cities, platform));
     EXPECT_EQ(platform.messages.back().text,
