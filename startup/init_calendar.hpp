@@ -4,6 +4,8 @@
 
 #include "engine/engine.hpp"
 #include "readings/reading_schedule.hpp"
+#include "sunset/city_database.hpp"
+#include "sunset/city_file.hpp"
 
 namespace qavo {
 
@@ -11,6 +13,7 @@ struct Calendar {
     explicit Calendar(Platform& platform) : engine(platform) {}
     Engine engine;
     ReadingSchedule readings;
+    CityDatabase cities;
 };
 
 enum class StartupResult {
@@ -23,8 +26,11 @@ enum class StartupResult {
 };
 
 // Runs once, before the main window is shown. `texts` are the schedule texts
-// to build the readings from: the program's own, except in tests.
+// to build the readings from: the program's own, except in tests. The
+// settings file and the city database are read from the platform's program
+// directory; `missing` says what to do when there is no sunset.dat.
 [[nodiscard]] StartupResult InitCalendar(Calendar& calendar,
-                                         const ScheduleTexts& texts = ProgramScheduleTexts());
+                                         const ScheduleTexts& texts = ProgramScheduleTexts(),
+                                         MissingCityFile missing = MissingCityFile::AskToCreate);
 
 }  // namespace qavo

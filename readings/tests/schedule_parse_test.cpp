@@ -289,7 +289,8 @@ TEST(InitReadings, BuildsUnderTheBusyPointerAndReportsARefusedText) {
 TEST(InitCalendar, BuildsTheReadingsAtItsStepAndStopsWhenTheyAreRefused) {
     testing::FakePlatform platform({2025, 3, 1});
     Calendar calendar(platform);
-    ASSERT_EQ(InitCalendar(calendar), StartupResult::Ready);
+    ASSERT_EQ(InitCalendar(calendar, ProgramScheduleTexts(), MissingCityFile::UseDefaultInMemory),
+              StartupResult::Ready);
     // Start-up's own pointer, then the one of the readings, which ends it;
     // start-up turns it off once more after its later steps.
     EXPECT_EQ(platform.calls,

@@ -10,27 +10,33 @@
 #include <string>
 #include <vector>
 
+#include "sunset/city_file.hpp"
 #include "tests/support/fake_platform.hpp"
+#include "tests/support/temp_dir.hpp"
 #include "ui/common_dialog.hpp"
 #include "ui/qt_platform.hpp"
 
 namespace qavo::ui::testing {
 
+// The program's directory is a fresh folder holding the default city file.
 class TestPlatform : public QtPlatform {
   public:
-    explicit TestPlatform(GregorianDate today) : today_(today) {}
+    explicit TestPlatform(GregorianDate today) : today_(today) {
+        directory_.Write(kCityFileName, EncodeCityRecord(DefaultCity()));
+    }
     MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                               MessageButtons buttons) override {
         messages.push_back({std::string(text), std::string(title), icon, buttons});
         return MessageAnswer::Ok;
     }
     GregorianDate Today() override { return today_; }
-    std::string ProgramDirectory() override { return "."; }
+    std::string ProgramDirectory() override { return directory_.path(); }
 
     std::vector<qavo::testing::ShownMessage> messages;
 
   private:
     GregorianDate today_;
+    qavo::testing::TempDir directory_;
 };
 
 class ScriptedDialog : public CommonDialog {
