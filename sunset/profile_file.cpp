@@ -49,8 +49,8 @@ std::vector<Line> SplitLines(std::string_view text) {
         std::size_t newline = text.find('\n', begin);
         const std::size_t next = newline == std::string_view::npos ? text.size() : newline + 1;
         std::size_t end = newline == std::string_view::npos ? text.size() : newline;
-        if (end > begin && text[end - 1] == '\r') {
-            --end;
+        if (newline != std::string_view::npos && end > begin && text[end - 1] == '\r') {
+            --end;  // a carriage return ends a line only before a line feed
         }
         lines.push_back({begin, end, next, text.substr(begin, end - begin)});
         begin = next;

@@ -63,6 +63,9 @@ TEST(ProfileFile, WritingAKeyKeepsEveryOtherLine) {
         {"[Next]\nB=2", "OPTIONS", "K", "v", "[Next]\nB=2\n[OPTIONS]\nK=v\n", "v"},
         {"\xEF\xBB\xBF[OPTIONS]\r\nK=old\r\n", "OPTIONS", "k", "new",
          "\xEF\xBB\xBF[OPTIONS]\r\nk=new\r\n", "new"},
+        // A last line ending in a lone carriage return has no line end: the
+        // new key must not run on from it (found by the settings fuzzer).
+        {"[OPTIONS]\nA\r", "OPTIONS", "K", "v", "[OPTIONS]\nA\r\nK=v", "v"},
     };
     for (const WriteCase& c : cases) {
         EXPECT_EQ(WithProfileValue(c.before, c.section, c.key, c.value), c.after) << c.before;
