@@ -2,23 +2,15 @@
 
 #include <sstream>
 
-#include "cli/cli.hpp"
-#include "tests/support/fake_platform.hpp"
+#include "cli/tests/run_cli.hpp"
 
 namespace qavo::cli {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = CliResult;
 
-Result RunWords(std::vector<std::string> words) {
-    testing::FakePlatform platform({2024, 10, 3});
-    std::ostringstream out, err;
-    const int status = Run(words, out, err, platform);
-    return {status, out.str(), err.str()};
+Result RunWords(const std::vector<std::string>& words) {
+    return RunCli(words);
 }
 
 TEST(Cli, ConvertsOneDayAndRuns) {

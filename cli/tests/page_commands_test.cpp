@@ -2,25 +2,16 @@
 
 #include <sstream>
 
-#include "cli/cli.hpp"
-#include "tests/support/fake_platform.hpp"
+#include "cli/tests/run_cli.hpp"
 
 namespace qavo::cli {
 namespace {
 
-struct Output {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Output = CliResult;
 
-// Today is Thursday 3 October 2024, 1 Tishri 5785.
 Output RunMonth(std::vector<std::string> words) {
-    testing::FakePlatform platform({2024, 10, 3});
-    std::ostringstream out, err;
     words.insert(words.begin(), "month");
-    const int status = Run(words, out, err, platform);
-    return {status, out.str(), err.str()};
+    return RunCli(words);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

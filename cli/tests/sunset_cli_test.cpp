@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli/cli.hpp"
+#include "cli/tests/run_cli.hpp"
 #include "sunset/city_file.hpp"
 #include "tests/support/fake_platform.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -11,22 +11,14 @@
 namespace qavo::cli {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-    std::vector<testing::ShownMessage> messages;
-};
+using Result = CliResult;
 
 // Runs with the data files of `dir`; the platform's own directory holds none.
 Result RunIn(const testing::TempDir& dir, std::vector<std::string> words) {
     testing::TempDir empty;
-    testing::FakePlatform platform({2024, 10, 3}, empty.path());
     words.push_back("--data-dir");
     words.push_back(dir.path());
-    std::ostringstream out, err;
-    const int status = Run(words, out, err, platform);
-    return {status, out.str(), err.str(), platform.messages};
+    return RunCli(words, empty.path());
 }
 
 struct SunsetCliTest : ::testing::Test {
