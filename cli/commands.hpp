@@ -26,4 +26,7 @@ struct Command {
 void ConvertDays(Arguments& args, Context& context);   // g2j
 void DescribeYear(Arguments& args, Context& context);  // year
 
+// Torah readings
+void PrintReadings(Arguments& args, Context& context);  // readings
+
 }  // namespace qavo::cli
