@@ -1,9 +1,11 @@
 #pragma once
-// The program's state as start-up fills it, and the one start-up routine that
+// The start-up routine of the program: the state that lives for the whole run
 // ties the engine, the reading schedule and the city database together.
 
 #include "engine/engine.hpp"
 #include "readings/reading_schedule.hpp"
+#include "sunset/city_database.hpp"
+#include "sunset/city_file.hpp"
 
 namespace qavo {
 
@@ -11,6 +13,7 @@ struct Calendar {
     explicit Calendar(Platform& platform) : engine(platform) {}
     Engine engine;
     ReadingSchedule readings;
+    CityDatabase cities;
 };
 
 enum class StartupResult {
@@ -22,9 +25,12 @@ enum class StartupResult {
     ReadingScheduleRefused,
 };
 
-// Runs once, before the main window is shown. `texts` are the schedule texts
-// to build the readings from: the program's own, except in tests.
+// Runs once, before the main window is shown. The settings file and the city
+// database are read from the platform's program directory; `missing` says
+// what to do when there is no sunset.dat. `texts` are the schedule texts to
+// build the readings from: the program's own, except in tests.
 [[nodiscard]] StartupResult InitCalendar(Calendar& calendar,
+                                         MissingCityFile missing = MissingCityFile::AskToCreate,
                                          const ScheduleTexts& texts = ProgramScheduleTexts());
 
 }  // namespace qavo

@@ -123,7 +123,7 @@ bool QavoWin::Load() {
     Platform& platform = engine().platform;
     platform.BusyCursorOn();
     CentreOnScreen();
-    if (!InitCalendar(calendar_)) {
+    if (InitCalendar(calendar_) != StartupResult::Ready) {
         platform.BusyCursorOff();
         return false;
     }

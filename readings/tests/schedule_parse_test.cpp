@@ -289,7 +289,7 @@ TEST(InitReadings, BuildsUnderTheBusyPointerAndReportsARefusedText) {
 TEST(InitCalendar, BuildsTheReadingsAtItsStepAndStopsWhenTheyAreRefused) {
     testing::FakePlatform platform({2025, 3, 1});
     Calendar calendar(platform);
-    ASSERT_EQ(InitCalendar(calendar), StartupResult::Ready);
+    ASSERT_EQ(InitCalendar(calendar, MissingCityFile::UseDefaultInMemory), StartupResult::Ready);
     // Start-up's own pointer, then the one of the readings, which ends it;
     // start-up turns it off once more after its later steps.
     EXPECT_EQ(platform.calls,
@@ -300,7 +300,8 @@ TEST(InitCalendar, BuildsTheReadingsAtItsStepAndStopsWhenTheyAreRefused) {
     Calendar broken(refusing);
     ScheduleTexts texts = ProgramScheduleTexts();
     texts.schedule = Replaced(texts.schedule, "52223", "5x223");
-    EXPECT_EQ(InitCalendar(broken, texts), StartupResult::ReadingScheduleRefused);
+    EXPECT_EQ(InitCalendar(broken, MissingCityFile::UseDefaultInMemory, texts),
+              StartupResult::ReadingScheduleRefused);
     EXPECT_EQ(refusing.messages.size(), 1u);
     EXPECT_FALSE(refusing.busy);
 }
