@@ -32,8 +32,12 @@ void JewishYearInformation(Arguments& args, Context& context);  // jewish-info
 void JewishYearHolidayList(Arguments& args, Context& context);  // jewish-holidays
 void ConvertGregorianDate(Arguments& args, Context& context);   // convert-greg
 void ConvertJewishDate(Arguments& args, Context& context);      // convert-jewish
-
 // Torah readings
 void PrintReadings(Arguments& args, Context& context);  // readings
+
+// Sunset
+void PrintSunset(Arguments& args, Context& context);        // sunset
+void PrintSunsetList(Arguments& args, Context& context);    // sunset-list
+void PrintReadingsList(Arguments& args, Context& context);  // readings-list
 
 }  // namespace qavo::cli

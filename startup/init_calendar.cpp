@@ -19,8 +19,8 @@ std::string SettingsPath(const std::string& directory) {
 
 }  // namespace
 
-StartupResult InitCalendar(Calendar& calendar, MissingCityFile missing,
-                           const ScheduleTexts& texts) {
+StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
+                           MissingCityFile missing) {
     Engine& engine = calendar.engine;
     CityDatabase& cities = calendar.cities;
     Platform& platform = engine.platform;

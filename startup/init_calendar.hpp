@@ -1,5 +1,5 @@
 #pragma once
-// The start-up routine of the program: the state that lives for the whole run
+// The program's state as start-up fills it, and the one start-up routine that
 // ties the engine, the reading schedule and the city database together.
 
 #include "engine/engine.hpp"
@@ -25,12 +25,12 @@ enum class StartupResult {
     ReadingScheduleRefused,
 };
 
-// Runs once, before the main window is shown. The settings file and the city
-// database are read from the platform's program directory; `missing` says
-// what to do when there is no sunset.dat. `texts` are the schedule texts to
-// build the readings from: the program's own, except in tests.
+// Runs once, before the main window is shown. `texts` are the schedule texts
+// to build the readings from: the program's own, except in tests. The
+// settings file and the city database are read from the platform's program
+// directory; `missing` says what to do when there is no sunset.dat.
 [[nodiscard]] StartupResult InitCalendar(Calendar& calendar,
-                                         MissingCityFile missing = MissingCityFile::AskToCreate,
-                                         const ScheduleTexts& texts = ProgramScheduleTexts());
+                                         const ScheduleTexts& texts = ProgramScheduleTexts(),
+                                         MissingCityFile missing = MissingCityFile::AskToCreate);
 
 }  // namespace qavo

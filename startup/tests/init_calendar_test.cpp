@@ -44,7 +44,7 @@ TEST(InitCalendar, AsksForTheCityFileWithTheNormalPointer) {
     ASSERT_EQ(InitCalendar(calendar), StartupResult::Ready);
     EXPECT_EQ(calendar.engine.IniPath, dir / "QAVOWIN.INI");
     EXPECT_EQ(calendar.cities.DaylightMode, "Standard");
-    // The readings step keeps its own pointer inside start-up's.
+    // The readings turn the pointer off at their end, start-up once more.
     const std::vector<std::string> expected = {"busy on", "busy on", "busy off", "busy off",
                                                "message:Sunset Data Error"};
     EXPECT_EQ(platform.calls, expected);
@@ -56,7 +56,8 @@ TEST(InitCalendar, WithoutAskingNothingIsWritten) {
     testing::TempDir dir;
     testing::FakePlatform platform({2024, 2, 29}, dir.path());
     Calendar calendar(platform);
-    ASSERT_EQ(InitCalendar(calendar, MissingCityFile::UseDefaultInMemory), StartupResult::Ready);
+    ASSERT_EQ(InitCalendar(calendar, ProgramScheduleTexts(), MissingCityFile::UseDefaultInMemory),
+              StartupResult::Ready);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(dir.Listing(), "");
     EXPECT_EQ(calendar.cities.CityTable[0], DefaultCity());
