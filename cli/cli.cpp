@@ -63,6 +63,11 @@ constexpr std::array kCommands = {
             "readings-list YYYY-MM-DD N\n"
             "    the Saturdays of N successive days from the date with their readings",
             PrintReadingsList},
+    Command{"month",
+            "month YYYY MM [--cells]\n"
+            "    the month page: a grid for people, or with --cells one line per cell\n"
+            "    (1..42): number, tab, day text, tab, Jewish date | holiday",
+            ShowMonth},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -40,4 +40,7 @@ void PrintSunset(Arguments& args, Context& context);        // sunset
 void PrintSunsetList(Arguments& args, Context& context);    // sunset-list
 void PrintReadingsList(Arguments& args, Context& context);  // readings-list
 
+// The month page
+void ShowMonth(Arguments& args, Context& context);  // month
+
 }  // namespace qavo::cli

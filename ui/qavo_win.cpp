@@ -72,6 +72,9 @@ void QavoWin::BuildControls(QWidget* client) {
     monthLabel_->setObjectName("MonthLabel");
     monthLabel_->setFont(FontOf("MS Sans Serif", 9.75, true));
     SetColours(monthLabel_, kYellowText, kBlueGround);
+    // The desktop style shades a list's button; the page wants it flat blue.
+    monthLabel_->setStyleSheet(
+        "QComboBox { color: #ffff00; background: #0000ff; border: 2px inset #c0c0c0; }");
     PlaceInTwips(monthLabel_, 990, 120, 1755, 420);
     monthLabel_->installEventFilter(this);
 
@@ -194,7 +197,8 @@ void QavoWin::UpDown1_UpClick() {
 }
 
 void QavoWin::StepYear(int delta) {
-    yearLabel_->setText(QString::fromStdString(StepYearText(yearLabel_->text().toStdString(), delta)));
+    yearLabel_->setText(
+        QString::fromStdString(StepYearText(yearLabel_->text().toStdString(), delta)));
     yearLabel_->selectAll();
     yearLabel_->setFocus();
     btnJyear_->setText(
