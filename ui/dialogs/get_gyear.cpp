@@ -15,12 +15,12 @@ constexpr std::string_view kRangeMessage = "Year must be between 1583 and 7000";
 }  // namespace
 
 GetGyear::GetGyear(Engine& engine, QWidget* parent)
-    : PromptDialog(engine, "GetGyear", "Gregorian Year", 4200, 2100, parent) {
-    AddLabel("Label1", "Enter a Gregorian year between 1583 and 7000.", 240, 150, 3720, 450);
-    gyearBox_ = AddNumberBox("gyear_box", 1380, 720, 1080, 360);
-    upDown1_ = AddSpin("UpDown1", 2460, 690, 255, 420);
-    buttonOk_ = AddButton("button_ok", "&OK", 600, 1320, 1200, 420);
-    buttonCancel_ = AddButton("button_cancel", "&Cancel", 2400, 1320, 1200, 420);
+    : PromptDialog(engine, "GetGyear", "Gregorian Year", 5040, 2100, parent) {
+    AddLabel("Label1", "Enter a Gregorian year between 1583 and 7000.", 240, 150, 4560, 300);
+    gyearBox_ = AddNumberBox("gyear_box", 1800, 660, 1080, 360);
+    upDown1_ = AddSpin("UpDown1", 2880, 630, 255, 420);
+    buttonOk_ = AddButton("button_ok", "&OK", 840, 1320, 1200, 420);
+    buttonCancel_ = AddButton("button_cancel", "&Cancel", 3000, 1320, 1200, 420);
     buttonOk_->setDefault(true);
     connect(upDown1_, &SpinButton::DownClicked, this, [this] { Step(-1); });
     connect(upDown1_, &SpinButton::UpClicked, this, [this] { Step(+1); });
