@@ -213,3 +213,21 @@ TEST_F(CommandsTest, CancelInTheMonthPromptEndsTheConversion) {
 
 }  // namespace
 }  // namespace qavo::ui
+
+namespace qavo::ui {
+namespace {
+
+TEST_F(CommandsTest, AConversionFirstAppliesAYearTypedIntoTheYearBox) {
+    window.activateWindow();
+    auto* yearBox = Child<QLineEdit>("YearLabel");
+    yearBox->setFocus();
+    QApplication::processEvents();
+    yearBox->setText("2009");
+    script.Then("GetGyear", Press("button_cancel"));
+    script.Run([&] { commands->Menu_G2J_Click(); });
+    EXPECT_EQ(window.Page().yearText, "2009");
+    EXPECT_TRUE(report.empty());
+}
+
+}  // namespace
+}  // namespace qavo::ui

@@ -189,6 +189,14 @@ TEST_F(GMonthDateFormTest, TheSpinWrapsWithinTheMonth) {
     EXPECT_EQ(TextOf(dialog.GDateBox()), " 31");
     Down(dialog.UpDown1());
     EXPECT_EQ(TextOf(dialog.GDateBox()), " 30");
+    // Pasted days beyond 16 bits step without wrapping around.
+    Type(dialog.GDateBox(), "99999");
+    Up(dialog.UpDown1());
+    EXPECT_EQ(TextOf(dialog.GDateBox()), " 1");
+    Type(dialog.GDateBox(), "-99999x");
+    Down(dialog.UpDown1());
+    EXPECT_EQ(TextOf(dialog.GDateBox()), "-32769");
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(GMonthDateFormTest, BadDaysAreRefusedAndCancelKeepsTheDate) {
