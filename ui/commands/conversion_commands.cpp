@@ -1,9 +1,12 @@
-#include "holidays/conversion_report.hpp"
+// "Convert" and "Anniversaries": one Jewish date and its Gregorian date, or
+// its Gregorian dates in successive years.
 #include "ui/commands/main_commands.hpp"
-#include "ui/dialogs/gmonth_date_form.hpp"
-#include "ui/dialogs/jmonth_date_form.hpp"
 
 #include <QComboBox>
+
+#include "holidays/conversion_report.hpp"
+#include "ui/dialogs/gmonth_date_form.hpp"
+#include "ui/dialogs/jmonth_date_form.hpp"
 
 namespace qavo::ui {
 

@@ -1,3 +1,6 @@
+// A click on a day cell, and "A Jewish Date".
+#include "ui/commands/main_commands.hpp"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -5,15 +8,13 @@
 #include "holidays/conversion_report.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "sunset/sunset_time.hpp"
-#include "ui/commands/main_commands.hpp"
+#include "ui/dialogs/get_gyear.hpp"
 #include "ui/dialogs/jmonth_date_form.hpp"
 #include "ui/qavo_win.hpp"
 
 namespace qavo::ui {
 
 namespace {
-constexpr std::string_view kGregorianRangeMessage = "Year must be between 1583 and 7000";
-
 std::string WithoutTrailingBlanks(const std::string& text) {
     return text.substr(0, text.find_last_not_of(' ') + 1);
 }
@@ -28,7 +29,7 @@ void MainCommands::ShowDayInfo(int cell) {
     // The typed year passes the check of the page's own year box first.
     const LeadingNumber year = ReadLeadingNumber(yearBox->text().toStdString());
     if (!year.fits || year.value < kFirstGregorianYear || year.value > kLastGregorianYear) {
-        Tell(kGregorianRangeMessage, "Incorrect Year", MessageIcon::Stop);
+        Tell(kGregorianYearRangeMessage, "Incorrect Year", MessageIcon::Stop);
         return;
     }
     Engine& e = engine();
@@ -81,7 +82,7 @@ void MainCommands::Menu_2JewishDate_Click() {
     // The first months of 5343 fall in 1582, before the page's first year.
     if (gYear < kFirstGregorianYear || gYear > kLastGregorianYear) {
         page.MarkJewishDate = false;
-        Tell(kGregorianRangeMessage, "Incorrect Year", MessageIcon::Stop);
+        Tell(kGregorianYearRangeMessage, "Incorrect Year", MessageIcon::Stop);
         return;
     }
     page.MarkJMonth = e.JMonth;

@@ -16,8 +16,6 @@
 namespace qavo::ui {
 
 namespace {
-constexpr std::string_view kGregorianRangeMessage = "Year must be between 1583 and 7000";
-
 // Creates a prompt on its first use; the main window owns it from then on.
 template <typename Dialog, typename... Args>
 Dialog& OnFirstUse(Dialog*& dialog, QWidget* parent, Args&... args) {
@@ -97,7 +95,7 @@ bool MainCommands::AskGregorianYear(std::string_view belowRangeTitle, MessageIco
         if (engine().GYear < kFirstGregorianYear) {
             Tell(YearBelowRangeMessage(), belowRangeTitle, belowRangeIcon);
         } else if (engine().GYear > kLastGregorianYear) {
-            Tell(kGregorianRangeMessage, "Entry Error", MessageIcon::Stop);
+            Tell(kGregorianYearRangeMessage, "Entry Error", MessageIcon::Stop);
         } else {
             engine().GLeapIndex = Engine::IsGregorianLeap(engine().GYear) ? 1 : 0;
             return true;

@@ -1,6 +1,8 @@
+// "Sunset Times" and "Readings": a run of successive days from a start date.
+#include "ui/commands/main_commands.hpp"
+
 #include "engine/number_text.hpp"
 #include "sunset/successive_days.hpp"
-#include "ui/commands/main_commands.hpp"
 #include "ui/dialogs/gmonth_date_form.hpp"
 #include "ui/dialogs/succ_days.hpp"
 #include "ui/qavo_win.hpp"

@@ -1,11 +1,14 @@
+// The year reports: "Holidays For Gregorian Year", the Jewish-year button
+// and "Holidays For Jewish Year".
+#include "ui/commands/main_commands.hpp"
+
+#include <QPushButton>
+
 #include "engine/number_text.hpp"
 #include "holidays/gregorian_year_report.hpp"
 #include "holidays/jewish_year_report.hpp"
-#include "ui/commands/main_commands.hpp"
 #include "ui/dialogs/get_jyear.hpp"
 #include "ui/qavo_win.hpp"
-
-#include <QPushButton>
 
 namespace qavo::ui {
 

@@ -10,10 +10,6 @@
 
 namespace qavo::ui {
 
-namespace {
-constexpr std::string_view kRangeMessage = "Year must be between 1583 and 7000";
-}  // namespace
-
 GetGyear::GetGyear(Engine& engine, QWidget* parent)
     : PromptDialog(engine, "GetGyear", "Gregorian Year", 5040, 2100, parent) {
     AddLabel("Label1", "Enter a Gregorian year between 1583 and 7000.", 240, 150, 4560, 300);
@@ -44,7 +40,7 @@ void GetGyear::Step(int delta) {
         SteppedYear(gyearBox_->text().toStdString(), delta, std::numeric_limits<Integer>::min(),
                     std::numeric_limits<Integer>::max());
     if (!year) {
-        Refuse(kRangeMessage);
+        Refuse(kGregorianYearRangeMessage);
         return;
     }
     engine_.GYear = *year;
@@ -54,7 +50,7 @@ void GetGyear::Step(int delta) {
 void GetGyear::button_ok_Click() {
     const LeadingNumber year = ReadLeadingNumber(gyearBox_->text().toStdString());
     if (!year.fits || year.value < kFirstGregorianYear || year.value > kLastGregorianYear) {
-        Refuse(kRangeMessage);
+        Refuse(kGregorianYearRangeMessage);
         return;
     }
     engine_.GYear = year.value;

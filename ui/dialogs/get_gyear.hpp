@@ -33,4 +33,8 @@ class GetGyear : public PromptDialog {
     QPushButton* buttonCancel_;
 };
 
+// The refusal of a Gregorian year outside 1583..7000, here and wherever a
+// year reaches a command or a day click out of range.
+inline constexpr std::string_view kGregorianYearRangeMessage = "Year must be between 1583 and 7000";
+
 }  // namespace qavo::ui
