@@ -41,7 +41,6 @@ MainCommands::MainCommands(QavoWin& window, Calendar& calendar)
     hook(menu.menu_sunset_times, &MainCommands::menu_sunset_times_Click);
     hook(menu.menu_readings, &MainCommands::menu_readings_Click);
     hook(menu.Menu_2JewishDate, &MainCommands::Menu_2JewishDate_Click);
-    connect(&window, &QavoWin::JewishYearRequested, this, &MainCommands::Btn_Jyear_Click);
     connect(&window, &QavoWin::DayCellClicked, this, &MainCommands::ShowDayInfo);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // The commands of the main window that ask for their input through prompts:
-// the year reports, the conversions and anniversaries, the successive-days
+// the holiday lists, the conversions and anniversaries, the successive-days
 // lists, the day information of a clicked cell and "A Jewish Date". Built
-// once beside the main window, it connects the window's menu items, its
-// Jewish-year button and its day cells to the command flows. Each prompt is
-// one dialog, created on first use and kept (hidden) for the rest of the run.
+// once beside the main window, it connects the window's menu items and its
+// day cells to the command flows. Each prompt is one dialog, created on
+// first use and kept (hidden) for the rest of the run.
 
 #include <QObject>
 #include <optional>
@@ -39,10 +39,8 @@ class MainCommands : public QObject {
     // The heading of the anniversary lists, kept between runs.
     const std::string& HeaderText() const { return headerText_; }
 
-    // "Holidays For Gregorian Year", the Jewish-year button, "Holidays For
-    // Jewish Year".
+    // "Holidays For Gregorian Year" and "Holidays For Jewish Year".
     void GregorianYearCommand();
-    void Btn_Jyear_Click();
     void JewishYearCommand();
     // "Convert" and "Anniversaries".
     void Menu_G2J_Click();
