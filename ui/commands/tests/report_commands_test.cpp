@@ -211,12 +211,6 @@ TEST_F(CommandsTest, CancelInTheMonthPromptEndsTheConversion) {
     EXPECT_FALSE(engine().Cancelled);
 }
 
-}  // namespace
-}  // namespace qavo::ui
-
-namespace qavo::ui {
-namespace {
-
 TEST_F(CommandsTest, AConversionFirstAppliesAYearTypedIntoTheYearBox) {
     window.activateWindow();
     auto* yearBox = Child<QLineEdit>("YearLabel");
@@ -227,6 +221,32 @@ TEST_F(CommandsTest, AConversionFirstAppliesAYearTypedIntoTheYearBox) {
     script.Run([&] { commands->Menu_G2J_Click(); });
     EXPECT_EQ(window.Page().yearText, "2009");
     EXPECT_TRUE(report.empty());
+}
+
+TEST_F(CommandsTest, AThirtiethThatAYearLacksFallsOnTheFirstOfTheNextMonth) {
+    script.Then("GetJYear", TypeAndPress("jyear_box", "5770", "button_ok"));
+    JewishDate(1, "30");  // Heshvan
+    script.Then("HeaderForm", [](QWidget* w) {
+        Type("HeaderBox", "")(w);
+        TypeAndPress("SYearsBox", "3", "Command1")(w);
+    });
+    script.Then("OutForm", TakeReport());
+    script.Run([&] { commands->AnnivFromJewish_Click(); });
+    EXPECT_EQ(report,
+              "Heshvan 30, 5770\r\n\r\nTue, November  17, 2009\r\nSun, November  07, "
+              "2010\r\nSun, November  27, 2011\r\n");
+}
+
+TEST_F(CommandsTest, NoSuccessiveYearsGivesTheFirstDateAlone) {
+    for (const char* count : {"0", "1"}) {
+        SCOPED_TRACE(count);
+        script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
+        GregorianDate(4, "20");
+        script.Then("HeaderForm", TypeAndPress("SYearsBox", count, "Command1"));
+        script.Then("OutForm", TakeReport());
+        script.Run([&] { commands->AnnivFromGreg_Click(); });
+        EXPECT_EQ(report, "Nisan 15, 5768\r\n\r\nSun, April     20, 2008\r\n");
+    }
 }
 
 }  // namespace
