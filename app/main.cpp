@@ -5,6 +5,7 @@
 #include "app/display_check.hpp"
 #include "startup/init_calendar.hpp"
 #include "ui/app_icon.hpp"
+#include "ui/commands/main_commands.hpp"
 #include "ui/common_dialog.hpp"
 #include "ui/qavo_win.hpp"
 #include "ui/qt_platform.hpp"
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     qavo::Calendar calendar(platform);
     qavo::ui::QavoWin window(calendar, std::make_unique<qavo::ui::CommonDialog>());
     QObject::connect(&window, &qavo::ui::QavoWin::ProgramEnding, &app, &QApplication::quit);
+    // The prompted commands: the reports, lists, day information and go-to.
+    new qavo::ui::MainCommands(window, calendar);
     switch (window.Load()) {
         case qavo::StartupResult::Ready:
             return QApplication::exec();

@@ -18,6 +18,7 @@
 #include "page/navigation.hpp"
 #include "ui/about_box.hpp"
 #include "ui/common_dialog.hpp"
+#include "ui/dialogs/get_jyear.hpp"
 #include "ui/fonts.hpp"
 #include "ui/number_box.hpp"
 #include "ui/out_form.hpp"
@@ -242,8 +243,13 @@ void QavoWin::MonthLabel_Click(int) {
 
 void QavoWin::Btn_Jyear_Click() {
     // A caption stepped past the range by a refused year step names no year
-    // the calendar reaches; the button then does nothing.
+    // the calendar shows; it is refused as the Jewish year prompt refuses it.
     const LeadingNumber year = ReadLeadingNumber(btnJyear_->text().toStdString());
+    if (!year.fits || year.value < kFirstJewishYear || year.value > kLastJewishYear) {
+        engine().platform.ShowMessage(kJewishYearRangeMessage, "Entry Error", MessageIcon::Stop,
+                                      MessageButtons::Ok);
+        return;
+    }
     const std::optional<std::string> report = JewishYearButtonReport(engine(), year.value);
     if (report) {
         ShowReport(*report);

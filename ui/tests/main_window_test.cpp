@@ -345,15 +345,19 @@ TEST_F(MainWindowTest, JewishYearButtonShowsTheYearInTheOutputWindow) {
     EXPECT_TRUE(shown.contains("  Adar II   29     Mon, Mar 11, 2024\n")) << shown.toStdString();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-    // A caption stepped past the range shows nothing.
+    // A caption stepped past the range is refused with the prompt's message.
     GoTo(7000, 12);
     Click("UpDown2", "up");
     ASSERT_EQ(JewishYearButton()->text(), " 10762");
+    platform.messages.clear();
     shown.clear();
     readReport();
     QTest::mouseClick(JewishYearButton(), Qt::LeftButton);
     QTest::qWait(10);
     EXPECT_TRUE(shown.isEmpty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Year must be between 5343 and 10760");
+    EXPECT_EQ(platform.messages[0].title, "Entry Error");
 }
 
 TEST_F(MainWindowTest, ExitAndClosingTheWindowEndTheProgram) {

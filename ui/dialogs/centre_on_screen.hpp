@@ -1,0 +1,11 @@
+#pragma once
+// Windows open in the middle of the screen they are on: left = (screen width
+// - window width) / 2 and top likewise, with integer division.
+
+class QWidget;
+
+namespace qavo::ui {
+
+void CentreOnScreen(QWidget* window);
+
+}  // namespace qavo::ui
