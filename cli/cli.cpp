@@ -20,6 +20,29 @@ constexpr std::array kCommands = {
             "    J, the Gregorian date of its 1 Tishri, weekday, year type 1..6,\n"
             "    place in the 19-year cycle (1..19)",
             DescribeYear},
+    Command{"greg-year",
+            "greg-year G\n"
+            "    the Jewish holidays of Gregorian year G (1583..7000)",
+            GregorianYearHolidays},
+    Command{"jewish-info",
+            "jewish-info J\n"
+            "    the description of Jewish year J (5343..10760) with the table of its months",
+            JewishYearInformation},
+    Command{"jewish-holidays",
+            "jewish-holidays J\n"
+            "    the holidays of Jewish year J (5343..10760)",
+            JewishYearHolidayList},
+    Command{"convert-greg",
+            "convert-greg YYYY-MM-DD [--anniv N [--heading TEXT]]\n"
+            "    the Jewish date of a Gregorian date; with --anniv, its Gregorian dates\n"
+            "    in N successive Jewish years, under the heading TEXT",
+            ConvertGregorianDate},
+    Command{"convert-jewish",
+            "convert-jewish J MONTH DAY [--anniv N [--heading TEXT]]\n"
+            "    the Gregorian date of a Jewish date; MONTH is a name of the year's month\n"
+            "    list (\"Nisan\", \"adar ii\") or its position in that list (1-based);\n"
+            "    with --anniv, its Gregorian dates in N successive years",
+            ConvertJewishDate},
 };
 
 void PrintHelp(std::ostream& out) {

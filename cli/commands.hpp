@@ -26,4 +26,11 @@ struct Command {
 void ConvertDays(Arguments& args, Context& context);   // g2j
 void DescribeYear(Arguments& args, Context& context);  // year
 
+// Holidays and year reports
+void GregorianYearHolidays(Arguments& args, Context& context);  // greg-year
+void JewishYearInformation(Arguments& args, Context& context);  // jewish-info
+void JewishYearHolidayList(Arguments& args, Context& context);  // jewish-holidays
+void ConvertGregorianDate(Arguments& args, Context& context);   // convert-greg
+void ConvertJewishDate(Arguments& args, Context& context);      // convert-jewish
+
 }  // namespace qavo::cli

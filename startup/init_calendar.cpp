@@ -1,14 +1,38 @@
 #include "startup/init_calendar.hpp"
 
+#include <filesystem>
+
+#include "sunset/data_file.hpp"
+#include "sunset/settings_file.hpp"
+
 namespace qavo {
 
-bool InitCalendar(Calendar& calendar) {
+namespace {
+
+// The settings file in the program's directory, whatever the letter case of
+// its name; its usual name when there is none yet.
+std::string SettingsPath(const std::string& directory) {
+    std::string error;
+    const auto found = FindFileCaseBlind(directory, kSettingsFileName, error);
+    return found ? *found : (std::filesystem::path(directory) / kSettingsFileName).string();
+}
+
+}  // namespace
+
+bool InitCalendar(Calendar& calendar, MissingCityFile missing) {
     Engine& engine = calendar.engine;
+    CityDatabase& cities = calendar.cities;
     Platform& platform = engine.platform;
     platform.BusyCursorOn();
     const bool todayInRange = engine.InitEngine();
+    // The data files are addressed by their full paths in the program's
+    // directory; the process's current directory is left alone.
+    cities.Directory = platform.ProgramDirectory();
+    engine.IniPath = SettingsPath(cities.Directory);
+    ReadIniOptions(cities, platform, engine.IniPath);
     platform.BusyCursorOff();
     engine.SuccDayCount = 30;
+    LoadCityFile(cities, platform, engine.IniPath, missing);
     engine.PageBusy = false;
     engine.YearDialogOpen = false;
     engine.AnnivMode = false;

@@ -1,0 +1,151 @@
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+
+#include "cli/commands.hpp"
+#include "engine/name_tables.hpp"
+#include "engine/number_text.hpp"
+#include "holidays/conversion_report.hpp"
+#include "holidays/gregorian_year_report.hpp"
+#include "holidays/jewish_year_report.hpp"
+
+namespace qavo::cli {
+
+namespace {
+
+void Print(Context& context, const std::optional<std::string>& text) {
+    if (!text) {
+        throw CliError("the calendar cannot build this report");
+    }
+    context.out << *text;
+}
+
+int ParseJewishYear(const std::string& text) {
+    return ParseNumber(text, kFirstJewishYear, kLastJewishYear, "the Jewish year");
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string Lowered(std::string_view text) {
+    std::string lowered(text);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lowered;
+}
+
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+// The 0-based position of a month in the list of the year's months: its name
+// as the list shows it (letter case free) or its 1-based position.
+int MonthListIndex(const std::string& text, int jYear) {
+    const bool leap = Engine::IsJewishLeap(jYear);
+    const int count = leap ? 13 : 12;
+    for (int position = 1; position <= count; ++position) {
+        const std::string_view name = leap ? JLeapMonthName(position) : JMonthName(position);
+        if (Lowered(text) == Lowered(WithoutTrailingBlanks(name))) {
+            return position - 1;
+        }
+    }
+    if (!text.empty() && std::all_of(text.begin(), text.end(),
+                                     [](unsigned char c) { return std::isdigit(c) != 0; })) {
+        return ParseNumber(text, 1, count, "the month's position in the year's list") - 1;
+    }
+    throw CliError("no month " + text + " in the Jewish year " + std::to_string(jYear));
+}
+
+// The anniversary options, taken out before the positional words are read.
+struct AnniversaryOptions {
+    std::optional<std::string> count;
+    std::optional<std::string> heading;
+};
+
+AnniversaryOptions TakeAnniversaryOptions(Arguments& args) {
+    AnniversaryOptions options{args.TakeOption("--anniv"), args.TakeOption("--heading")};
+    if (options.heading && !options.count) {
+        throw CliError("--heading goes with --anniv");
+    }
+    return options;
+}
+
+// Sets AnnivMode and SuccYears for a list from firstJYear, refusing a count
+// as the heading dialog does; returns the heading (empty for a plain
+// conversion, which clears it).
+std::string ApplyAnniversary(const AnniversaryOptions& options, Engine& engine, int firstJYear) {
+    engine.AnnivMode = options.count.has_value();
+    engine.SuccYears = 1;
+    if (!options.count) {
+        return {};
+    }
+    const std::string& count = *options.count;
+    const std::size_t digits = count.starts_with('-') || count.starts_with('+') ? 1 : 0;
+    if (count.size() == digits || !std::all_of(count.begin() + digits, count.end(), IsDigit)) {
+        throw CliError("--anniv needs a whole number of years: " + count);
+    }
+    if (const auto refusal = SuccessiveYearsRefusal(count, firstJYear)) {
+        throw CliError(*refusal);
+    }
+    engine.SuccYears = ReadLeadingNumber(count).value;
+    return options.heading.value_or("");
+}
+
+}  // namespace
+
+void GregorianYearHolidays(Arguments& args, Context& context) {
+    Engine& engine = context.calendar.engine;
+    engine.GYear = ParseNumber(args.Positional(1, 1)[0], kFirstGregorianYear, kLastGregorianYear,
+                               "the Gregorian year");
+    Print(context, GregorianYearCommandReport(engine));
+}
+
+void JewishYearInformation(Arguments& args, Context& context) {
+    const int jYear = ParseJewishYear(args.Positional(1, 1)[0]);
+    Print(context, JewishYearButtonReport(context.calendar.engine, jYear));
+}
+
+void JewishYearHolidayList(Arguments& args, Context& context) {
+    Engine& engine = context.calendar.engine;
+    engine.ResultJYear = ParseJewishYear(args.Positional(1, 1)[0]);
+    TakeJewishYearFromPrompt(engine);
+    Print(context, JewishYearCommandReport(engine));
+}
+
+void ConvertGregorianDate(Arguments& args, Context& context) {
+    Engine& engine = context.calendar.engine;
+    const AnniversaryOptions options = TakeAnniversaryOptions(args);
+    const GregorianDate date = ParseDate(args.Positional(1, 1)[0]);
+    engine.GYear = date.year;
+    engine.TargetGMonth = date.month;
+    engine.TargetGDay = date.day;
+    const std::optional<int> firstJYear = JewishYearOfTargetDate(engine);
+    if (!firstJYear) {
+        throw CliError("the date lies outside the years the calendar reaches");
+    }
+    const std::string heading = ApplyAnniversary(options, engine, *firstJYear);
+    Print(context, ConvertFromGregorianReport(engine, heading));
+}
+
+void ConvertJewishDate(Arguments& args, Context& context) {
+    Engine& engine = context.calendar.engine;
+    const AnniversaryOptions options = TakeAnniversaryOptions(args);
+    const auto& words = args.Positional(3, 3);
+    engine.ResultJYear = ParseJewishYear(words[0]);
+    TakeJewishYearFromPrompt(engine);
+    if (!PrepareJewishDatePrompt(engine)) {
+        throw CliError("the year lies outside the years the calendar reaches");
+    }
+    const int monthIndex = MonthListIndex(words[1], engine.JYear);
+    const int day = ParseNumber(words[2], 1, 30, "the day");
+    const int length = DaysInListedMonth(engine, monthIndex);
+    if (day < 1 || day > length) {
+        throw CliError("Invalid Date Entry: the month has " + std::to_string(length) + " days");
+    }
+    engine.JDay = day;
+    const std::string heading = ApplyAnniversary(options, engine, engine.JYear);
+    Print(context, ConvertFromJewishReport(engine, monthIndex, heading));
+}
+
+}  // namespace qavo::cli

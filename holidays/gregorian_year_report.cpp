@@ -1,0 +1,97 @@
+#include "holidays/gregorian_year_report.hpp"
+
+#include "engine/name_tables.hpp"
+#include "engine/number_text.hpp"
+#include "holidays/holiday_rules.hpp"
+#include "holidays/report_text.hpp"
+
+namespace qavo {
+
+namespace {
+
+// Jewish year J = G + 3760 began in the autumn of G - 1.
+constexpr int kJewishYearAtStartOfGregorian = kJewishYearOffset - 1;
+constexpr int kHanukkahEntry = 6;
+constexpr int kLineWidth = 46;
+
+std::string Header(int gYear, int jYear) {
+    std::string text = "  The Gregorian year" + BlankSigned(gYear) + " begins in" +
+                       BlankSigned(jYear) + std::string(NL);
+    text += "  and ends in" + BlankSigned(jYear + 1) + "." + std::string(NL);
+    text += Engine::IsGregorianLeap(gYear) ? "  It is a leap year." : "  It is not a leap year.";
+    text += NL;
+    text += std::string(18, ' ') + std::string(NL);
+    text += "               H O L I D A Y S " + std::string(NL);
+    text += std::string(kLineWidth, '=') + std::string(NL);
+    return text;
+}
+
+// One line: the row, the Jewish year, then the Gregorian date.
+void AppendLine(std::string& text, const HolidayPlacement& place, int jYear) {
+    text += place.row;
+    text += BlankSigned(jYear);
+    text += "  ";
+    text += ShortDateText(place.weekday, place.month, place.day, place.year);
+    text += NL;
+}
+
+}  // namespace
+
+std::optional<std::string> GregorianYearReport(Engine& engine) {
+    const int g = engine.GYear;
+    const int j = engine.JYear;
+    if (g < kFirstGregorianYear || g > kLastGregorianYear ||
+        j != g + kJewishYearAtStartOfGregorian) {
+        return std::nullopt;
+    }
+    std::string text = Header(g, j);
+
+    // Tu B'Shevat to Tisha B'Av of J, which began in the autumn of G - 1.
+    if (!engine.NewYearGregorianDate(j, engine.NewYearGDay, engine.NewYearGMonth)) {
+        return std::nullopt;
+    }
+    engine.GYear = g - 1;
+    // Late in the range the calendars have drifted so far that the Hanukkah
+    // of J falls in January of G: it heads the list.
+    const HolidayPlacement earlyHanukkah = PlaceHoliday(engine, kHanukkahEntry);
+    if (earlyHanukkah.year == g) {
+        AppendLine(text, earlyHanukkah, j);
+    }
+    for (int i = 7; i <= 14; ++i) {
+        const HolidayPlacement place = PlaceHoliday(engine, i);
+        if (place.listed) {
+            AppendLine(text, place, j);
+        }
+    }
+
+    // Rosh Hashanah to Hanukkah of J + 1, which begins in the autumn of G;
+    // its Hanukkah is listed only when it has not slipped into G + 1.
+    engine.JYear = j + 1;
+    if (!engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
+        return std::nullopt;
+    }
+    engine.GYear = g;
+    for (int i = 1; i <= kHanukkahEntry; ++i) {
+        const HolidayPlacement place = PlaceHoliday(engine, i);
+        if (place.listed && (i != kHanukkahEntry || place.year == g)) {
+            AppendLine(text, place, j + 1);
+        }
+    }
+    return text;
+}
+
+std::optional<std::string> GregorianYearCommandReport(Engine& engine) {
+    if (engine.GYear < kFirstGregorianYear || engine.GYear > kLastGregorianYear) {
+        return std::nullopt;
+    }
+    BusyCursor busy(engine.platform);
+    engine.JYear = engine.GYear + kJewishYearAtStartOfGregorian;
+    engine.ResultJYear = engine.JYear;
+    return GregorianYearReport(engine);
+}
+
+std::string YearBelowRangeMessage() {
+    return "Can not be less than " + BlankSigned(kFirstGregorianYear);
+}
+
+}  // namespace qavo

@@ -1,0 +1,149 @@
+#include "holidays/jewish_year_report.hpp"
+
+#include "engine/calendar_tables.hpp"
+#include "engine/name_tables.hpp"
+#include "engine/number_text.hpp"
+#include "holidays/holiday_rules.hpp"
+#include "holidays/report_text.hpp"
+
+namespace qavo {
+
+namespace {
+
+constexpr int kAdarII = 7;
+constexpr int kElul = 13;
+
+bool IsInEngineRange(int jYear) {
+    return jYear >= kFirstJewishYear && jYear <= kLastEngineJewishYear;
+}
+
+// JYear in range, with GYear the Gregorian year of its 1 Tishri.
+bool HasYearPair(const Engine& engine) {
+    return IsInEngineRange(engine.JYear) && engine.GYear == engine.JYear - kJewishYearOffset;
+}
+
+// The year pair, and a new year found for it.
+bool IsPrepared(const Engine& engine) {
+    return HasYearPair(engine) && engine.YearType >= 1 && engine.YearType <= 6 &&
+           (engine.NewYearGMonth == 9 || engine.NewYearGMonth == 10);
+}
+
+// The three lines that open both reports; the cycle line of the months
+// report ends in a blank, that of the holiday list does not.
+std::string YearHeader(Engine& engine, bool blankAfterCycle) {
+    std::string text = "  The Jewish year" + BlankSigned(engine.JYear) + " begins on ";
+    text += DayName(engine.NewYearWeekday);
+    text += ", ";
+    text += GMonthAbbr(engine.NewYearGMonth);
+    text +=
+        BlankSigned(engine.NewYearGDay) + "," + BlankSigned(engine.GYear) + "." + std::string(NL);
+    if (engine.CyclePos == 0) {
+        engine.CyclePos = 19;  // the 19th year of a cycle, not its 0th
+    }
+    text += "  It is year" + BlankSigned(engine.CyclePos) + " of the 19 year cycle";
+    text += blankAfterCycle ? " " : "";
+    text += NL;
+    text += "  therefore it is ";
+    text += Engine::IsJewishLeap(engine.JYear) ? "" : "not ";
+    text += "a leap year.";
+    text += NL;
+    text += "  The type of year is: ";
+    text += YearTypeName(engine.YearType);
+    text += NL;
+    return text;
+}
+
+}  // namespace
+
+void MonthTableRow(const Engine& engine, Integer& slot, Integer& year, Integer& month, Integer& day,
+                   Integer& weekday, std::string& row) {
+    row = "  ";
+    row += JLeapMonthName(engine.JMonth);
+    engine.OffsetToGregorian(engine.DaysFromNewYear(slot, 1), year, month, day, weekday);
+    row += std::to_string(JMonthLen(engine.JMonth, engine.YearType));
+    row += "     ";
+    row += ShortDateText(weekday, month, day, year);
+    row += NL;
+    if (slot != kElul) {
+        ++slot;
+    }
+}
+
+std::optional<std::string> JewishYearInfo(Engine& engine) {
+    if (!IsPrepared(engine)) {
+        return std::nullopt;
+    }
+    std::string text = YearHeader(engine, true);
+    text += NL;
+    text += "  Month  Length     First-of-Month" + std::string(NL);
+    text += "  " + std::string(34, '=') + std::string(NL);
+
+    const bool leap = Engine::IsJewishLeap(engine.JYear);
+    Integer slot = 1;
+    Integer year = 0, month = 0, day = 0, weekday = 0;
+    std::string row;
+    for (int m = 1; m <= kElul; ++m) {
+        if (m == kAdarII && !leap) {
+            ++slot;  // a common year has no Adar II
+            continue;
+        }
+        engine.JMonth = m;
+        MonthTableRow(engine, slot, year, month, day, weekday, row);
+        text += row;
+    }
+    engine.GYear = year;  // of 1 Elul
+    return text;
+}
+
+std::optional<std::string> JewishYearHolidays(Engine& engine) {
+    if (!IsPrepared(engine)) {
+        return std::nullopt;
+    }
+    std::string text = YearHeader(engine, false);
+    text += "          H O L I D A Y S " + std::string(NL);
+    text += std::string(40, '=') + std::string(NL);
+    Integer lastYear = engine.GYear;
+    for (int i = 1; i <= kHolidayCount; ++i) {
+        const HolidayPlacement place = PlaceHoliday(engine, i);
+        lastYear = place.year;
+        if (place.listed) {
+            text += place.row;
+            text += ' ';
+            text += ShortDateText(place.weekday, place.month, place.day, place.year);
+            text += NL;
+        }
+    }
+    engine.GYear = lastYear;  // of 29 Elul, the last entry
+    return text;
+}
+
+std::optional<std::string> JewishYearButtonReport(Engine& engine, int jYear) {
+    if (!IsInEngineRange(jYear)) {
+        return std::nullopt;
+    }
+    BusyCursor busy(engine.platform);
+    engine.JYear = jYear;
+    engine.GYear = jYear - kJewishYearOffset;
+    if (!engine.NewYearGregorianDate(jYear, engine.NewYearGDay, engine.NewYearGMonth)) {
+        return std::nullopt;
+    }
+    return JewishYearInfo(engine);
+}
+
+void TakeJewishYearFromPrompt(Engine& engine) {
+    engine.JYear = engine.ResultJYear;
+    engine.GYear = engine.JYear - kJewishYearOffset;
+}
+
+std::optional<std::string> JewishYearCommandReport(Engine& engine) {
+    if (!HasYearPair(engine)) {
+        return std::nullopt;
+    }
+    BusyCursor busy(engine.platform);
+    if (!engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
+        return std::nullopt;
+    }
+    return JewishYearHolidays(engine);
+}
+
+}  // namespace qavo

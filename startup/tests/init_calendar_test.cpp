@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "startup/init_calendar.hpp"
+#include "tests/support/fake_platform.hpp"
+#include "tests/support/temp_dir.hpp"
+
+namespace qavo {
+namespace {
+
+std::string TwoCities() {
+    std::string bytes;
+    for (const CityRecord& city :
+         {DefaultCity(), CityRecord{PadCityName("Jerusalem"), 31, 47, -35, -13, -2}}) {
+        bytes += EncodeCityRecord(city);
+    }
+    return bytes;
+}
+
+TEST(InitCalendar, ReadsTheSettingsAndTheCitiesFromTheProgramDirectory) {
+    testing::TempDir dir;
+    dir.Write("qavowin.ini", "[Options]\r\nDayLightSetting=daylight\r\nDEFAULT_CITY=1\r\n");
+    dir.Write("Sunset.dat", TwoCities());
+    testing::FakePlatform platform({1999, 9, 11}, dir.path());
+    Calendar calendar(platform);
+    ASSERT_TRUE(InitCalendar(calendar));
+    EXPECT_EQ(calendar.engine.JYear, 5760);
+    EXPECT_EQ(calendar.engine.IniPath, dir / "qavowin.ini");
+    EXPECT_EQ(calendar.cities.Directory, dir.path());
+    EXPECT_EQ(calendar.cities.DaylightMode, "daylight");
+    EXPECT_EQ(calendar.cities.LastCityIndex, 1);
+    EXPECT_EQ(calendar.cities.CurrentCity, 1);
+    EXPECT_EQ(calendar.engine.SuccDayCount, 30);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(platform.busy);
+}
+
+TEST(InitCalendar, AsksForTheCityFileWithTheNormalPointer) {
+    testing::TempDir dir;
+    testing::FakePlatform platform({2024, 2, 29}, dir.path());
+    platform.answers.push_back(MessageAnswer::Yes);
+    Calendar calendar(platform);
+    ASSERT_TRUE(InitCalendar(calendar));
+    EXPECT_EQ(calendar.engine.IniPath, dir / "QAVOWIN.INI");
+    EXPECT_EQ(calendar.cities.DaylightMode, "Standard");
+    const std::vector<std::string> expected = {"busy on", "busy off", "message:Sunset Data Error"};
+    EXPECT_EQ(platform.calls, expected);
+    EXPECT_EQ(dir.Listing(), "sunset.dat");
+    EXPECT_EQ(calendar.cities.CityTable[0], DefaultCity());
+}
+
+TEST(InitCalendar, WithoutAskingNothingIsWritten) {
+    testing::TempDir dir;
+    testing::FakePlatform platform({2024, 2, 29}, dir.path());
+    Calendar calendar(platform);
+    ASSERT_TRUE(InitCalendar(calendar, MissingCityFile::UseDefaultInMemory));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(dir.Listing(), "");
+    EXPECT_EQ(calendar.cities.CityTable[0], DefaultCity());
+    EXPECT_EQ(calendar.cities.LastCityIndex, 0);
+}
+
+}  // namespace
+}  // namespace qavo

@@ -1,0 +1,61 @@
+#pragma once
+// The city database: the cities of sunset.dat as loaded, the city used for
+// sunset times and the daylight setting read from QAVOWIN.INI.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/types.hpp"
+
+namespace qavo {
+
+inline constexpr int kCitySlots = 100;
+// The loader needs one slot beyond the last record, so a file holds at most 99.
+inline constexpr int kMaxCityRecords = 99;
+inline constexpr std::size_t kCityNameWidth = 20;
+inline constexpr std::size_t kDaylightModeWidth = 8;
+
+// The ranges the setup dialog accepts; the loader holds stored records to them.
+inline constexpr int kDegreeLimit = 179;
+inline constexpr int kMinuteLimit = 59;
+inline constexpr int kZoneLimit = 12;
+
+struct CityRecord {
+    std::string CityName = std::string(kCityNameWidth, ' ');  // UTF-8, 20 characters, blank-padded
+    float LatDeg = 0;                                         // north positive
+    float LatMin = 0;
+    float LongDeg = 0;  // west of Greenwich positive
+    float LongMin = 0;
+    Integer Zone = 0;  // hours behind Greenwich
+    friend bool operator==(const CityRecord&, const CityRecord&) = default;
+};
+
+struct CityDatabase {
+    std::array<CityRecord, kCitySlots> CityTable{};
+    std::int32_t LastCityIndex = 0;         // number of loaded records - 1
+    Integer CurrentCity = 0;                // table index of the city used for sunset times
+    std::string DaylightMode = "Standard";  // 8 characters, as read from the settings
+    std::string Directory;                  // the folder that holds sunset.dat
+
+    // Results of SunsetForDay.
+    std::string SunsetText;
+    std::string SunsetCityName;  // 20 characters
+};
+
+// The city a new installation starts with: New York, 40° 45' N, 73° 59' W, zone 5.
+CityRecord DefaultCity();
+
+// A city name cut or padded with blanks to 20 characters (UTF-8 aware).
+std::string PadCityName(std::string_view name);
+
+// True when every number of the record is finite and within the dialog's ranges.
+bool IsValidCityRecord(const CityRecord& city);
+
+// The city sunset times are computed for: CurrentCity when it names a loaded
+// city, the first city otherwise (a bad DEFAULT_CITY is reported by the setup
+// dialog when it opens).
+const CityRecord& SunsetCity(const CityDatabase& cities);
+
+}  // namespace qavo

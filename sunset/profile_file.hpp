@@ -1,0 +1,37 @@
+#pragma once
+// The sectioned settings file ("[SECTION]" headings, "key=value" lines), read
+// and written the way the desktop platform's profile functions do: section and
+// key names match without regard to letter case, values lose their
+// surrounding blanks, and writing one key keeps every other line as it was.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qavo {
+
+// The value of the first `key` in the first section `section` of the text
+// (a UTF-8 byte-order mark at its start is skipped); nullopt when absent.
+std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
+                                            std::string_view key);
+
+// The text with `key` of `section` set to `value`: the key's line replaced,
+// or a line added at the end of the section, or the section added at the end.
+// Every other line is kept, byte for byte.
+std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                             std::string_view value);
+
+// The value of the settings file at `path`, as the platform reads it: the
+// default when the file or the key is missing, cut to maxLength characters.
+// `error` is set (and the default returned) when the file exists but cannot
+// be read.
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view defaultValue,
+                              std::size_t maxLength, std::string& error);
+
+// Sets one key in the settings file at `path`, creating the file when needed,
+// replacing it safely. False with `error` set when it could not be written.
+bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value, std::string& error);
+
+}  // namespace qavo

@@ -1,0 +1,172 @@
+#include "sunset/sunset_time.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "engine/number_text.hpp"
+
+namespace qavo {
+
+namespace {
+
+// Every stored working value is rounded to single precision; the right-hand
+// sides are computed in double.
+float Stored(double value) {
+    return static_cast<float>(value);
+}
+
+constexpr double kDegree = 0.0174533;
+constexpr double kZoneHour = 0.261799;  // 15 degrees
+constexpr double kThreeQuarterTurn = 4.712389946;
+constexpr double kTurn = 6.28319;
+constexpr double kQuarterTurn = 1.5708;
+
+// Brings a working angle into 0 to 2 pi. Stored cities keep the angles small;
+// anything far out is first reduced in one step so the loops stay short.
+void NormalizeAngle(float& angle) {
+    if (std::fabs(angle) > 64 * kTurn) {
+        angle = Stored(std::fmod(double{angle}, kTurn));
+    }
+    while (angle < 0) {
+        angle = Stored(angle + kTurn);
+    }
+    while (angle >= Stored(kTurn)) {
+        angle = Stored(angle - kTurn);
+    }
+}
+
+struct SunsetWork {
+    // LoadSunsetInputs
+    float latitude = 0;
+    float longitude = 0;
+    float zone = 0;
+    // SunDayOfYear
+    int dayOfYear = 0;
+    // SunPosition
+    float t = 0;
+    float rightAscension = 0;
+    float declination = 0;
+};
+
+void LoadSunsetInputs(const CityRecord& city, SunsetWork& w) {
+    w.latitude = Stored((double{city.LatDeg} + double{city.LatMin} / 60) * kDegree);
+    w.longitude = Stored((double{city.LongDeg} + double{city.LongMin} / 60) * kDegree);
+    w.zone = Stored(city.Zone * kZoneHour);
+}
+
+// Every fourth year counts as leap here, century years included.
+void SunDayOfYear(int year, int month, int day, SunsetWork& w) {
+    const int q = (month + 9) / 12;
+    const int r = year % 4 == 0 ? 1 : 2;
+    const int p = month * 275 / 9;
+    w.dayOfYear = day + p - q * r - 30;
+}
+
+void SunPosition(SunsetWork& w) {
+    w.t = Stored((double{w.longitude} + kThreeQuarterTurn) / kTurn + w.dayOfYear);
+    float m = Stored(w.t * 0.017202);
+    m = Stored(m - 0.0574039);  // mean anomaly
+    float l = Stored(std::sin(double{m}) * 0.0334405 + m);
+    l = Stored(std::sin(double{m} + m) * 0.000349066 + l);
+    l = Stored(l + 4.93289);  // true longitude
+    NormalizeAngle(l);
+    const float q = Stored(l / kQuarterTurn);
+    if (q - std::floor(q) == 0) {
+        l = Stored(l + 4.84814e-6);  // one second of arc off the quadrant edge
+    }
+    const int quadrant = l > kThreeQuarterTurn ? 2 : l > Stored(kQuarterTurn) ? 1 : 0;
+    float ra = Stored(std::sin(double{l}) / std::cos(double{l}));
+    ra = Stored(std::atan(ra * 0.91746));
+    if (quadrant == 2) {
+        ra = Stored(ra + kTurn);
+    } else if (quadrant == 1) {
+        ra = Stored(ra + 3.14159);
+    }
+    w.rightAscension = ra;
+    float s = Stored(std::sin(double{l}) * 0.39782);
+    s = Stored(s / std::sqrt(1 - double{s} * s));
+    w.declination = Stored(std::atan(double{s}));
+}
+
+// Returns the local standard time of sunset in hours, or false when the sun
+// does not set that day.
+bool SunsetClockTime(const SunsetWork& w, float& hours) {
+    float c = Stored(-0.0145439 - std::sin(double{w.latitude}) * std::sin(double{w.declination}));
+    c = Stored(c / (std::cos(double{w.latitude}) * std::cos(double{w.declination})));
+    if (!(std::fabs(c) <= 1)) {
+        return false;
+    }
+    float h;
+    if (std::fabs(c) == 1) {
+        h = Stored(std::acos(double{c}));  // the sun just touches the horizon limit
+    } else {
+        h = Stored(c / std::sqrt(1 - double{c} * c));
+        h = Stored(kQuarterTurn - std::atan(double{h}));  // arc cosine of c
+    }
+    const float travelled = Stored(w.t * 0.0172028);
+    const float transit = Stored(double{w.rightAscension} + h - travelled - 1.73364);
+    const float universal = Stored(double{w.longitude} + transit);
+    float local = Stored(double{universal} - w.zone);
+    NormalizeAngle(local);
+    float x = Stored(local * 3.81972);
+    hours = Stored(x - 0.05);  // three minutes earlier than the plain conversion
+    return true;
+}
+
+int WrapHour(int hour) {
+    return ((hour % 24) + 24) % 24;
+}
+
+bool IsDaylight(std::string_view mode) {
+    constexpr std::string_view kDaylight = "DAYLIGHT";
+    return std::equal(
+        mode.begin(), mode.end(), kDaylight.begin(), kDaylight.end(),
+        [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+}
+
+}  // namespace
+
+std::string SunsetClockText(float x, std::string_view daylightMode) {
+    int hours = static_cast<int>(std::floor(x));
+    const float f = Stored((double{x} - hours) * 60);
+    int minutes = static_cast<int>(std::floor(f));
+    if (f - minutes >= 0.5) {
+        ++minutes;
+    }
+    if (minutes >= 60) {
+        ++hours;
+        minutes = 0;
+    }
+    // A sunset just before midnight, three minutes taken off, may fall before
+    // 0:00; the carry or the daylight hour may reach 24.
+    hours = WrapHour(hours);
+    if (IsDaylight(daylightMode)) {
+        hours = WrapHour(hours + 1);
+    }
+    std::string suffix = "am ";
+    if (hours > 12) {
+        hours -= 12;
+        suffix = "pm ";
+    }
+    return BlankSigned(hours) + ":" + TwoDigit(minutes) + suffix;
+}
+
+std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
+                          std::string_view daylightMode) {
+    SunsetWork work;
+    LoadSunsetInputs(city, work);
+    SunDayOfYear(year, month, day, work);
+    SunPosition(work);
+    float hours = 0;
+    return SunsetClockTime(work, hours) ? SunsetClockText(hours, daylightMode) : std::string();
+}
+
+void SunsetForDay(const Engine& engine, CityDatabase& cities) {
+    const CityRecord& city = SunsetCity(cities);
+    cities.SunsetCityName = city.CityName;
+    cities.SunsetText = SunsetTextFor(city, engine.GYear, engine.TargetGMonth, engine.TargetGDay,
+                                      cities.DaylightMode);
+}
+
+}  // namespace qavo

@@ -1,0 +1,27 @@
+#pragma once
+// The time of sunset on a Gregorian date at one city: an almanac sun-position
+// formula in 32-bit floats, then the program's own clock text (" 4:31pm ").
+
+#include <string>
+#include <string_view>
+
+#include "engine/engine.hpp"
+#include "sunset/city_database.hpp"
+
+namespace qavo {
+
+// The sunset of (GYear, TargetGMonth, TargetGDay) at SunsetCity(cities), with
+// the daylight hour when cities.DaylightMode says so: sets cities.SunsetText
+// (empty when the sun does not set that day) and cities.SunsetCityName.
+void SunsetForDay(const Engine& engine, CityDatabase& cities);
+
+// The same text for any city and date.
+std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
+                          std::string_view daylightMode);
+
+// The clock text of a sunset x hours after local midnight (standard time):
+// rounded to the minute, wrapped into 0 to 23 hours, one hour later when
+// daylightMode reads "DAYLIGHT" in any case, in 12-hour form.
+std::string SunsetClockText(float x, std::string_view daylightMode);
+
+}  // namespace qavo

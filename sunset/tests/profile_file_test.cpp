@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "sunset/profile_file.hpp"
+#include "sunset/tests/interrupted_write.hpp"
+#include "tests/support/temp_dir.hpp"
+
+namespace qavo {
+namespace {
+
+constexpr const char* kFile =
+    "; settings of the calendar\r\n"
+    "[Window]\r\n"
+    "DEFAULT_CITY=7\r\n"
+    "\r\n"
+    " [ options ] \r\n"
+    "this line is not a key\r\n"
+    "; DayLightSetting=Commented\r\n"
+    "  DAYLIGHTSETTING  =   daylight  \r\n"
+    "DayLightSetting=Second\r\n"
+    "DEFAULT_CITY=\r\n"
+    "\r\n"
+    "[Other]\r\n"
+    "Key = x = y\r\n";
+
+TEST(ProfileFile, FindsKeysWithoutRegardToCase) {
+    EXPECT_EQ(FindProfileValue(kFile, "OPTIONS", "DayLightSetting"), "daylight");
+    EXPECT_EQ(FindProfileValue(kFile, "Options", "default_city"), "");
+    EXPECT_EQ(FindProfileValue(kFile, "window", "DEFAULT_CITY"), "7");
+    EXPECT_EQ(FindProfileValue(kFile, "other", "KEY"), "x = y");
+    EXPECT_EQ(FindProfileValue(kFile, "OPTIONS", "Key"), std::nullopt);
+    EXPECT_EQ(FindProfileValue(kFile, "Missing", "DEFAULT_CITY"), std::nullopt);
+    EXPECT_EQ(
+        FindProfileValue("\xEF\xBB\xBF[OPTIONS]\nDEFAULT_CITY= 3  \n", "OPTIONS", "DEFAULT_CITY"),
+        "3");
+    EXPECT_EQ(FindProfileValue("", "OPTIONS", "DEFAULT_CITY"), std::nullopt);
+    EXPECT_EQ(FindProfileValue("[OPTIONS]", "OPTIONS", "DEFAULT_CITY"), std::nullopt);
+}
+
+struct WriteCase {
+    const char* before;
+    const char* section;
+    const char* key;
+    const char* value;
+    const char* after;
+    const char* readBack;  // the value as read from the new text
+};
+
+TEST(ProfileFile, WritingAKeyKeepsEveryOtherLine) {
+    const WriteCase cases[] = {
+        // The key's own line is replaced, under the name it is written with.
+        {kFile, "OPTIONS", "DaylightSetting", "Standard",
+         "; settings of the calendar\r\n[Window]\r\nDEFAULT_CITY=7\r\n\r\n [ options ] \r\n"
+         "this line is not a key\r\n; DayLightSetting=Commented\r\nDaylightSetting=Standard\r\n"
+         "DayLightSetting=Second\r\nDEFAULT_CITY=\r\n\r\n[Other]\r\nKey = x = y\r\n",
+         "Standard"},
+        // A new key goes after the section's last line that is not blank.
+        {"[OPTIONS]\r\nA=1\r\n\r\n[Next]\r\nB=2", "options", "DEFAULT_CITY", " 3  ",
+         "[OPTIONS]\r\nA=1\r\nDEFAULT_CITY= 3  \r\n\r\n[Next]\r\nB=2", "3"},
+        {"[Next]\nB=2\n[OPTIONS]", "OPTIONS", "K", "v", "[Next]\nB=2\n[OPTIONS]\nK=v", "v"},
+        // A new section goes at the end, in the file's own line ends.
+        {"", "OPTIONS", "DaylightSetting", "Daylight", "[OPTIONS]\r\nDaylightSetting=Daylight\r\n",
+         "Daylight"},
+        {"[Next]\nB=2", "OPTIONS", "K", "v", "[Next]\nB=2\n[OPTIONS]\nK=v\n", "v"},
+        {"\xEF\xBB\xBF[OPTIONS]\r\nK=old\r\n", "OPTIONS", "k", "new",
+         "\xEF\xBB\xBF[OPTIONS]\r\nk=new\r\n", "new"},
+    };
+    for (const WriteCase& c : cases) {
+        EXPECT_EQ(WithProfileValue(c.before, c.section, c.key, c.value), c.after) << c.before;
+        EXPECT_EQ(FindProfileValue(c.after, c.section, c.key), c.readBack) << c.after;
+    }
+}
+
+TEST(ProfileFile, ReadsDefaultsAndCutsValues) {
+    testing::TempDir dir;
+    std::string error;
+    const std::string path = dir / "QAVOWIN.INI";
+    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
+              "Standard");
+    dir.Write("QAVOWIN.INI", "[OPTIONS]\r\nDayLightSetting=Daylight Saving\r\n");
+    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
+              "Daylight");
+    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "Other", "0", 8, error), "0");
+    EXPECT_EQ(error, "");
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
+              "Standard");
+    EXPECT_EQ(error, "it is not a file");
+}
+
+TEST(ProfileFile, WritesRoundTripAndAnInterruptedWriteLeavesTheOldFile) {
+    testing::TempDir dir;
+    const std::string path = dir / "QAVOWIN.INI";
+    std::string error;
+    ASSERT_TRUE(WriteProfileString(path, "OPTIONS", "DaylightSetting", "Daylight", error));
+    ASSERT_TRUE(WriteProfileString(path, "OPTIONS", "DEFAULT_CITY", " 12 ", error));
+    EXPECT_EQ(dir.Read("QAVOWIN.INI"),
+              "[OPTIONS]\r\nDaylightSetting=Daylight\r\nDEFAULT_CITY= 12 \r\n");
+    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
+              "Daylight");
+
+    const std::string old = dir.Read("QAVOWIN.INI");
+    const std::string padding(200, 'x');
+    const int status = testing::RunWithFileSizeLimit(30, testing::Interruption::Crash, [&] {
+        return WriteProfileString(path, "OPTIONS", "Padding", padding, error);
+    });
+    EXPECT_EQ(status, -SIGXFSZ);
+    EXPECT_EQ(dir.Read("QAVOWIN.INI"), old);
+
+    EXPECT_FALSE(WriteProfileString(dir / "missing/QAVOWIN.INI", "OPTIONS", "K", "v", error));
+    EXPECT_EQ(error, "No such file or directory");
+}
+
+}  // namespace
+}  // namespace qavo

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "sunset/settings_file.hpp"
+#include "tests/support/fake_platform.hpp"
+#include "tests/support/temp_dir.hpp"
+
+namespace qavo {
+namespace {
+
+struct SettingsTest : ::testing::Test {
+    testing::TempDir dir;
+    testing::FakePlatform platform;
+    CityDatabase cities;
+    std::string ini = dir / "QAVOWIN.INI";
+};
+
+TEST_F(SettingsTest, DaylightSettingIsReadCutAndPadded) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "Standard"},
+        {"[OPTIONS]\r\nDayLightSetting=Daylight\r\n", "Daylight"},
+        {"[options]\r\ndaylightsetting =  daylight \r\n", "daylight"},
+        {"\xEF\xBB\xBF[OPTIONS]\r\nDaylightSetting=Daylight\r\n", "Daylight"},
+        {"[OPTIONS]\r\nDayLightSetting=Daylight Saving Time\r\n", "Daylight"},
+        {"[OPTIONS]\r\nDayLightSetting=Day\r\n", "Day     "},
+        {"[OPTIONS]\r\nDayLightSetting=\r\n", "        "},
+        {"[OTHER]\r\nDayLightSetting=Daylight\r\n", "Standard"},
+    };
+    for (const auto& [file, mode] : cases) {
+        dir.Write("QAVOWIN.INI", file);
+        ReadIniOptions(cities, platform, ini);
+        EXPECT_EQ(cities.DaylightMode, mode) << file;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SettingsTest, DefaultCityIsReadAsTheSetupDialogWritesIt) {
+    const std::pair<const char*, int> cases[] = {
+        {" 3  ", 3}, {"12", 12}, {"123", 12}, {"0", 0},  {"+4", 4},
+        {"-1", -1},  {"ab", -1}, {"x3", -1},  {"7z", 7},
+    };
+    for (const auto& [value, city] : cases) {
+        dir.Write("QAVOWIN.INI", std::string("[OPTIONS]\r\nDEFAULT_CITY=") + value + "\r\n");
+        cities.CurrentCity = 55;
+        ReadDefaultCity(cities, platform, ini);
+        EXPECT_EQ(cities.CurrentCity, city) << value;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    std::filesystem::remove(ini);
+    ReadDefaultCity(cities, platform, ini);
+    EXPECT_EQ(cities.CurrentCity, 0);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SettingsTest, AnEmptyDefaultCityIsReported) {
+    dir.Write("QAVOWIN.INI", "[OPTIONS]\r\nDEFAULT_CITY=   \r\n");
+    cities.CurrentCity = 5;
+    ReadDefaultCity(cities, platform, ini);
+    EXPECT_EQ(cities.CurrentCity, 0);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "No Default Sunset City Found");
+    EXPECT_EQ(platform.messages[0].title, "Sunset Error");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(SettingsTest, SavedSettingsRoundTripAndKeepTheRestOfTheFile) {
+    dir.Write("QAVOWIN.INI", "[Window]\r\nLeft=10\r\n[OPTIONS]\r\nDayLightSetting=Standard\r\n");
+    ASSERT_TRUE(SaveDefaultCity(cities, platform, ini, 3));
+    EXPECT_EQ(cities.CurrentCity, 3);
+    ASSERT_TRUE(SaveDaylightSetting(cities, platform, ini, true));
+    EXPECT_EQ(cities.DaylightMode, "Daylight");
+    EXPECT_EQ(dir.Read("QAVOWIN.INI"),
+              "[Window]\r\nLeft=10\r\n[OPTIONS]\r\nDaylightSetting=Daylight\r\n"
+              "DEFAULT_CITY= 3  \r\n");
+    ASSERT_TRUE(SaveDefaultCity(cities, platform, ini, 42));
+    EXPECT_NE(dir.Read("QAVOWIN.INI").find("DEFAULT_CITY= 42 \r\n"), std::string::npos);
+
+    CityDatabase loaded;
+    ReadIniOptions(loaded, platform, ini);
+    ReadDefaultCity(loaded, platform, ini);
+    EXPECT_EQ(loaded.DaylightMode, "Daylight");
+    EXPECT_EQ(loaded.CurrentCity, 42);
+    ASSERT_TRUE(SaveDaylightSetting(cities, platform, ini, false));
+    ReadIniOptions(loaded, platform, ini);
+    EXPECT_EQ(loaded.DaylightMode, "Standard");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SettingsTest, FailuresAreReportedAndTheProgramGoesOn) {
+    std::filesystem::create_directory(ini);  // a settings "file" that is a folder
+    ReadIniOptions(cities, platform, ini);
+    EXPECT_EQ(cities.DaylightMode, "Standard");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "QAVOWIN.INI cannot be read: it is not a file. The default settings are used.");
+    ReadDefaultCity(cities, platform, ini);  // reported once, above
+    EXPECT_EQ(cities.CurrentCity, 0);
+    EXPECT_EQ(platform.messages.size(), 1u);
+
+    EXPECT_FALSE(SaveDefaultCity(cities, platform, dir / "missing/QAVOWIN.INI", 2));
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text,
+              "QAVOWIN.INI could not be written: No such file or directory. The setting was not "
+              "saved.");
+    EXPECT_EQ(platform.messages[1].title, "Sunset Data Error");
+}
+
+}  // namespace
+}  // namespace qavo

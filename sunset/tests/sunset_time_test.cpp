@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "sunset/sunset_time.hpp"
+#include "tests/support/fake_platform.hpp"
+
+namespace qavo {
+namespace {
+
+CityRecord City(const char* name, float latDeg, float latMin, float longDeg, float longMin,
+                int zone) {
+    return {PadCityName(name), latDeg, latMin, longDeg, longMin, static_cast<Integer>(zone)};
+}
+
+// Sunset by the NOAA general solar position formulas, in double precision:
+// minutes after local standard midnight, nullopt when the sun does not set.
+std::optional<double> NoaaSunsetMinutes(const CityRecord& city, int year, int month, int day) {
+    constexpr double kRad = std::numbers::pi / 180;
+    const double latitude = (city.LatDeg + city.LatMin / 60.0) * kRad;
+    const double eastLongitude = -(city.LongDeg + city.LongMin / 60.0);
+    static constexpr int kDaysBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int dayOfYear = kDaysBefore[month - 1] + day + (leap && month > 2 ? 1 : 0);
+    double utcMinutes = 18 * 60 - 4 * eastLongitude;  // first guess
+    for (int pass = 0; pass < 3; ++pass) {
+        const double g = 2 * std::numbers::pi / (leap ? 366 : 365) *
+                         (dayOfYear - 1 + (utcMinutes / 60 - 12) / 24);
+        const double eqTime = 229.18 * (0.000075 + 0.001868 * std::cos(g) - 0.032077 * std::sin(g) -
+                                        0.014615 * std::cos(2 * g) - 0.040849 * std::sin(2 * g));
+        const double decl = 0.006918 - 0.399912 * std::cos(g) + 0.070257 * std::sin(g) -
+                            0.006758 * std::cos(2 * g) + 0.000907 * std::sin(2 * g) -
+                            0.002697 * std::cos(3 * g) + 0.00148 * std::sin(3 * g);
+        const double cosHa = std::cos(90.833 * kRad) / (std::cos(latitude) * std::cos(decl)) -
+                             std::tan(latitude) * std::tan(decl);
+        if (std::fabs(cosHa) > 1) {
+            return std::nullopt;
+        }
+        const double ha = std::acos(cosHa) / kRad;
+        utcMinutes = 720 - 4 * (eastLongitude - ha) - eqTime;
+    }
+    return std::fmod(utcMinutes - city.Zone * 60 + 2 * 1440, 1440.0);
+}
+
+// Sunset by the almanac formula the program uses, written out in double
+// precision with a different arrangement (remainders instead of loops, the
+// tangent instead of sine over cosine): minutes after local standard midnight
+// before the program takes its three minutes off.
+std::optional<double> AlmanacSunsetMinutes(const CityRecord& city, int year, int month, int day) {
+    const double phi = (city.LatDeg + city.LatMin / 60.0) * 0.0174533;
+    const double lambda = (city.LongDeg + city.LongMin / 60.0) * 0.0174533;
+    const int n = day + month * 275 / 9 - (month + 9) / 12 * (year % 4 == 0 ? 1 : 2) - 30;
+    const double t = (lambda + 4.712389946) / 6.28319 + n;
+    const double m = t * 0.017202 - 0.0574039;
+    const double l = std::fmod(
+        m + 0.0334405 * std::sin(m) + 0.000349066 * std::sin(2 * m) + 4.93289 + 62.8319, 6.28319);
+    const double ra = std::atan(std::tan(l) * 0.91746) + (l > 4.712389946 ? 6.28319
+                                                          : l > 1.5708    ? 3.14159
+                                                                          : 0);
+    const double declination = std::asin(0.39782 * std::sin(l));
+    const double c = (-0.0145439 - std::sin(phi) * std::sin(declination)) /
+                     (std::cos(phi) * std::cos(declination));
+    if (std::fabs(c) > 1) {
+        return std::nullopt;
+    }
+    const double local =
+        ra + std::acos(c) - t * 0.0172028 - 1.73364 + lambda - city.Zone * 0.261799;
+    return std::fmod(local + 62.8319, 6.28319) * 3.81972 * 60;
+}
+
+// Minutes after midnight of a text like " 4:31pm " (hour 12 with "am" is noon).
+int TextMinutes(const std::string& text) {
+    const int hour = std::stoi(text.substr(0, text.find(':')));
+    const int minute = std::stoi(text.substr(text.find(':') + 1, 2));
+    const bool pm = text.substr(text.size() - 3) == "pm ";
+    return (hour + (pm ? 12 : 0)) * 60 + minute;
+}
+
+// Distance on the 24-hour clock, so 23:58 and 0:01 lie 3 minutes apart.
+double ClockDistance(double a, double b) {
+    const double d = std::fmod(std::fabs(a - b), 1440.0);
+    return std::min(d, 1440 - d);
+}
+
+TEST(SunsetTime, AgreesWithAnIndependentFormulaAcrossTheWorld) {
+    const CityRecord cities[] = {
+        City("New York", 40, 45, 73, 59, 5),       City("London", 51, 30, 0, 7, 0),
+        City("Jerusalem", 31, 47, -35, -13, -2),   City("Tokyo", 35, 41, -139, -41, -9),
+        City("Sydney", -33, -52, -151, -13, -10),  City("Buenos Aires", -34, -36, 58, 23, 3),
+        City("Quito", 0, -13, 78, 31, 5),          City("Anchorage", 61, 13, 149, 54, 9),
+        City("Reykjavik", 64, 8, 21, 56, 0),       City("Honolulu", 21, 18, 157, 51, 10),
+        City("Cape Town", -33, -55, -18, -25, -2), City("Tromso", 69, 39, -18, -57, -1),
+    };
+    int compared = 0;
+    for (const CityRecord& city : cities) {
+        for (int month = 1; month <= 12; ++month) {
+            for (const int day : {1, 11, 21}) {
+                const std::string text = SunsetTextFor(city, 2025, month, day, "Standard");
+                const auto noaa = NoaaSunsetMinutes(city, 2025, month, day);
+                const auto almanac = AlmanacSunsetMinutes(city, 2025, month, day);
+                const std::string where = city.CityName + " 2025-" + std::to_string(month) + "-" +
+                                          std::to_string(day) + " [" + text + "]";
+                if (!almanac) {
+                    EXPECT_EQ(text, "") << where;
+                    EXPECT_FALSE(noaa) << where;
+                    continue;
+                }
+                ASSERT_NE(text.find(':'), std::string::npos) << where;
+                EXPECT_NE(text[0], '-') << where;
+                // The program tells sunset three minutes early, rounded to the minute.
+                EXPECT_LE(ClockDistance(TextMinutes(text), *almanac - 3), 0.6) << where;
+                // The almanac's cruder sun agrees with the NOAA formulas within a few
+                // minutes; near the polar circle, where the time of sunset moves fast
+                // with the declination, within more.
+                const double tolerance = std::fabs(city.LatDeg) < 50 ? 2.5 : 9;
+                ASSERT_TRUE(noaa) << where;
+                EXPECT_LE(ClockDistance(TextMinutes(text), *noaa - 3), tolerance) << where;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 380);
+}
+
+TEST(SunsetTime, PolarCitiesHaveNoSunsetInMidsummerAndMidwinter) {
+    const CityRecord tromso = City("Tromso", 69, 39, -18, -57, -1);
+    const CityRecord mcMurdo = City("McMurdo", -77, -51, -166, -40, -12);
+    EXPECT_EQ(SunsetTextFor(tromso, 2025, 6, 21, "Standard"), "");
+    EXPECT_EQ(SunsetTextFor(tromso, 2025, 12, 21, "Standard"), "");
+    EXPECT_EQ(SunsetTextFor(mcMurdo, 2025, 12, 21, "Standard"), "");
+    EXPECT_EQ(SunsetTextFor(mcMurdo, 2025, 6, 21, "Daylight"), "");
+    EXPECT_NE(SunsetTextFor(tromso, 2025, 3, 21, "Standard"), "");
+}
+
+TEST(SunsetTime, NewYorkIsAnEveningTimeAndDaylightAddsOneHour) {
+    const CityRecord newYork = DefaultCity();
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 28; day += 3) {
+            const std::string standard = SunsetTextFor(newYork, 2024, month, day, "Standard");
+            ASSERT_EQ(standard.size(), 8u) << standard;
+            EXPECT_EQ(standard[0], ' ');
+            EXPECT_GE(standard[1], '4');
+            EXPECT_LE(standard[1], '8');
+            EXPECT_EQ(standard.substr(2), standard.substr(2, 3) + "pm ");
+            for (const char* mode : {"Daylight", "daylight", "DAYLIGHT"}) {
+                EXPECT_EQ(TextMinutes(SunsetTextFor(newYork, 2024, month, day, mode)),
+                          TextMinutes(standard) + 60);
+            }
+            for (const char* mode : {"Standard", "standard", "Summer  ", "", "Daylight time"}) {
+                EXPECT_EQ(SunsetTextFor(newYork, 2024, month, day, mode), standard);
+            }
+        }
+    }
+}
+
+TEST(SunsetTime, EveryFourthYearCountsAsLeapInTheDayOfYear) {
+    const CityRecord newYork = DefaultCity();
+    // 1 March is day 61 of 1900, counted as leap here, and of 2024; 2 March is day 61 of 1901.
+    EXPECT_EQ(SunsetTextFor(newYork, 1900, 3, 1, "Standard"),
+              SunsetTextFor(newYork, 2024, 3, 1, "Standard"));
+    EXPECT_EQ(SunsetTextFor(newYork, 1900, 3, 1, "Standard"),
+              SunsetTextFor(newYork, 1901, 3, 2, "Standard"));
+}
+
+struct ClockCase {
+    float hours;
+    const char* mode;
+    const char* text;
+};
+
+TEST(SunsetTime, ClockTextRoundsWrapsAndNamesTheHalfOfTheDay) {
+    const ClockCase cases[] = {
+        {16.5167f, "Standard", " 4:31pm "},
+        {18.99333f, "Standard", " 7:00pm "},  // 18:59.6 carries into the next hour
+        {18.99f, "Standard", " 6:59pm "},     // 18:59.4 does not
+        {19.2f, "daylight", " 8:12pm "},
+        {19.2f, "Standard", " 7:12pm "},
+        {12.0f, "Standard", " 12:00am "},  // hour 12 keeps "am "
+        {11.0f, "Daylight", " 12:00am "},
+        {13.0f, "Standard", " 1:00pm "},
+        {11.75f, "Standard", " 11:45am "},
+        {-0.05f, "Standard", " 11:57pm "},  // a sunset at midnight, three minutes taken off
+        {-0.05f, "Daylight", " 0:57am "},
+        {23.995f, "Standard", " 0:00am "},  // the carry reaches hour 24
+        {23.5f, "Daylight", " 0:30am "},    // so does the daylight hour
+        {0.5f, "Standard", " 0:30am "},
+    };
+    for (const ClockCase& c : cases) {
+        EXPECT_EQ(SunsetClockText(c.hours, c.mode), c.text) << c.hours << ' ' << c.mode;
+    }
+}
+
+TEST(SunsetTime, ASunsetNearMidnightNeverComesOutNegative) {
+    // Reykjavik keeps Greenwich time 22 degrees west of Greenwich: in midsummer
+    // the formula puts sunset 0.3 minutes after midnight on 16 June, and 0.3
+    // minutes after 0:03 on 20 June; three minutes are taken off both.
+    const CityRecord reykjavik = City("Reykjavik", 64, 8, 21, 56, 0);
+    EXPECT_EQ(SunsetTextFor(reykjavik, 2025, 6, 16, "Standard"), " 11:57pm ");
+    EXPECT_EQ(SunsetTextFor(reykjavik, 2025, 6, 16, "Daylight"), " 0:57am ");
+    EXPECT_EQ(SunsetTextFor(reykjavik, 2025, 6, 20, "Standard"), " 0:00am ");
+}
+
+TEST(SunsetTime, SunsetForDayUsesTheCurrentCityOrElseTheFirst) {
+    testing::FakePlatform platform;
+    Engine engine(platform);
+    engine.GYear = 2024;
+    engine.TargetGMonth = 12;
+    engine.TargetGDay = 21;
+    CityDatabase cities;
+    cities.CityTable[0] = DefaultCity();
+    cities.CityTable[1] = City("Jerusalem", 31, 47, -35, -13, -2);
+    cities.LastCityIndex = 1;
+    cities.DaylightMode = "Daylight";
+    const std::string newYork = SunsetTextFor(DefaultCity(), 2024, 12, 21, "Daylight");
+    const std::string jerusalem = SunsetTextFor(cities.CityTable[1], 2024, 12, 21, "Daylight");
+    ASSERT_NE(newYork, jerusalem);
+    for (const int current : {1, 0, 2, 99, -1, 150}) {
+        cities.CurrentCity = static_cast<Integer>(current);
+        SunsetForDay(engine, cities);
+        EXPECT_EQ(cities.SunsetText, current == 1 ? jerusalem : newYork) << current;
+        EXPECT_EQ(cities.SunsetCityName,
+                  current == 1 ? "Jerusalem           " : "New York            ");
+    }
+}
+
+TEST(SunsetTime, FarOutNumbersEndQuickly) {
+    // The loader refuses such records; the computation still ends on them.
+    const CityRecord wild = City("Wild", 1e10f, 0, 1e10f, 0, 5);
+    const std::string text = SunsetTextFor(wild, 2024, 6, 1, "Standard");
+    EXPECT_TRUE(text.empty() || text.find(':') != std::string::npos);
+    const CityRecord nan = City("NaN", std::nanf(""), 0, 0, 0, 0);
+    EXPECT_EQ(SunsetTextFor(nan, 2024, 6, 1, "Standard"), "");
+}
+
+}  // namespace
+}  // namespace qavo
