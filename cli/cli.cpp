@@ -43,6 +43,10 @@ constexpr std::array kCommands = {
             "    list (\"Nisan\", \"adar ii\") or its position in that list (1-based);\n"
             "    with --anniv, its Gregorian dates in N successive years",
             ConvertJewishDate},
+    Command{"readings",
+            "readings [YYYY-MM-DD]\n"
+            "    the Torah and Haftarah readings of the Sabbath of that day's week",
+            PrintReadings},
 };
 
 void PrintHelp(std::ostream& out) {
@@ -74,8 +78,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         Arguments arguments({args.begin() + 1, args.end()});
         Calendar calendar(platform);
-        if (!InitCalendar(calendar)) {
-            throw CliError("the system clock's date lies outside 1583..7000");
+        switch (InitCalendar(calendar)) {
+            case StartupResult::Ready:
+                break;
+            case StartupResult::TodayOutOfRange:
+                throw CliError("the system clock's date lies outside 1583..7000");
+            case StartupResult::ReadingScheduleRefused:
+                throw CliError("start-up stopped: the reading schedule could not be built");
         }
         Context context{calendar, out};
         command->run(arguments, context);

@@ -32,5 +32,7 @@ void JewishYearInformation(Arguments& args, Context& context);  // jewish-info
 void JewishYearHolidayList(Arguments& args, Context& context);  // jewish-holidays
 void ConvertGregorianDate(Arguments& args, Context& context);   // convert-greg
 void ConvertJewishDate(Arguments& args, Context& context);      // convert-jewish
+// Torah readings
+void PrintReadings(Arguments& args, Context& context);  // readings
 
 }  // namespace qavo::cli

@@ -25,7 +25,8 @@ void HighlightCell(MonthPage& page, int cell) {
 void FillCell(Engine& engine, MonthPage& page, int cell, int day) {
     DayCell& target = page.cells[cell];
     target.dayText = BlankSigned(day);
-    target.jewishDate = TrimTrailingBlanks(JLeapMonthName(engine.JMonth)) + BlankSigned(engine.JDay);
+    target.jewishDate =
+        TrimTrailingBlanks(JLeapMonthName(engine.JMonth)) + BlankSigned(engine.JDay);
     target.holiday = HolidayShortName(engine, cell);
     target.jewishText = target.jewishDate + "\n" + target.holiday;
     target.visible = true;
@@ -76,8 +77,7 @@ void BuildMonthPage(Engine& engine, MonthPage& page) {
     engine.platform.BusyCursorOff();
 }
 
-bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText,
-                      int monthIndex) {
+bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText, int monthIndex) {
     // The rounded year is checked, so that no fraction can slip a year just
     // outside the range past the test.
     const LeadingNumber year = ReadLeadingNumber(yearText);

@@ -40,10 +40,10 @@ inline constexpr int kPageCells = 42;
 inline constexpr int kPageColumns = 7;
 
 struct DayCell {
-    std::string dayText;      // the strip: " 7"
-    std::string jewishText;   // the body: "Nisan 15\nPassover"
-    std::string holiday;      // the holiday short name alone, empty on a plain day
-    std::string jewishDate;   // the body's first line: "Nisan 15"
+    std::string dayText;     // the strip: " 7"
+    std::string jewishText;  // the body: "Nisan 15\nPassover"
+    std::string holiday;     // the holiday short name alone, empty on a plain day
+    std::string jewishDate;  // the body's first line: "Nisan 15"
     CellColours body = kCellBodyColours;
     bool visible = false;
 };
@@ -58,8 +58,8 @@ struct MonthPage {
     Integer MarkJDay = 0;
     Integer PageFirstJMonth = 0;  // Jewish date of the 1st of the shown month
     Integer PageFirstJDay = 0;
-    int firstCell = 0;  // the cell of the 1st, 1 = Sunday column of the top row
-    int lastCell = 0;   // the cell of the last day
+    int firstCell = 0;              // the cell of the 1st, 1 = Sunday column of the top row
+    int lastCell = 0;               // the cell of the last day
     std::string jewishYearCaption;  // the Jewish-year button: " 5784"
     std::string yearText;           // the year box: "2024"
     int monthIndex = 0;             // the month list's selection, 0 = January
@@ -73,8 +73,7 @@ void BuildMonthPage(Engine& engine, MonthPage& page);
 // Applies a typed year and a chosen month (0 = January): builds that page and
 // returns true, or shows "Year must be between 1583 and 7000" and changes
 // nothing.
-bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText,
-                      int monthIndex);
+bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText, int monthIndex);
 
 // Builds the page of today's month, with today's cell marked.
 void ShowTodayPage(Engine& engine, MonthPage& page);

@@ -19,12 +19,18 @@ std::string SettingsPath(const std::string& directory) {
 
 }  // namespace
 
-bool InitCalendar(Calendar& calendar, MissingCityFile missing) {
+StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
+                           MissingCityFile missing) {
     Engine& engine = calendar.engine;
     CityDatabase& cities = calendar.cities;
     Platform& platform = engine.platform;
     platform.BusyCursorOn();
     const bool todayInRange = engine.InitEngine();
+    // Turns the busy pointer off at its end, so what follows runs with the
+    // normal pointer.
+    if (!InitReadings(calendar.readings, platform, texts)) {
+        return StartupResult::ReadingScheduleRefused;
+    }
     // The data files are addressed by their full paths in the program's
     // directory; the process's current directory is left alone.
     cities.Directory = platform.ProgramDirectory();
@@ -36,7 +42,7 @@ bool InitCalendar(Calendar& calendar, MissingCityFile missing) {
     engine.PageBusy = false;
     engine.YearDialogOpen = false;
     engine.AnnivMode = false;
-    return todayInRange;
+    return todayInRange ? StartupResult::Ready : StartupResult::TodayOutOfRange;
 }
 
 }  // namespace qavo

@@ -3,6 +3,7 @@
 // ties the engine, the reading schedule and the city database together.
 
 #include "engine/engine.hpp"
+#include "readings/reading_schedule.hpp"
 #include "sunset/city_database.hpp"
 #include "sunset/city_file.hpp"
 
@@ -11,13 +12,25 @@ namespace qavo {
 struct Calendar {
     explicit Calendar(Platform& platform) : engine(platform) {}
     Engine engine;
+    ReadingSchedule readings;
     CityDatabase cities;
 };
 
-// Runs once, before the main window is shown. The settings file and the city
-// database are read from the platform's program directory; `missing` says
-// what to do when there is no sunset.dat. False when today's date lies
-// outside the years the engine can reach.
-bool InitCalendar(Calendar& calendar, MissingCityFile missing = MissingCityFile::AskToCreate);
+enum class StartupResult {
+    Ready,
+    // Today's date lies outside the years the engine can reach.
+    TodayOutOfRange,
+    // The reading schedule could not be built; the user has been told and the
+    // program must not go on.
+    ReadingScheduleRefused,
+};
+
+// Runs once, before the main window is shown. `texts` are the schedule texts
+// to build the readings from: the program's own, except in tests. The
+// settings file and the city database are read from the platform's program
+// directory; `missing` says what to do when there is no sunset.dat.
+[[nodiscard]] StartupResult InitCalendar(Calendar& calendar,
+                                         const ScheduleTexts& texts = ProgramScheduleTexts(),
+                                         MissingCityFile missing = MissingCityFile::AskToCreate);
 
 }  // namespace qavo

@@ -12,6 +12,8 @@ QFont FontOf(std::string_view face, double points, bool bold) {
         font = QFont(family);
     } else if (face == "Fixedsys") {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setStyleHint(QFont::Monospace);
+        font.setFixedPitch(true);
     } else {
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     }

@@ -78,8 +78,8 @@ void OutForm::BuildControls() {
             this, &OutForm::Command3_Click);
 }
 
-QPushButton* OutForm::AddButton(const char* name, const char* caption, int left, int top,
-                                int width, int height) {
+QPushButton* OutForm::AddButton(const char* name, const char* caption, int left, int top, int width,
+                                int height) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setAutoDefault(false);
@@ -148,8 +148,7 @@ void OutForm::Command3_Click() {
     if (printer.printerState() == QPrinter::Error) {
         return;
     }
-    Tell(selected ? "Selected text sent to printer." : "Full text sent to printer.",
-         kPrintedTitle);
+    Tell(selected ? "Selected text sent to printer." : "Full text sent to printer.", kPrintedTitle);
     Deselect();
 }
 

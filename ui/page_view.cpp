@@ -32,7 +32,8 @@ QColor ToQColor(const Rgb& rgb) {
 
 PageView::PageView(QWidget* parent) : QWidget(parent) {
     stripFont_ = FitHeight(FontOf("MS Sans Serif", 19.5, true), 19.5, TwipsToPixelsY(kStripHeight));
-    bodyFont_ = FitHeight(FontOf("MS Sans Serif", 9.75, true), 9.75, TwipsToPixelsY(kBodyHeight) / 2);
+    bodyFont_ =
+        FitHeight(FontOf("MS Sans Serif", 9.75, true), 9.75, TwipsToPixelsY(kBodyHeight) / 2);
 
     auto* heading = new QLabel(kWeekdayHeading, this);
     heading->setObjectName("Label2");

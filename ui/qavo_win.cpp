@@ -194,7 +194,8 @@ void QavoWin::UpDown1_UpClick() {
 }
 
 void QavoWin::StepYear(int delta) {
-    yearLabel_->setText(QString::fromStdString(StepYearText(yearLabel_->text().toStdString(), delta)));
+    yearLabel_->setText(
+        QString::fromStdString(StepYearText(yearLabel_->text().toStdString(), delta)));
     yearLabel_->selectAll();
     yearLabel_->setFocus();
     btnJyear_->setText(

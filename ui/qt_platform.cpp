@@ -75,10 +75,10 @@ std::string QtPlatform::ProgramDirectory() {
     if (dataDirectory_.isEmpty()) {
         const QString programFolder = QCoreApplication::applicationDirPath();
         const QString shared = QDir(programFolder).absoluteFilePath("../share/qavo");
-        dataDirectory_ = ChooseDataDirectory(
-            programFolder, QFileInfo(programFolder).isWritable(),
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-            {programFolder, QDir::cleanPath(shared)});
+        dataDirectory_ =
+            ChooseDataDirectory(programFolder, QFileInfo(programFolder).isWritable(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                {programFolder, QDir::cleanPath(shared)});
     }
     return QDir::toNativeSeparators(dataDirectory_).toStdString();
 }

@@ -108,7 +108,7 @@ TEST_F(PageFixture, JewishMonthChangeAndPassoverInApril2024) {
     EXPECT_EQ(page.cells[24].holiday, "Passover");
     EXPECT_EQ(page.cells[24].jewishDate, "Nisan 15");
     EXPECT_EQ(page.cells[31].jewishText, "Nisan 22\nPassover");
-    EXPECT_EQ(page.cells[32].jewishText, "Nisan 23\n");
+    EXPECT_FALSE(page.cells[32].visible);  // 30 April is the last day, in cell 31
     // After the build the engine holds the day after 30 April: 23 Nisan.
     EXPECT_EQ(engine.JMonth, 8);
     EXPECT_EQ(engine.JDay, 23);
@@ -171,10 +171,10 @@ TEST_F(PageFixture, EnteredYearIsCheckedBeforeTheBuild) {
         bool accepted;
         int year;
     } cases[] = {
-        {"1582", false, 0}, {"1583", true, 1583},  {"7000", true, 7000},
-        {"7001", false, 0}, {"", false, 0},        {"-2008", false, 0},
-        {"99999", false, 0}, {"+2008", true, 2008}, {"2008abc", true, 2008},
-        {"1582.6", true, 1583}, {"7000.7", false, 0}, {"1582.5", false, 0},
+        {"1582", false, 0},     {"1583", true, 1583},  {"7000", true, 7000},
+        {"7001", false, 0},     {"", false, 0},        {"-2008", false, 0},
+        {"99999", false, 0},    {"+2008", true, 2008}, {"2008abc", true, 2008},
+        {"1582.6", true, 1583}, {"7000.7", false, 0},  {"1582.5", false, 0},
     };
     for (const auto& c : cases) {
         const Integer before = engine.GYear;

@@ -24,7 +24,7 @@ TEST(InitCalendar, ReadsTheSettingsAndTheCitiesFromTheProgramDirectory) {
     dir.Write("Sunset.dat", TwoCities());
     testing::FakePlatform platform({1999, 9, 11}, dir.path());
     Calendar calendar(platform);
-    ASSERT_TRUE(InitCalendar(calendar));
+    ASSERT_EQ(InitCalendar(calendar), StartupResult::Ready);
     EXPECT_EQ(calendar.engine.JYear, 5760);
     EXPECT_EQ(calendar.engine.IniPath, dir / "qavowin.ini");
     EXPECT_EQ(calendar.cities.Directory, dir.path());
@@ -41,10 +41,12 @@ TEST(InitCalendar, AsksForTheCityFileWithTheNormalPointer) {
     testing::FakePlatform platform({2024, 2, 29}, dir.path());
     platform.answers.push_back(MessageAnswer::Yes);
     Calendar calendar(platform);
-    ASSERT_TRUE(InitCalendar(calendar));
+    ASSERT_EQ(InitCalendar(calendar), StartupResult::Ready);
     EXPECT_EQ(calendar.engine.IniPath, dir / "QAVOWIN.INI");
     EXPECT_EQ(calendar.cities.DaylightMode, "Standard");
-    const std::vector<std::string> expected = {"busy on", "busy off", "message:Sunset Data Error"};
+    // The readings turn the pointer off at their end, start-up once more.
+    const std::vector<std::string> expected = {"busy on", "busy on", "busy off", "busy off",
+                                               "message:Sunset Data Error"};
     EXPECT_EQ(platform.calls, expected);
     EXPECT_EQ(dir.Listing(), "sunset.dat");
     EXPECT_EQ(calendar.cities.CityTable[0], DefaultCity());
@@ -54,7 +56,8 @@ TEST(InitCalendar, WithoutAskingNothingIsWritten) {
     testing::TempDir dir;
     testing::FakePlatform platform({2024, 2, 29}, dir.path());
     Calendar calendar(platform);
-    ASSERT_TRUE(InitCalendar(calendar, MissingCityFile::UseDefaultInMemory));
+    ASSERT_EQ(InitCalendar(calendar, ProgramScheduleTexts(), MissingCityFile::UseDefaultInMemory),
+              StartupResult::Ready);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(dir.Listing(), "");
     EXPECT_EQ(calendar.cities.CityTable[0], DefaultCity());
