@@ -16,6 +16,7 @@
 #include "page/navigation.hpp"
 #include "ui/about_box.hpp"
 #include "ui/common_dialog.hpp"
+#include "ui/file_menu_commands.hpp"
 #include "ui/fonts.hpp"
 #include "ui/number_box.hpp"
 #include "ui/out_form.hpp"
@@ -60,6 +61,7 @@ QavoWin::QavoWin(Calendar& calendar, std::unique_ptr<CommonDialog> commonDialog)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildControls(client);
     ConnectControls();
+    new FileMenuCommands(*this, calendar_.cities);
 }
 
 QavoWin::~QavoWin() = default;
