@@ -47,6 +47,11 @@ constexpr std::array kCommands = {
             "readings [YYYY-MM-DD]\n"
             "    the Torah and Haftarah readings of the Sabbath of that day's week",
             PrintReadings},
+    Command{"month",
+            "month YYYY MM [--cells]\n"
+            "    the month page: a grid for people, or with --cells one line per cell\n"
+            "    (1..42): number, tab, day text, tab, Jewish date | holiday",
+            ShowMonth},
 };
 
 void PrintHelp(std::ostream& out) {

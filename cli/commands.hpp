@@ -34,5 +34,7 @@ void ConvertGregorianDate(Arguments& args, Context& context);   // convert-greg
 void ConvertJewishDate(Arguments& args, Context& context);      // convert-jewish
 // Torah readings
 void PrintReadings(Arguments& args, Context& context);  // readings
+// The month page
+void ShowMonth(Arguments& args, Context& context);  // month
 
 }  // namespace qavo::cli

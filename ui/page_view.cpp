@@ -1,11 +1,11 @@
 #include "ui/page_view.hpp"
 
-#include <QLabel>
 #include <QPainter>
 
 #include "ui/caption_panel.hpp"
 #include "ui/fonts.hpp"
 #include "ui/twips.hpp"
+#include "ui/weekday_heading.hpp"
 
 namespace qavo::ui {
 
@@ -19,6 +19,7 @@ constexpr int kBodyHeight = 615;
 constexpr int kPitchX = 1150;
 constexpr int kPitchY = 900;
 constexpr int kBodyOffset = 300;
+constexpr int kHeadingLeft = 360;
 
 constexpr const char* kWeekdayHeading =
     "Sun            Mon             Tue            Wed            Thu              Fri        "
@@ -35,15 +36,15 @@ PageView::PageView(QWidget* parent) : QWidget(parent) {
     bodyFont_ =
         FitHeight(FontOf("MS Sans Serif", 9.75, true), 9.75, TwipsToPixelsY(kBodyHeight) / 2);
 
-    auto* heading = new QLabel(kWeekdayHeading, this);
+    heading_ = new WeekdayHeading(kWeekdayHeading, this);
+    WeekdayHeading* heading = heading_;
     heading->setObjectName("Label2");
     heading->setFont(FitHeight(FontOf("MS Sans Serif", 9.75, true), 9.75, TwipsToPixelsY(255)));
-    heading->setAutoFillBackground(true);
     QPalette colours = heading->palette();
     colours.setColor(QPalette::WindowText, ToQColor(kYellow));
     colours.setColor(QPalette::Window, ToQColor(kDarkGrey));
     heading->setPalette(colours);
-    PlaceInTwips(heading, 360, 600, 7500, 255);
+    PlaceInTwips(heading, kHeadingLeft, 600, 7500, 255);
 
     // Member 0 of each array is the template: never shown, it holds the
     // normal colours that a marked cell swaps.
@@ -74,6 +75,12 @@ CaptionPanel* PageView::MakePanel(const char* array, int cell, const QFont& font
 }
 
 void PageView::BuildCellGrid(int originX, int originY) {
+    std::vector<int> centres;
+    for (int column = 0; column < kPageColumns; ++column) {
+        centres.push_back(
+            TwipsToPixelsX(originX + kPitchX * column + kCellWidth / 2 - kHeadingLeft));
+    }
+    heading_->SetColumnCentres(std::move(centres));
     for (int n = 1; n <= kPageCells; ++n) {
         const int column = (n - 1) % kPageColumns;
         const int row = (n - 1) / kPageColumns;

@@ -11,6 +11,7 @@
 namespace qavo::ui {
 
 class CaptionPanel;
+class WeekdayHeading;
 
 class PageView : public QWidget {
     Q_OBJECT
@@ -36,6 +37,7 @@ class PageView : public QWidget {
 
     std::array<CaptionPanel*, kPageCells + 1> strips_{};
     std::array<CaptionPanel*, kPageCells + 1> bodies_{};
+    WeekdayHeading* heading_ = nullptr;
     QFont stripFont_;
     QFont bodyFont_;
 };

@@ -74,6 +74,9 @@ void QavoWin::BuildControls(QWidget* client) {
     monthLabel_->setObjectName("MonthLabel");
     monthLabel_->setFont(FontOf("MS Sans Serif", 9.75, true));
     SetColours(monthLabel_, kYellowText, kBlueGround);
+    // The desktop style shades a list's button; the page wants it flat blue.
+    monthLabel_->setStyleSheet(
+        "QComboBox { color: #ffff00; background: #0000ff; border: 2px inset #c0c0c0; }");
     PlaceInTwips(monthLabel_, 990, 120, 1755, 420);
     monthLabel_->installEventFilter(this);
 
@@ -125,7 +128,7 @@ bool QavoWin::Load() {
     Platform& platform = engine().platform;
     platform.BusyCursorOn();
     CentreOnScreen();
-    if (!InitCalendar(calendar_)) {
+    if (InitCalendar(calendar_) != StartupResult::Ready) {
         platform.BusyCursorOff();
         return false;
     }
