@@ -48,8 +48,10 @@ Printer2& FileMenuCommands::DrawShownMonth() {
     // left in the engine.
     Engine& engine = window_.engine();
     MonthPage drawn = window_.Page();
-    engine.GYear = static_cast<Integer>(std::stoi(drawn.yearText));
-    engine.TargetGMonth = static_cast<Integer>(drawn.monthIndex + 1);
+    if (!drawn.yearText.empty()) {
+        engine.GYear = static_cast<Integer>(std::stoi(drawn.yearText));
+        engine.TargetGMonth = static_cast<Integer>(drawn.monthIndex + 1);
+    }
     BuildMonthPage(engine, drawn, &surface);
     return surface;
 }

@@ -79,16 +79,16 @@ void SunsetForm::BuildControls() {
     PlaceInTwips(cityBox_, 240, 450, 3120, 345);
     connect(cityBox_, &QComboBox::activated, this, &SunsetForm::CityBox_Click);
 
-    addLabel("Deg", 1440, 960, kBoxWidth);
-    addLabel("Min", 2400, 960, kBoxWidth);
-    addLabel("Latitude", 240, 1260, 1150);
-    latBox_ = AddNumberBox("LatBox", 1440, 1230);
-    latMinBox_ = AddNumberBox("LatMinBox", 2400, 1230);
-    addLabel("Longitude", 240, 1680, 1150);
-    longBox_ = AddNumberBox("LongBox", 1440, 1650);
-    longMinBox_ = AddNumberBox("LongMinBox", 2400, 1650);
-    addLabel("Hrs. From GMT", 240, 2100, 1150);
-    zoneBox_ = AddNumberBox("ZoneBox", 1440, 2070);
+    addLabel("Deg", 1560, 960, kBoxWidth);
+    addLabel("Min", 2520, 960, kBoxWidth);
+    addLabel("Latitude", 240, 1260, 1300);
+    latBox_ = AddNumberBox("LatBox", 1560, 1230);
+    latMinBox_ = AddNumberBox("LatMinBox", 2520, 1230);
+    addLabel("Longitude", 240, 1680, 1300);
+    longBox_ = AddNumberBox("LongBox", 1560, 1650);
+    longMinBox_ = AddNumberBox("LongMinBox", 2520, 1650);
+    addLabel("Hrs. From GMT", 240, 2100, 1300);
+    zoneBox_ = AddNumberBox("ZoneBox", 1560, 2070);
 
     dayLightOption_ = new QCheckBox("Daylight Time", this);
     dayLightOption_->setObjectName("DayLightOption");
@@ -274,7 +274,7 @@ void SunsetForm::StoreCityFields(int cityIndex) {
     city.Zone = ReadLeadingNumber(zoneBox_->text().toStdString()).value;
 }
 
-void SunsetForm::CheckTypedName(bool enter) {
+bool SunsetForm::CheckTypedName(bool enter) {
     const QString typed = cityBox_->currentText();
     int match = -1;
     for (int position = 0; position < cityBox_->count() && match < 0; ++position) {
@@ -283,21 +283,22 @@ void SunsetForm::CheckTypedName(bool enter) {
         }
     }
     if (match < 0) {
-        if (!newMode_) {
-            Message("Do not modify name. Delete and add new entry.", kWarningTitle,
-                    MessageIcon::Stop);
-            SelectPosition(selectedCityIndex_);
+        if (newMode_) {
+            return true;
         }
-        return;
+        Message("Do not modify name. Delete and add new entry.", kWarningTitle, MessageIcon::Stop);
+        SelectPosition(selectedCityIndex_);
+        return false;
     }
     // The typed name is that of a listed city: that city is the one shown
     // and saved, so a name never ends up with another city's numbers.
-    if (!newMode_) {
+    if (!newMode_ && (enter || match != selectedCityIndex_)) {
         SelectPosition(match);
     }
     if (enter) {
         btnSave_->setFocus();
     }
+    return true;
 }
 
 bool SunsetForm::eventFilter(QObject* watched, QEvent* event) {
@@ -349,7 +350,9 @@ void SunsetForm::Btn_Save_Click() {
         selectedCityIndex_ = cityBox_->findData(i);
         added = true;
     } else {
-        if (selectedCityIndex_ < 0) {
+        // A button pressed by its access key leaves the city box without
+        // losing the focus: the typed name is checked here too.
+        if (selectedCityIndex_ < 0 || !CheckTypedName(false)) {
             return;
         }
         StoreCityFields(CityIndexAt(selectedCityIndex_));
@@ -371,6 +374,9 @@ void SunsetForm::Btn_Save_Click() {
 }
 
 void SunsetForm::btn_del_Click() {
+    if (!CheckTypedName(false)) {
+        return;
+    }
     if (cityBox_->currentText() == kNewYork) {
         Message("Cannot erase New York entry", kWarningTitle, MessageIcon::Stop);
         return;

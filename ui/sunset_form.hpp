@@ -61,8 +61,9 @@ class SunsetForm : public QDialog {
     void SelectPosition(int position);
     int CityIndexAt(int position) const;
     bool HasCities() const { return cities_.LastCityIndex >= 0; }
-    // Enter in the city box, or the box losing the focus.
-    void CheckTypedName(bool enter);
+    // Enter in the city box, or the box losing the focus: false when a
+    // listed city's name was changed (the list then returns to its entry).
+    bool CheckTypedName(bool enter);
     void SaveDaylightIfChanged();
     void Message(const char* text, const char* title, MessageIcon icon);
     // A plain message without an icon.

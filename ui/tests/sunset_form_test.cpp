@@ -280,6 +280,22 @@ TEST_F(SunsetFormTest, ChangedNameWithEnterIsRefused) {
     EXPECT_EQ(form->focusWidget(), form->findChild<QPushButton*>("Btn_Save"));
 }
 
+TEST_F(SunsetFormTest, AccessKeysCannotRenameOrEraseAListedCity) {
+    Open({kNewYork, kBoston}, "[OPTIONS]\nDEFAULT_CITY=0\n");
+    const std::string before = dir.Read("sunset.dat");
+    // An access key presses a button while the focus stays in the city box.
+    for (const char* button : {"Btn_Save", "btn_del"}) {
+        SCOPED_TRACE(button);
+        platform.messages.clear();
+        TypeCityName("Newark");
+        form->findChild<QPushButton*>(button)->click();
+        ExpectLastMessage("Do not modify name. Delete and add new entry.", "Warning",
+                          MessageIcon::Stop);
+        EXPECT_EQ(form->CityBox()->currentText(), "New York");
+        EXPECT_EQ(dir.Read("sunset.dat"), before);
+    }
+}
+
 TEST_F(SunsetFormTest, DefaultOutsideTheTableFallsBackToTheFirstCity) {
     Open({kNewYork}, "[OPTIONS]\nDEFAULT_CITY=7\n");
     ExpectLastMessage("Error in Default City Setting. Modify setup.", "Warning",
