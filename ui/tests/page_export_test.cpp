@@ -173,6 +173,27 @@ TEST_F(PageExportTest, MarchOf2008HasSixRows) {
     EXPECT_GT(DarkPixels(image, CellCorner(37).x(), CellCorner(37).y(), kWidth, kHeight), 0);
 }
 
+TEST_F(PageExportTest, TitleCarriesTheJewishYearOfTheFirst) {
+    const struct {
+        int year;
+        int month;
+        const char* title;
+    } cases[] = {
+        // 1 January 2008 was 22 Tevet 5768.
+        {2008, 1, "January   2008        5768"},
+        // Rosh Hashanah 5769 fell on 30 September 2008: the September page
+        // keeps 5768 although its last day is in 5769.
+        {2008, 9, "September 2008        5768"},
+        {2008, 10, "October   2008        5769"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        Show(c.year, c.month);
+        window.Menu().Menu_ToClipboard->trigger();
+        ExpectHeadings(c.title);
+    }
+}
+
 TEST_F(PageExportTest, ClipboardGetsTheImageAndTheWindowKeepsItsPage) {
     Show(2024, 4);
     const MonthPage before = window.Page();
@@ -197,8 +218,13 @@ TEST_F(PageExportTest, FileIsAReadableBitmap) {
     Show(2009, 2);
     const QString file = folder.filePath("page.bmp");
     dialog->saveAnswers.push_back(file);
+    // A text export earlier in the run asked for the overwrite prompt; the
+    // dialog keeps it, as it keeps the chosen name.
+    dialog->SetOverwritePrompt(true);
     window.Menu().Menu_ToFile->trigger();
     EXPECT_EQ(dialog->Filter(), "Bit Mapped File (*.bmp)|*.bmp|All Files (*.*)|*.*");
+    EXPECT_TRUE(dialog->OverwritePrompt());
+    EXPECT_EQ(dialog->FileName(), file);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "Calendar page saved as " + file.toStdString());
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
