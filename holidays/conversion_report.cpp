@@ -5,6 +5,7 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "holidays/jewish_months.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
@@ -47,7 +48,8 @@ std::optional<std::string> ConversionReport(Engine& engine, std::string_view hea
     const Integer jYear = engine.JYear;
     const Integer gYear = engine.GYear;
     if (!IsInEngineRange(jYear) || gYear != jYear - kJewishYearOffset || engine.JMonth < 1 ||
-        engine.JMonth > 13 || engine.JDay < 1 || engine.JDay > 30 || !CountFits(engine, jYear)) {
+        engine.JMonth > jmonth::kElul || engine.JDay < 1 || engine.JDay > 30 ||
+        !CountFits(engine, jYear)) {
         return std::nullopt;
     }
     std::string text;
@@ -71,8 +73,10 @@ std::optional<std::string> ConversionReport(Engine& engine, std::string_view hea
         for (int k = 2; k <= engine.SuccYears; ++k) {
             ++engine.JYear;
             ++engine.GYear;
-            if (!engine.AdvanceNewYearDate()) {
-                break;  // not reached: CountFits keeps the years in range
+            if (!engine.AdvanceNewYearDate()) {  // CountFits keeps the years in range
+                engine.JYear = jYear;
+                engine.GYear = gYear;
+                return std::nullopt;
             }
             text += GregorianLine(engine, month, day);
         }
@@ -137,12 +141,13 @@ bool PrepareJewishDatePrompt(Engine& engine) {
 int DaysInListedMonth(Engine& engine, int monthListIndex) {
     const bool leap = Engine::IsJewishLeap(engine.JYear);
     if (!IsInEngineRange(engine.JYear) || monthListIndex < 0 ||
-        monthListIndex >= (leap ? 13 : 12)) {
+        monthListIndex >= (leap ? jmonth::kElul : jmonth::kElul - 1)) {
         return 0;
     }
     engine.ComputeYearType(engine.JYear);
     // A common year's list skips the Adar II slot.
-    const int month = monthListIndex > 5 && !leap ? monthListIndex + 2 : monthListIndex + 1;
+    const int shown = monthListIndex + 1;
+    const int month = shown > jmonth::kAdar && !leap ? shown + 1 : shown;
     return JMonthLen(month, engine.YearType);
 }
 

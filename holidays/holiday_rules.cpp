@@ -4,28 +4,19 @@
 
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "holidays/jewish_months.hpp"
 
 namespace qavo {
 
 namespace {
+
+using namespace jmonth;
 
 // Holiday table entries that the rules single out.
 constexpr int kPurimEntry = 8;
 constexpr int kYomHashoahEntry = 10;
 constexpr int kYomHaatzmautEntry = 11;
 constexpr int kTishaBAvEntry = 14;
-
-// 13-slot months the rules single out.
-constexpr int kTishri = 1;
-constexpr int kKislev = 3;
-constexpr int kTevet = 4;
-constexpr int kShevat = 5;
-constexpr int kAdar = 6;
-constexpr int kAdarII = 7;
-constexpr int kNisan = 8;
-constexpr int kIyar = 9;
-constexpr int kSivan = 10;
-constexpr int kAv = 12;
 
 // Month-page columns, 1 = Sunday.
 constexpr int kSundayColumn = 1;

@@ -4,14 +4,15 @@
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
+#include "holidays/jewish_months.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
 
 namespace {
 
-constexpr int kAdarII = 7;
-constexpr int kElul = 13;
+using jmonth::kAdarII;
+using jmonth::kElul;
 
 bool IsInEngineRange(int jYear) {
     return jYear >= kFirstJewishYear && jYear <= kLastEngineJewishYear;

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libsimpleini-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core time
 )
 
 missing=()

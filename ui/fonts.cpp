@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <algorithm>
 
 namespace qavo::ui {
 
@@ -25,13 +26,19 @@ QFont FontOf(std::string_view face, double points, bool bold) {
 QFont FitHeight(QFont font, double points, int pixels) {
     constexpr double kStep = 0.5;
     constexpr double kSmallest = 4.0;
-    for (double size = points; size > kSmallest; size -= kStep) {
-        font.setPointSizeF(size);
-        if (QFontMetrics(font).height() <= pixels) {
-            return font;
-        }
+    font.setPointSizeF(points);
+    const int height = QFontMetrics(font).height();
+    if (height <= pixels) {
+        return font;
     }
-    font.setPointSizeF(kSmallest);
+    // A line's height grows with the size: start from the proportional size
+    // and step down the few half points that rounding may leave.
+    double size = std::max(kSmallest, static_cast<int>(2.0 * points * pixels / height) / 2.0);
+    font.setPointSizeF(size);
+    while (size > kSmallest && QFontMetrics(font).height() > pixels) {
+        size -= kStep;
+        font.setPointSizeF(size);
+    }
     return font;
 }
 

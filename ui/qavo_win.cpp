@@ -13,6 +13,8 @@
 #include <QSignalBlocker>
 
 #include "engine/name_tables.hpp"
+#include "engine/number_text.hpp"
+#include "holidays/jewish_year_report.hpp"
 #include "page/navigation.hpp"
 #include "ui/about_box.hpp"
 #include "ui/common_dialog.hpp"
@@ -117,7 +119,7 @@ void QavoWin::ConnectControls() {
     connect(yearLabel_, &NumberBox::EnterPressed, this, &QavoWin::YearLabel_Enter);
     connect(yearLabel_, &NumberBox::FocusLost, this, &QavoWin::YearLabel_LostFocus);
     connect(monthLabel_, &QComboBox::currentIndexChanged, this, &QavoWin::MonthLabel_Click);
-    connect(btnJyear_, &QPushButton::clicked, this, &QavoWin::JewishYearRequested);
+    connect(btnJyear_, &QPushButton::clicked, this, &QavoWin::Btn_Jyear_Click);
     connect(pageView_, &PageView::CellClicked, this, &QavoWin::DayCellClicked);
     connect(menu_.Menu_today, &QAction::triggered, this, &QavoWin::Menu_today_Click);
     connect(menu_.Menu_Exit, &QAction::triggered, this, &QavoWin::Menu_Exit_Click);
@@ -128,7 +130,11 @@ bool QavoWin::Load() {
     Platform& platform = engine().platform;
     platform.BusyCursorOn();
     CentreOnScreen();
-    if (InitCalendar(calendar_) != StartupResult::Ready) {
+    // The pages cover 1583 to 7000; a clock outside them has no page to show.
+    const bool todayShown = InitCalendar(calendar_) == StartupResult::Ready &&
+                            engine().TodayGYear >= kFirstGregorianYear &&
+                            engine().TodayGYear <= kLastGregorianYear;
+    if (!todayShown) {
         platform.BusyCursorOff();
         return false;
     }
@@ -231,6 +237,16 @@ void QavoWin::YearLabel_LostFocus() {
 void QavoWin::MonthLabel_Click(int) {
     if (!engine().PageBusy) {
         ShowEnteredMonth();
+    }
+}
+
+void QavoWin::Btn_Jyear_Click() {
+    // A caption stepped past the range by a refused year step names no year
+    // the calendar reaches; the button then does nothing.
+    const LeadingNumber year = ReadLeadingNumber(btnJyear_->text().toStdString());
+    const std::optional<std::string> report = JewishYearButtonReport(engine(), year.value);
+    if (report) {
+        ShowReport(*report);
     }
 }
 

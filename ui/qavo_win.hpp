@@ -46,8 +46,6 @@ class QavoWin : public QMainWindow {
     void ProgramEnding();
     // A shown day cell was clicked (cell 1 to 42).
     void DayCellClicked(int cell);
-    // The Jewish-year button was pressed.
-    void JewishYearRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +59,7 @@ class QavoWin : public QMainWindow {
     void YearLabel_Enter();
     void YearLabel_LostFocus();
     void MonthLabel_Click(int index);
+    void Btn_Jyear_Click();
     void Menu_today_Click();
     void Menu_Exit_Click();
     void Menu_About_Click();

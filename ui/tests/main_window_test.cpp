@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -158,6 +159,24 @@ TEST_F(MainWindowTest, MenuTreeHasItsCaptionsAccessKeysAndShortcuts) {
     EXPECT_EQ(print->actions().size(), 3);
 }
 
+TEST_F(MainWindowTest, CtrlShortcutsReachTheirItemsWithTheMenusClosed) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const struct {
+        QAction* item;
+        Qt::Key key;
+    } shortcuts[] = {{window.Menu().Menu_ToPrinter, Qt::Key_P},
+                     {window.Menu().Menu_ToClipboard, Qt::Key_C},
+                     {window.Menu().Menu_ToFile, Qt::Key_F},
+                     {window.Menu().Menu_today, Qt::Key_T},
+                     {window.Menu().Menu_QAVOHelp, Qt::Key_H}};
+    for (const auto& shortcut : shortcuts) {
+        QSignalSpy triggered(shortcut.item, &QAction::triggered);
+        QTest::keyClick(window.Cells(), shortcut.key, Qt::ControlModifier);
+        EXPECT_EQ(triggered.count(), 1) << shortcut.item->objectName().toStdString();
+    }
+}
+
 TEST_F(MainWindowTest, MonthSpinWrapsWithinTheTypedYear) {
     GoTo(2008, 1);
     Click("UpDown1", "down");
@@ -296,16 +315,45 @@ TEST_F(MainWindowTest, JewishMonthChangesWithinTheMonth) {
     EXPECT_EQ(window.engine().JDay, 23);
 }
 
-TEST_F(MainWindowTest, DayCellClicksAndTheJewishYearButtonAreReported) {
+TEST_F(MainWindowTest, DayCellClicksAreReported) {
     QSignalSpy cells(&window, &QavoWin::DayCellClicked);
-    QSignalSpy button(&window, &QavoWin::JewishYearRequested);
     QTest::mouseClick(Body(24), Qt::LeftButton);
     QTest::mouseClick(Strip(10), Qt::LeftButton);
-    QTest::mouseClick(JewishYearButton(), Qt::LeftButton);
     ASSERT_EQ(cells.count(), 2);
     EXPECT_EQ(cells[0][0].toInt(), 24);
     EXPECT_EQ(cells[1][0].toInt(), 10);
-    EXPECT_EQ(button.count(), 1);
+}
+
+TEST_F(MainWindowTest, JewishYearButtonShowsTheYearInTheOutputWindow) {
+    QString shown;
+    // Reads and closes the output window once the button has opened it.
+    const auto readReport = [&shown] {
+        QTimer::singleShot(0, [&shown] {
+            QWidget* form = QApplication::activeModalWidget();
+            if (form == nullptr) {
+                return;
+            }
+            EXPECT_EQ(form->windowTitle(), "Output Window");
+            shown = form->findChild<QPlainTextEdit*>("OutBox")->toPlainText();
+            form->findChild<QPushButton*>("Command1")->click();
+        });
+    };
+    readReport();
+    QTest::mouseClick(JewishYearButton(), Qt::LeftButton);
+    EXPECT_TRUE(shown.startsWith("  The Jewish year 5784 begins on Sat, Sep 16, 2023.\n"))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains("  Adar II   29     Mon, Mar 11, 2024\n")) << shown.toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // A caption stepped past the range shows nothing.
+    GoTo(7000, 12);
+    Click("UpDown2", "up");
+    ASSERT_EQ(JewishYearButton()->text(), " 10762");
+    shown.clear();
+    readReport();
+    QTest::mouseClick(JewishYearButton(), Qt::LeftButton);
+    QTest::qWait(10);
+    EXPECT_TRUE(shown.isEmpty());
 }
 
 TEST_F(MainWindowTest, ExitAndClosingTheWindowEndTheProgram) {
@@ -333,6 +381,17 @@ TEST_F(MainWindowTest, AboutBoxShowsNameAndVersion) {
     });
     window.Menu().Menu_About->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(MainWindowStart, RefusesAClockOutsideTheRange) {
+    for (const GregorianDate today : {GregorianDate{1582, 12, 31}, GregorianDate{7001, 1, 1}}) {
+        TestPlatform platform(today);
+        Calendar calendar(platform);
+        QavoWin window(calendar, std::make_unique<ScriptedDialog>());
+        EXPECT_FALSE(window.Load());
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the busy pointer is gone
+    }
 }
 
 }  // namespace
