@@ -340,6 +340,23 @@ TEST_F(SunsetFormTest, WithoutAnyCityTheFirstOneCanBeAdded) {
     EXPECT_EQ(SunsetCity(cities).CityName, PadCityName("Jerusalem"));
 }
 
+TEST_F(SunsetFormTest, AnEmptyFileOffersNewYorkAndTakesANewCity) {
+    dir.Write("sunset.dat", "");
+    Open({}, "[OPTIONS]\nDEFAULT_CITY=0\n");
+    ASSERT_EQ(form->CityBox()->count(), 1);
+    EXPECT_EQ(form->CityBox()->currentText(), "New York");
+    EXPECT_FALSE(form->NewMode());
+    Press("btn_New");
+    TypeCityName("Boston");
+    Type("LatBox", "42");
+    Type("LatMinBox", "21");
+    Type("LongBox", "71");
+    Type("LongMinBox", "4");
+    Type("ZoneBox", "5");
+    Press("Btn_Save");
+    EXPECT_EQ(Stored(), (std::vector<CityRecord>{kNewYork, kBoston}));
+}
+
 TEST_F(SunsetFormTest, NewIsRefusedOnceTheFileIsFull) {
     std::vector<CityRecord> full(kMaxCityRecords, kBoston);
     full[0] = kNewYork;
