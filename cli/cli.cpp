@@ -1,8 +1,10 @@
 #include "cli/cli.hpp"
 
 #include <array>
+#include <filesystem>
 #include <ostream>
 
+#include "cli/cli_platform.hpp"
 #include "cli/commands.hpp"
 
 namespace qavo::cli {
@@ -52,6 +54,20 @@ constexpr std::array kCommands = {
             "    the month page: a grid for people, or with --cells one line per cell\n"
             "    (1..42): number, tab, day text, tab, Jewish date | holiday",
             ShowMonth},
+    Command{"sunset",
+            "sunset YYYY-MM-DD [--city INDEX|NAME]\n"
+            "    the sunset line of the day-click message, for the default city of\n"
+            "    QAVOWIN.INI or the city given (its index in sunset.dat or its name)",
+            PrintSunset},
+    Command{"sunset-list",
+            "sunset-list YYYY-MM-DD N [--city INDEX|NAME]\n"
+            "    N successive days from the date with their Jewish dates, sunset times\n"
+            "    and holidays",
+            PrintSunsetList},
+    Command{"readings-list",
+            "readings-list YYYY-MM-DD N\n"
+            "    the Saturdays of N successive days from the date with their readings",
+            PrintReadingsList},
 };
 
 void PrintHelp(std::ostream& out) {
@@ -60,7 +76,10 @@ void PrintHelp(std::ostream& out) {
     for (const Command& command : kCommands) {
         out << "  " << command.usage << '\n';
     }
-    out << "\nBad input prints one line on standard error and exits with status 2.\n";
+    out << "\nEvery command takes --data-dir DIR: the folder of QAVOWIN.INI and sunset.dat\n"
+           "(default: the program's folder). Nothing is ever written; without sunset.dat\n"
+           "the default city, New York, is used.\n"
+           "\nBad input prints one line on standard error and exits with status 2.\n";
 }
 
 }  // namespace
@@ -82,8 +101,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             throw CliError("unknown command " + args[0] + " (see --help)");
         }
         Arguments arguments({args.begin() + 1, args.end()});
-        Calendar calendar(platform);
-        switch (InitCalendar(calendar)) {
+        const auto dataDirectory = arguments.TakeOption("--data-dir");
+        if (dataDirectory && !std::filesystem::is_directory(*dataDirectory)) {
+            throw CliError("--data-dir: " + *dataDirectory + " is not a folder");
+        }
+        DataDirectoryPlatform session(platform,
+                                      dataDirectory ? *dataDirectory : platform.ProgramDirectory());
+        Calendar calendar(session);
+        switch (
+            InitCalendar(calendar, ProgramScheduleTexts(), MissingCityFile::UseDefaultInMemory)) {
             case StartupResult::Ready:
                 break;
             case StartupResult::TodayOutOfRange:

@@ -37,4 +37,9 @@ void PrintReadings(Arguments& args, Context& context);  // readings
 // The month page
 void ShowMonth(Arguments& args, Context& context);  // month
 
+// Sunset
+void PrintSunset(Arguments& args, Context& context);        // sunset
+void PrintSunsetList(Arguments& args, Context& context);    // sunset-list
+void PrintReadingsList(Arguments& args, Context& context);  // readings-list
+
 }  // namespace qavo::cli

@@ -95,7 +95,7 @@ bool Engine::StepToGregorianDate(Integer& day, Integer& month, Integer& weekday)
     }
     day = 1;
     month = 1;
-    if (reckoning == Reckoning::Stepping) {
+    if (reckoning != Reckoning::Fast) {
         WalkToTargetByDays(day, month);
     } else {
         WalkToTargetByMonths(count, day, month);

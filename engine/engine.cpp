@@ -7,7 +7,7 @@ namespace qavo {
 Engine::Engine(Platform& platform, Reckoning reckoning)
     : platform(platform),
       reckoning(reckoning),
-      table_(reckoning == Reckoning::Fast ? &YearTable::Instance() : nullptr) {}
+      table_(reckoning == Reckoning::Stepping ? nullptr : &YearTable::Instance()) {}
 
 bool Engine::InitEngine() {
     Molad = {};

@@ -12,10 +12,13 @@ namespace qavo {
 
 class YearTable;
 
-// How new years are found. Stepping walks year by year from the nearest
-// anchor, as the calendar was always reckoned here; Fast reads what that
-// walk leaves behind from a table built once, and must give the same state.
-enum class Reckoning { Fast, Stepping };
+// How new years and days are found. Stepping walks year by year from the
+// nearest anchor and then day by day to the date, as the calendar was always
+// reckoned here. Fast reads what the year walk leaves behind from a table built
+// once and counts whole months to the date; it must leave the same state.
+// WalkingDays takes the new years from the table and walks the days, so that
+// the month arithmetic can be checked against the walk on every day cheaply.
+enum class Reckoning { Fast, Stepping, WalkingDays };
 
 struct Engine {
     explicit Engine(Platform& platform, Reckoning reckoning = Reckoning::Fast);

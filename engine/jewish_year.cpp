@@ -102,7 +102,7 @@ void Engine::NewYearWeekdayOf(int year) {
 }
 
 void Engine::ComputeYearType(int year) {
-    if (reckoning == Reckoning::Fast && YearTable::Covers(year)) {
+    if (reckoning != Reckoning::Stepping && YearTable::Covers(year)) {
         const YearTypeRecord& r = table_->TypeOf(year);
         Molad = r.molad;
         CyclePos = r.cyclePos;

@@ -28,8 +28,10 @@ std::string Line(std::string_view label, std::string_view paddedReading) {
 
 std::string SabbathReadings(const ReadingSchedule& schedule, int newYearWeekday, int yearType,
                             int readingDay) {
-    const bool knownType = yearType >= 1 && yearType <= 6;
-    if (readingDay < 0 || readingDay >= (knownType ? JewishYearLength(yearType) : 385)) {
+    constexpr int kLongestYearType = 6;
+    const bool knownType = yearType >= 1 && yearType <= kLongestYearType;
+    const int length = JewishYearLength(knownType ? yearType : kLongestYearType);
+    if (readingDay < 0 || readingDay >= length) {
         throw std::out_of_range("the reading day lies outside the year");
     }
     const int pattern = schedule.YearPattern(newYearWeekday, yearType);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libsimpleini-dev
+    qt6-base-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core time
 )

@@ -37,10 +37,19 @@ bool Within(float value, int limit) {
 }
 }  // namespace
 
+bool IsValidDegrees(float degrees) {
+    return Within(degrees, kDegreeLimit);
+}
+bool IsValidMinutes(float minutes) {
+    return Within(minutes, kMinuteLimit);
+}
+bool IsValidZone(int zone) {
+    return zone >= -kZoneLimit && zone <= kZoneLimit;
+}
+
 bool IsValidCityRecord(const CityRecord& city) {
-    return Within(city.LatDeg, kDegreeLimit) && Within(city.LatMin, kMinuteLimit) &&
-           Within(city.LongDeg, kDegreeLimit) && Within(city.LongMin, kMinuteLimit) &&
-           city.Zone >= -kZoneLimit && city.Zone <= kZoneLimit;
+    return IsValidDegrees(city.LatDeg) && IsValidMinutes(city.LatMin) &&
+           IsValidDegrees(city.LongDeg) && IsValidMinutes(city.LongMin) && IsValidZone(city.Zone);
 }
 
 const CityRecord& SunsetCity(const CityDatabase& cities) {

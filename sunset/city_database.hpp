@@ -50,7 +50,11 @@ CityRecord DefaultCity();
 // A city name cut or padded with blanks to 20 characters (UTF-8 aware).
 std::string PadCityName(std::string_view name);
 
-// True when every number of the record is finite and within the dialog's ranges.
+// The ranges of the setup dialog, bounds included; NaN and infinities fail.
+bool IsValidDegrees(float degrees);  // -179 to 179, latitude and longitude alike
+bool IsValidMinutes(float minutes);  // -59 to 59
+bool IsValidZone(int zone);          // -12 to 12
+// True when every number of the record passes the checks above.
 bool IsValidCityRecord(const CityRecord& city);
 
 // The city sunset times are computed for: CurrentCity when it names a loaded

@@ -1,7 +1,6 @@
 #include "sunset/city_file.hpp"
 
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -56,19 +55,13 @@ bool MendCityNumbers(CityRecord& city) {
     if (IsValidCityRecord(city)) {
         return true;
     }
-    for (float* value : {&city.LatDeg, &city.LongDeg}) {
-        if (!(std::abs(*value) <= kDegreeLimit)) {
-            *value = 0;
-        }
+    for (float* degrees : {&city.LatDeg, &city.LongDeg}) {
+        *degrees = IsValidDegrees(*degrees) ? *degrees : 0;
     }
-    for (float* value : {&city.LatMin, &city.LongMin}) {
-        if (!(std::abs(*value) <= kMinuteLimit)) {
-            *value = 0;
-        }
+    for (float* minutes : {&city.LatMin, &city.LongMin}) {
+        *minutes = IsValidMinutes(*minutes) ? *minutes : 0;
     }
-    if (city.Zone < -kZoneLimit || city.Zone > kZoneLimit) {
-        city.Zone = 0;
-    }
+    city.Zone = IsValidZone(city.Zone) ? city.Zone : Integer{0};
     return false;
 }
 
@@ -110,9 +103,11 @@ void LoadCityBytes(CityDatabase& cities, Platform& platform, std::string_view by
     }
     cities.LastCityIndex = static_cast<std::int32_t>(records) - 1;
     if (!mended.empty()) {
-        Report(platform, "SUNSET.DAT: record " + mended +
-                             " held latitude, longitude or zone values out of range. They were "
-                             "set to 0; correct them in Sunset Setup.");
+        const bool several = mended.find(',') != std::string::npos;
+        Report(platform, std::string("SUNSET.DAT: ") + (several ? "records " : "record ") + mended +
+                             (several ? " hold" : " holds") +
+                             " a latitude, longitude or zone out of range; those values were "
+                             "set to 0. Correct them in Sunset Setup.");
     }
 }
 
@@ -193,7 +188,6 @@ void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& i
 bool WriteDefaultCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
     std::string error;
     if (!WriteRecords(CityFilePath(cities, error), EncodeCityRecord(DefaultCity()), platform)) {
-        UseDefaultCityOnly(cities);
         return false;
     }
     LoadCityFile(cities, platform, iniPath);

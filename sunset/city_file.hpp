@@ -21,13 +21,15 @@ enum class MissingCityFile { AskToCreate, UseDefaultInMemory };
 // Loads sunset.dat from cities.Directory into CityTable and LastCityIndex,
 // then reads the default city (ReadDefaultCity). Every fault of the file is
 // reported through the platform and the program goes on: records that do not
-// fit are left out, numbers out of range are set to 0, and a file that cannot
-// be read leaves the cities in memory as they were.
+// fit are left out, numbers out of range are set to 0, a file without a whole
+// record gives New York, and a file that cannot be read leaves the cities in
+// memory as they were. When the user asks for a default file that cannot be
+// written, New York is used from memory.
 void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath,
                   MissingCityFile missing = MissingCityFile::AskToCreate);
 
 // Writes a sunset.dat holding New York alone, then loads it. False (after a
-// message) when it could not be written; the default city is then used from memory.
+// message) when it could not be written; the cities in memory then stay.
 bool WriteDefaultCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath);
 
 // Replaces sunset.dat by records 0 to LastCityIndex of the table. False (after

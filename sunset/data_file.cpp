@@ -97,7 +97,8 @@ std::optional<std::string> FindFileCaseBlind(const std::string& directory, std::
 
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes,
                                          std::string& error) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a pipe under the name must not hang the program.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
         error = ErrorText(errno);

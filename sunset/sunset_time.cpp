@@ -162,6 +162,13 @@ std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
     return SunsetClockTime(work, hours) ? SunsetClockText(hours, daylightMode) : std::string();
 }
 
+std::string SunsetLine(const CityDatabase& cities) {
+    const std::size_t end = cities.SunsetCityName.find_last_not_of(' ');
+    const std::string name =
+        end == std::string::npos ? std::string() : cities.SunsetCityName.substr(0, end + 1);
+    return "Sunset Time in " + name + " is" + cities.SunsetText + cities.DaylightMode + " Time.";
+}
+
 void SunsetForDay(const Engine& engine, CityDatabase& cities) {
     const CityRecord& city = SunsetCity(cities);
     cities.SunsetCityName = city.CityName;

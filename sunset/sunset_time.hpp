@@ -15,6 +15,10 @@ namespace qavo {
 // (empty when the sun does not set that day) and cities.SunsetCityName.
 void SunsetForDay(const Engine& engine, CityDatabase& cities);
 
+// The line of the day-click message after SunsetForDay: "Sunset Time in New
+// York is 4:31pm Standard Time.", the pieces joined without added blanks.
+std::string SunsetLine(const CityDatabase& cities);
+
 // The same text for any city and date.
 std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
                           std::string_view daylightMode);

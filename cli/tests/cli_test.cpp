@@ -35,6 +35,27 @@ TEST(Cli, DescribesAYear) {
     EXPECT_EQ(RunWords({"year", "10761"}).out, "10761 7000-10-18 6 3 7\n");
 }
 
+TEST(Cli, PrintsTheReadingsOfTheWeek) {
+    // 28 December 2024 is the third day of Hanukkah, the first Sabbath of the feast.
+    const std::string hanukkah =
+        "Torah reading: Mi-Kez, Gen 41:1-44:17\r\n"
+        " and: Hanukkah 3, Num 7:24-35\r\n"
+        "Prophets: I Kings 3:15-4:1\r\n"
+        " Replaced by: Sab1 Hanukkah, Zech 2:14-4:7\r\n"
+        "\r\n";
+    EXPECT_EQ(RunWords({"readings", "2024-12-28"}).out, hanukkah);
+    EXPECT_EQ(RunWords({"readings", "2024-12-22"}).out, hanukkah);  // the Sunday before
+    // Tuesday 1 October 2024 is 28 Elul 5784; its week's Sabbath is Shabbat
+    // Shuva of 5785, which began on Thursday 3 October.
+    EXPECT_EQ(RunWords({"readings", "2024-10-01"}).out,
+              "Torah reading: Ha'azinu, Deut 32:1-52\r\n"
+              "Prophets: II Sam 22:1-51\r\n"
+              " Replaced by: Hos 14:2-10, Mic 7:18-20, Joel 2:15-17, Shuva\r\n"
+              "\r\n");
+    // Today, from the platform: 3 October 2024, Rosh Hashanah; its Sabbath is the same.
+    EXPECT_EQ(RunWords({"readings"}).out, RunWords({"readings", "2024-10-05"}).out);
+}
+
 TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -53,6 +74,10 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         {"year", "10762"},
         {"year", "57x0"},
         {"year"},
+        {"readings", "2023-02-29"},
+        {"readings", "1582-12-31"},
+        {"readings", "2024-12-28", "2024-12-29"},
+        {"readings", "--week"},
     };
     for (const auto& words : bad) {
         const Result r = RunWords(words);
@@ -69,6 +94,7 @@ TEST(Cli, HelpListsTheCommands) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("g2j"), std::string::npos);
     EXPECT_NE(r.out.find("year J"), std::string::npos);
+    EXPECT_NE(r.out.find("readings [YYYY-MM-DD]"), std::string::npos);
 }
 
 }  // namespace

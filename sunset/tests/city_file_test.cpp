@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include <sys/stat.h>
+
 #include "sunset/city_file.hpp"
 #include "sunset/tests/interrupted_write.hpp"
 #include "tests/support/fake_platform.hpp"
@@ -199,8 +201,8 @@ TEST_F(CityFileTest, NumbersOutOfRangeAreSetToZeroAndReported) {
     Load();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text,
-              "SUNSET.DAT: record 2, 3, 4, 5, 7 held latitude, longitude or zone values out of "
-              "range. They were set to 0; correct them in Sunset Setup.");
+              "SUNSET.DAT: records 2, 3, 4, 5, 7 hold a latitude, longitude or zone out of range; "
+              "those values were set to 0. Correct them in Sunset Setup.");
     EXPECT_EQ(cities.LastCityIndex, 6);  // every city keeps its place
     EXPECT_EQ(cities.CityTable[0], (CityRecord{PadCityName("Good"), 179, 59, -179, -59, -12}));
     EXPECT_EQ(cities.CityTable[1], (CityRecord{PadCityName("NaN"), 0, 10, 20, 30, 2}));
@@ -211,6 +213,15 @@ TEST_F(CityFileTest, NumbersOutOfRangeAreSetToZeroAndReported) {
     for (int i = 0; i <= cities.LastCityIndex; ++i) {
         EXPECT_TRUE(IsValidCityRecord(cities.CityTable[i])) << i;
     }
+
+    FakePlatform one;
+    dir.Write("sunset.dat",
+              RecordBytes("Good", 1, 2, 3, 4, 5) + RecordBytes("Bad", 1, 2, 3, 4, 99));
+    LoadCityFile(cities, one, IniPath());
+    ASSERT_EQ(one.messages.size(), 1u);
+    EXPECT_EQ(one.messages[0].text,
+              "SUNSET.DAT: record 2 holds a latitude, longitude or zone out of range; those values "
+              "were set to 0. Correct them in Sunset Setup.");
 }
 
 TEST_F(CityFileTest, AnUnreadableFileOrFolderKeepsTheCitiesInMemory) {
@@ -219,9 +230,13 @@ TEST_F(CityFileTest, AnUnreadableFileOrFolderKeepsTheCitiesInMemory) {
     cities.LastCityIndex = 1;
     std::filesystem::create_directory(dir / "sunset.dat");  // not a file
     Load();
-    ASSERT_EQ(platform.messages.size(), 1u);
+    std::filesystem::remove(dir / "sunset.dat");
+    ASSERT_EQ(::mkfifo((dir / "Sunset.dat").c_str(), 0600), 0);  // nor is a pipe, unopened
+    Load();
+    ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[0].text,
               "SUNSET.DAT cannot be read: it is not a file. The cities in memory are kept.");
+    EXPECT_EQ(platform.messages[1].text, platform.messages[0].text);
     EXPECT_EQ(cities.LastCityIndex, 1);
 
     FakePlatform other;
@@ -244,6 +259,25 @@ TEST_F(CityFileTest, AFailedWriteIsReportedAndChangesNothing) {
               "SUNSET.DAT could not be written: No such file or directory. The cities in memory "
               "are kept.");
     EXPECT_EQ(cities.CityTable[0], DefaultCity());
+
+    EXPECT_FALSE(WriteDefaultCityFile(cities, platform, IniPath()));
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(cities.LastCityIndex, 0);
+
+    // Asked for on a full disk, the default city is used from memory.
+    cities.Directory = dir.path();
+    cities.CityTable[0] = CityRecord{};
+    const int status = testing::RunWithFileSizeLimit(0, testing::Interruption::DiskFull, [&] {
+        FakePlatform fresh;
+        fresh.answers.push_back(MessageAnswer::Yes);
+        LoadCityFile(cities, fresh, IniPath());
+        return fresh.messages.size() == 2 &&
+               fresh.messages[1].text.starts_with(
+                   "SUNSET.DAT could not be written: File too large") &&
+               cities.CityTable[0] == DefaultCity() && cities.LastCityIndex == 0;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(dir.Listing(), "");
 
     cities.LastCityIndex = 99;  // a hundredth city could not be read back
     EXPECT_FALSE(WriteCityFile(cities, platform));

@@ -70,24 +70,6 @@ TEST(ProfileFile, WritingAKeyKeepsEveryOtherLine) {
     }
 }
 
-TEST(ProfileFile, ReadsDefaultsAndCutsValues) {
-    testing::TempDir dir;
-    std::string error;
-    const std::string path = dir / "QAVOWIN.INI";
-    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
-              "Standard");
-    dir.Write("QAVOWIN.INI", "[OPTIONS]\r\nDayLightSetting=Daylight Saving\r\n");
-    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
-              "Daylight");
-    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "Other", "0", 8, error), "0");
-    EXPECT_EQ(error, "");
-    std::filesystem::remove(path);
-    std::filesystem::create_directory(path);
-    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
-              "Standard");
-    EXPECT_EQ(error, "it is not a file");
-}
-
 TEST(ProfileFile, WritesRoundTripAndAnInterruptedWriteLeavesTheOldFile) {
     testing::TempDir dir;
     const std::string path = dir / "QAVOWIN.INI";

@@ -225,6 +225,23 @@ TEST(SunsetTime, SunsetForDayUsesTheCurrentCityOrElseTheFirst) {
     }
 }
 
+TEST(SunsetTime, TheDayClickLineJoinsNameTimeAndMode) {
+    testing::FakePlatform platform;
+    Engine engine(platform);
+    engine.GYear = 2024;
+    engine.TargetGMonth = 12;
+    engine.TargetGDay = 21;
+    CityDatabase cities;
+    cities.CityTable[0] = DefaultCity();
+    SunsetForDay(engine, cities);
+    // 4:29.05 by the almanac formula in double precision, three minutes off.
+    EXPECT_EQ(SunsetLine(cities), "Sunset Time in New York is 4:29pm Standard Time.");
+    cities.CityTable[0] = City("Tromso", 69, 39, -18, -57, -1);
+    cities.DaylightMode = "Daylight";
+    SunsetForDay(engine, cities);
+    EXPECT_EQ(SunsetLine(cities), "Sunset Time in Tromso isDaylight Time.");  // no sunset
+}
+
 TEST(SunsetTime, FarOutNumbersEndQuickly) {
     // The loader refuses such records; the computation still ends on them.
     const CityRecord wild = City("Wild", 1e10f, 0, 1e10f, 0, 5);

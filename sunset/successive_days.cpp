@@ -1,0 +1,124 @@
+#include "sunset/successive_days.hpp"
+
+#include <stdexcept>
+
+#include "engine/name_tables.hpp"
+#include "engine/number_text.hpp"
+#include "holidays/holiday_rules.hpp"
+#include "readings/sabbath_readings.hpp"
+#include "sunset/sunset_time.hpp"
+
+namespace qavo {
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Characters, not bytes: a city name may hold letters beyond ASCII.
+std::size_t CharacterCount(const std::string& utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+std::string Heading(const CityDatabase& cities, SuccessiveDaysMode mode) {
+    std::string text;
+    if (mode == SuccessiveDaysMode::SunsetTimes) {
+        text.append("Holidays begin the evening before the indicated days.").append(NL);
+        text.append("Sunset is " + cities.DaylightMode + " Time in " +
+                    Trimmed(cities.SunsetCityName) + ".")
+            .append(NL);
+        text.append("Candles are lit 18 minutes earlier.").append(NL);
+    } else {
+        text.append("Sabbath Torah and Haftarah readings").append(NL);
+    }
+    return text.append(std::string(44, '=')).append(NL);
+}
+
+// One day's Jewish date, each day converted from its own year's new year.
+struct ListDay {
+    Integer day = 0;
+    Integer month = 0;  // 13-slot numbering
+    Integer weekday = 0;
+};
+
+ListDay ConvertListDay(Engine& engine) {
+    engine.JYear = static_cast<Integer>(engine.GYear + kJewishYearOffset);
+    engine.ResultJYear = engine.JYear;
+    bool found =
+        engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth);
+    engine.TargetOnOrAfterNewYear();
+    engine.NewYearGYear = engine.GYear;
+    if (found && !engine.AfterNewYear) {
+        --engine.JYear;
+        found = engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth);
+        engine.NewYearGYear = static_cast<Integer>(engine.GYear - 1);
+    }
+    ListDay day;
+    if (!found || !engine.StepToGregorianDate(day.day, day.month, day.weekday)) {
+        throw std::out_of_range("the list ran beyond the years the calendar reaches");
+    }
+    const bool common = !Engine::IsJewishLeap(engine.JYear);
+    engine.JMonthShown = static_cast<Integer>(day.month - (common && day.month >= 7 ? 1 : 0));
+    engine.JDay = day.day;
+    return day;
+}
+
+std::string DateLine(const Engine& engine, const ListDay& day) {
+    return std::string(GMonthName(engine.TargetGMonth)) + " " + TwoDigit(engine.TargetGDay) + ", " +
+           std::to_string(engine.GYear) + " " + std::string(DayName(day.weekday)) + ", " +
+           std::string(JLeapMonthName(day.month).substr(0, 8)) + TwoDigit(day.day) + ", " +
+           std::to_string(engine.JYear);
+}
+
+}  // namespace
+
+std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& cities,
+                                              const ReadingSchedule& schedule,
+                                              SuccessiveDaysMode mode) {
+    Platform& platform = engine.platform;
+    SunsetForDay(engine, cities);  // for the city's name in the heading
+    std::string text = Heading(cities, mode);
+    // The heading's city name is the only text beyond ASCII; count it once.
+    const std::size_t extraBytes = text.size() - CharacterCount(text);
+    platform.BusyCursorOn();
+    for (int i = 0; i < engine.SuccDayCount; ++i) {
+        const ListDay day = ConvertListDay(engine);
+        const bool sabbath = day.weekday == kSaturday;
+        if (mode == SuccessiveDaysMode::SunsetTimes || sabbath) {
+            text += DateLine(engine, day);
+        }
+        const int readingDay = engine.DaysFromNewYear(day.month, day.day);
+        SunsetForDay(engine, cities);
+        if (mode == SuccessiveDaysMode::SunsetTimes) {
+            text.append(", " + cities.SunsetText).append(NL);
+            std::string row;
+            if (FindHoliday(engine, day.month, day.day, day.weekday, row)) {
+                text.append(row).append(NL);
+            }
+        }
+        engine.NextGregorianDay(engine.GYear, engine.TargetGMonth, engine.TargetGDay);
+        if (mode == SuccessiveDaysMode::Readings && sabbath) {
+            text.append(NL).append(
+                SabbathReadings(schedule, engine.NewYearWeekday, engine.YearType, readingDay));
+        }
+        if (text.size() - extraBytes > kMaxListCharacters) {
+            platform.ShowMessage("The text is too long. Try again with fewer entries.", "Too long",
+                                 MessageIcon::Stop, MessageButtons::Ok);
+            platform.BusyCursorOff();
+            return std::nullopt;
+        }
+    }
+    platform.BusyCursorOff();
+    return text;
+}
+
+}  // namespace qavo

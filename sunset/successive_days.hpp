@@ -1,0 +1,30 @@
+#pragma once
+// The successive-days lists: a run of Gregorian days, each with its Jewish
+// date, sunset time and holiday row (sunset times), or only its Saturdays,
+// each with its readings (readings). The menu commands ask for the start date
+// and the count, then show this text in the output window.
+
+#include <optional>
+#include <string>
+
+#include "engine/engine.hpp"
+#include "readings/reading_schedule.hpp"
+#include "sunset/city_database.hpp"
+
+namespace qavo {
+
+enum class SuccessiveDaysMode : Integer { SunsetTimes = 1, Readings = 2 };
+
+inline constexpr std::size_t kMaxListCharacters = 30000;
+
+// The text of the list of engine.SuccDayCount days from (GYear, TargetGMonth,
+// TargetGDay), lines ending in NL, built under the busy pointer. Afterwards
+// the engine's date is the day after the last listed one and its year values
+// describe that day's Jewish year. When the text grows beyond 30,000
+// characters, says "Too long" and returns nullopt; the date then stays where
+// the walk stopped.
+std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& cities,
+                                              const ReadingSchedule& schedule,
+                                              SuccessiveDaysMode mode);
+
+}  // namespace qavo

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "sunset/city_database.hpp"
+#include "sunset/code_page.hpp"
+
+namespace qavo {
+namespace {
+
+TEST(CityDatabase, RangesOfTheSetupDialog) {
+    const float inf = std::numeric_limits<float>::infinity();
+    for (const float ok : {179.f, -179.f, 0.f, 40.5f}) {
+        EXPECT_TRUE(IsValidDegrees(ok)) << ok;
+    }
+    for (const float bad : {180.f, -180.f, 179.01f, inf, -inf, std::nanf("")}) {
+        EXPECT_FALSE(IsValidDegrees(bad)) << bad;
+    }
+    EXPECT_TRUE(IsValidMinutes(59) && IsValidMinutes(-59) && !IsValidMinutes(60));
+    EXPECT_TRUE(IsValidZone(12) && IsValidZone(-12) && !IsValidZone(13) && !IsValidZone(-13));
+    EXPECT_TRUE(IsValidCityRecord(DefaultCity()));
+}
+
+TEST(CityDatabase, NamesAreCutOrPaddedToTwentyCharacters) {
+    EXPECT_EQ(PadCityName("New York"), "New York            ");
+    EXPECT_EQ(PadCityName("Llanfairpwllgwyngyll-gogerych"), "Llanfairpwllgwyngyll");
+    EXPECT_EQ(PadCityName("Zürich"), "Zürich              ");  // six characters, seven bytes
+    EXPECT_EQ(PadCityName("Ærøskøbing Ærøskøbing Ærø"), "Ærøskøbing Ærøskøbin");
+    EXPECT_EQ(PadCityName(""), std::string(20, ' '));
+}
+
+TEST(CodePage, EveryByteReadsBackUnchanged) {
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) {
+        all += static_cast<char>(byte);
+    }
+    EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(all)), all);
+    EXPECT_EQ(Windows1252ToUtf8("\x80\x8A\x9F\xE9\xFF"), "€ŠŸéÿ");
+    EXPECT_EQ(Utf8ToWindows1252("Montréal – “Ville”"),
+              "Montr\xE9"
+              "al \x96 \x93Ville\x94");
+    EXPECT_EQ(Utf8ToWindows1252("Łódź 東京"),
+              "?\xF3"
+              "d? ??");
+    EXPECT_EQ(Utf8ToWindows1252("bad \xC3 byte \xFF"), "bad ? byte ?");
+}
+
+}  // namespace
+}  // namespace qavo

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "readings/sabbath_readings.hpp"
+#include "sunset/successive_days.hpp"
+#include "tests/support/fake_platform.hpp"
+
+namespace qavo {
+namespace {
+
+const std::string kRule(44, '=');
+
+struct SuccessiveDaysTest : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(InitReadings(schedule, platform));
+        cities.CityTable[0] = DefaultCity();
+        platform.calls.clear();
+    }
+    std::optional<std::string> List(GregorianDate start, int days, SuccessiveDaysMode mode) {
+        engine.GYear = start.year;
+        engine.TargetGMonth = start.month;
+        engine.TargetGDay = start.day;
+        engine.SuccDayCount = static_cast<Integer>(days);
+        return SuccessiveDaysText(engine, cities, schedule, mode);
+    }
+    GregorianDate EngineDate() const {
+        return {engine.GYear, engine.TargetGMonth, engine.TargetGDay};
+    }
+    testing::FakePlatform platform;
+    Engine engine{platform};
+    CityDatabase cities;
+    ReadingSchedule schedule;
+};
+
+TEST_F(SuccessiveDaysTest, SunsetTimesAcrossTheNewYearWithHolidayRows) {
+    // 1 Tishri 5785 is Thursday 3 October 2024. The times come from the
+    // almanac formula worked in double precision, three minutes taken off.
+    EXPECT_EQ(List({2024, 10, 1}, 4, SuccessiveDaysMode::SunsetTimes),
+              "Holidays begin the evening before the indicated days.\r\n"
+              "Sunset is Standard Time in New York.\r\n"
+              "Candles are lit 18 minutes earlier.\r\n" +
+                  kRule +
+                  "\r\n"
+                  "October   01, 2024 Tue, Elul    28, 5784,  5:34pm \r\n"
+                  "October   02, 2024 Wed, Elul    29, 5784,  5:32pm \r\n"
+                  "Erev RoshHash Elul 29,\r\n"
+                  "October   03, 2024 Thu, Tishri  01, 5785,  5:30pm \r\n"
+                  "Rosh Hashanah Tish  1,\r\n"
+                  "October   04, 2024 Fri, Tishri  02, 5785,  5:29pm \r\n");
+    EXPECT_EQ(EngineDate(), (GregorianDate{2024, 10, 5}));
+    EXPECT_EQ(engine.JYear, 5785);
+    EXPECT_EQ(engine.YearType, 3);
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy off"}));
+}
+
+TEST_F(SuccessiveDaysTest, DaylightAndShiftedHolidayRows) {
+    cities.DaylightMode = "Daylight";
+    // 9 Av 5784 is Tuesday 13 August 2024: the shifted row, without a comma.
+    EXPECT_EQ(List({2024, 8, 13}, 1, SuccessiveDaysMode::SunsetTimes),
+              "Holidays begin the evening before the indicated days.\r\n"
+              "Sunset is Daylight Time in New York.\r\n"
+              "Candles are lit 18 minutes earlier.\r\n" +
+                  kRule +
+                  "\r\n"
+                  "August    13, 2024 Tue, Av      09, 5784,  7:53pm \r\n"
+                  "Tisha B''Av  Av  9\r\n");
+}
+
+TEST_F(SuccessiveDaysTest, ReadingsOfARunWithoutASaturdayAreTheHeadingAlone) {
+    EXPECT_EQ(List({2024, 10, 6}, 6, SuccessiveDaysMode::Readings),
+              "Sabbath Torah and Haftarah readings\r\n" + kRule + "\r\n");
+    EXPECT_EQ(EngineDate(), (GregorianDate{2024, 10, 12}));
+}
+
+TEST_F(SuccessiveDaysTest, ReadingsOfAWeekFromSunday) {
+    // Yom Kippur 5785 is Saturday 12 October 2024, day 9 of a year that
+    // begins on Thursday and has 355 days.
+    EXPECT_EQ(List({2024, 10, 6}, 7, SuccessiveDaysMode::Readings),
+              "Sabbath Torah and Haftarah readings\r\n" + kRule +
+                  "\r\n"
+                  "October   12, 2024 Sat, Tishri  10, 5785\r\n" +
+                  SabbathReadings(schedule, 4, 3, 9));
+}
+
+TEST_F(SuccessiveDaysTest, ReadingsAcrossTheNewYearUseEachDaysOwnYear) {
+    // 5784 begins on Saturday and has 383 days; 25 Elul is its day 378.
+    const std::string elul = SabbathReadings(schedule, 6, 4, 378);
+    const std::string tishri = SabbathReadings(schedule, 4, 3, 2);
+    EXPECT_NE(elul, tishri);
+    EXPECT_EQ(List({2024, 9, 27}, 10, SuccessiveDaysMode::Readings),
+              "Sabbath Torah and Haftarah readings\r\n" + kRule +
+                  "\r\n"
+                  "September 28, 2024 Sat, Elul    25, 5784\r\n" +
+                  elul + "October   05, 2024 Sat, Tishri  03, 5785\r\n" + tishri);
+}
+
+TEST_F(SuccessiveDaysTest, TextsBeyondThirtyThousandCharactersAreRefused) {
+    for (const auto mode : {SuccessiveDaysMode::SunsetTimes, SuccessiveDaysMode::Readings}) {
+        platform.messages.clear();
+        EXPECT_EQ(List({2024, 1, 1}, 5000, mode), std::nullopt);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, "The text is too long. Try again with fewer entries.");
+        EXPECT_EQ(platform.messages[0].title, "Too long");
+        EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
+        EXPECT_FALSE(platform.busy);
+        // The walk stopped on the day whose text crossed the limit: one day
+        // fewer fits, and comes close to it.
+        const GregorianDate stop = EngineDate();
+        const int walked =
+            GregorianDayNumber(stop.year, stop.month, stop.day) - GregorianDayNumber(2024, 1, 1);
+        ASSERT_GT(walked, 100);
+        ASSERT_LT(walked, 5000);
+        EXPECT_EQ(List({2024, 1, 1}, walked, mode), std::nullopt);
+        const auto fits = List({2024, 1, 1}, walked - 1, mode);
+        ASSERT_TRUE(fits.has_value());
+        EXPECT_LE(fits->size(), kMaxListCharacters);
+        EXPECT_GT(fits->size(), kMaxListCharacters - 400);
+    }
+}
+
+}  // namespace
+}  // namespace qavo

@@ -1,0 +1,78 @@
+#include "ui/help/help_contents.hpp"
+
+#include <gtest/gtest.h>
+
+namespace qavo::help {
+namespace {
+
+TEST(HelpContentsTest, ListsHeadingsWithIdsInFileOrder) {
+    const HelpContents contents = ReadHelpContents(R"(<!DOCTYPE html>
+<html><head><meta charset="utf-8"><TITLE> QAVO  Help </TITLE></head><body>
+<h1>Not a topic</h1>
+<h2 id="Introduction">Introduction</h2><p>Text <b>bold</b>.</p>
+<h3 class="sub" id='Menus'>The <i>menus</i></h3>
+<h2>A heading without an id</h2>
+<!-- <h2 id="Hidden">commented out</h2> -->
+<H2 ID=Shutdown>Ending the program</H2>
+<h3 id="Exit">E&amp;xit &#38; &#x41;bout &lt;more&gt;</h3>
+</body></html>)");
+    EXPECT_EQ(contents.title, "QAVO Help");
+    struct Expected {
+        const char* id;
+        const char* title;
+        int level;
+    };
+    const Expected expected[] = {
+        {"Introduction", "Introduction", 2},
+        {"Menus", "The menus", 3},
+        {"Shutdown", "Ending the program", 2},
+        {"Exit", "E&xit & About <more>", 3},
+    };
+    ASSERT_EQ(contents.topics.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(contents.topics[i].id, expected[i].id);
+        EXPECT_EQ(contents.topics[i].title, expected[i].title);
+        EXPECT_EQ(contents.topics[i].level, expected[i].level);
+    }
+}
+
+TEST(HelpContentsTest, PlainHeadingTextDecodesAndJoinsBlanks) {
+    const struct {
+        const char* markup;
+        const char* plain;
+    } cases[] = {
+        {"  two\n\t words  ", "two words"},
+        {"line<br>break", "line break"},
+        {"Adar&nbsp;II", "Adar II"},
+        {"&#x5D0;&#1489;", "\xD7\x90\xD7\x91"},  // alef, bet
+        {"1 &ndash; 2", "1 \xE2\x80\x93 2"},
+        {"&unknown; &amp &", "&unknown; &amp &"},
+        {"&#xZZ; &#; &#99999999999;", "&#xZZ; &#; &#99999999999;"},
+        {"&#0;", "\xEF\xBF\xBD"},  // no NUL in a title: the replacement character
+        {"<a href=\"#x\" title='a > b'>link</a>", "link"},
+        {"cut <b", "cut"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlainHeadingText(c.markup), c.plain) << c.markup;
+    }
+}
+
+TEST(HelpContentsTest, DamagedFilesGiveWhatCanBeRead) {
+    // A heading that is never closed ends the listing; nothing is invented.
+    EXPECT_TRUE(ReadHelpContents("<h2 id=\"A\">A").topics.empty());
+    const HelpContents cut = ReadHelpContents("<h2 id=\"A\">A</h2><h2 id=\"B\">B");
+    ASSERT_EQ(cut.topics.size(), 1u);
+    EXPECT_EQ(cut.topics[0].id, "A");
+    EXPECT_TRUE(ReadHelpContents("<h2 id=\"A\"").topics.empty());
+    EXPECT_TRUE(ReadHelpContents("<!-- never closed <h2 id=\"A\">A</h2>").topics.empty());
+    EXPECT_TRUE(ReadHelpContents("").topics.empty());
+    using namespace std::literals;
+    const std::string_view garbage = "\xFF\xFE<\x01\x02<<>>\0<h2 id=>x</h2>"sv;
+    EXPECT_TRUE(ReadHelpContents(garbage).topics.empty());
+    EXPECT_EQ(ReadHelpContents("plain text, no markup").title, "");
+}
+
+}  // namespace
+}  // namespace qavo::help

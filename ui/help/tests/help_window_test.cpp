@@ -1,0 +1,259 @@
+#include "ui/help/help_window.hpp"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+QT_BEGIN_NAMESPACE
+// Readable failure messages for texts of the help window.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
+QT_END_NAMESPACE
+
+namespace qavo::help {
+namespace {
+
+// The directory of the built program, where the build copies the help files.
+const QString kProgramDir = QStringLiteral(QAVO_PROGRAM_DIR);
+
+std::string ReadFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Every match of the regular expression's first group, in file order.
+std::vector<std::string> AllMatches(const std::string& text, const char* pattern) {
+    const std::regex expression(pattern);
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), expression);
+         it != std::sregex_iterator(); ++it) {
+        found.push_back((*it)[1].str());
+    }
+    return found;
+}
+
+std::vector<QString> TopicIds(const HelpWindow& window) {
+    std::vector<QString> ids;
+    for (QTreeWidgetItemIterator it(window.Contents()); *it != nullptr; ++it) {
+        ids.push_back((*it)->data(0, Qt::UserRole).toString());
+    }
+    return ids;
+}
+
+// The text of the line at the top of the visible part of the help text.
+QString TopLine(const HelpWindow& window) {
+    QApplication::processEvents();
+    return window.Text()->cursorForPosition(QPoint(4, 4)).block().text().trimmed();
+}
+
+class HelpWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { owner_.resize(300, 200); }
+    void TearDown() override {
+        CloseHelpWindows(&owner_);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QWidget owner_;
+};
+
+TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
+    const struct {
+        HelpBook book;
+        const char* fileName;
+        const char* caption;
+        std::vector<const char*> someTopics;
+    } books[] = {
+        {HelpBook::Program,
+         "qavowin.chm",
+         "QAVO Help",
+         {"The Month Page", "The Output Window", "Sunset Setup", "Entering Dates"}},
+        {HelpBook::History,
+         "qavohist.chm",
+         "Calendar History & Rules",
+         {"The Molad", "The Postponements", "The 19-Year Cycle", "The Gregorian Reform of 1582"}},
+    };
+    for (const auto& b : books) {
+        SCOPED_TRACE(b.fileName);
+        HelpWindow* window = OpenHelp(&owner_, kProgramDir, b.book);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->FilePath(), kProgramDir + "/" + b.fileName);
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8(b.caption));
+        EXPECT_EQ(window->CurrentTopic(), "Introduction");
+        EXPECT_EQ(TopLine(*window), "Introduction");
+
+        // The contents list every heading with an id, counted here by a
+        // pattern of its own, in file order.
+        const std::string html = ReadFile(window->FilePath());
+        const std::vector<std::string> headingIds =
+            AllMatches(html, R"re(<h[23][^>]*\sid="([^"]+)")re");
+        ASSERT_GT(headingIds.size(), 10u);
+        const std::vector<QString> ids = TopicIds(*window);
+        ASSERT_EQ(ids.size(), headingIds.size());
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            EXPECT_EQ(ids[i].toStdString(), headingIds[i]);
+        }
+        EXPECT_EQ(window->Contents()->topLevelItem(0)->text(0), "Introduction");
+        std::set<QString> titles;
+        for (QTreeWidgetItemIterator it(window->Contents()); *it != nullptr; ++it) {
+            titles.insert((*it)->text(0));
+        }
+        for (const char* topic : b.someTopics) {
+            EXPECT_TRUE(titles.count(QString::fromUtf8(topic)) == 1) << topic;
+        }
+
+        // Every link leads to a topic of the same file, and ids are unique.
+        const std::set<std::string> idSet(headingIds.begin(), headingIds.end());
+        EXPECT_EQ(idSet.size(), headingIds.size());
+        for (const std::string& target : AllMatches(html, R"re(href="#([^"]*)")re")) {
+            EXPECT_TRUE(idSet.count(target) == 1) << "link to #" << target;
+        }
+        EXPECT_TRUE(AllMatches(html, R"re(href="([^#][^"]*)")re").empty());
+    }
+    EXPECT_EQ(owner_.findChildren<HelpWindow*>().size(), 2);
+}
+
+TEST_F(HelpWindowTest, TopicsAndLinksScrollTheirHeadingToTheTop) {
+    HelpWindow* window = OpenHelp(&owner_, kProgramDir, HelpBook::History);
+    const int introductionScroll = window->Text()->verticalScrollBar()->value();
+
+    // Every topic is reached from the contents, its heading at the top, down
+    // to where the text is too short below a heading to scroll it that far.
+    int reached = 0;
+    int lastScroll = introductionScroll;
+    for (QTreeWidgetItemIterator it(window->Contents()); *it != nullptr; ++it) {
+        window->Contents()->setCurrentItem(*it);
+        const int scroll = window->Text()->verticalScrollBar()->value();
+        EXPECT_GE(scroll, lastScroll) << (*it)->text(0).toStdString();
+        lastScroll = scroll;
+        if (scroll < window->Text()->verticalScrollBar()->maximum()) {
+            EXPECT_EQ(TopLine(*window), (*it)->text(0));
+            ++reached;
+        }
+    }
+    EXPECT_GT(reached, 20);
+    EXPECT_GT(lastScroll, introductionScroll);
+
+    // A link inside the text behaves as a choice in the contents.
+    emit window->Text()->anchorClicked(QUrl(QStringLiteral("#Postponements")));
+    EXPECT_EQ(window->CurrentTopic(), "Postponements");
+    EXPECT_EQ(TopLine(*window), "The Postponements");
+
+    // An unknown topic shows the first one.
+    window->ShowTopic(QStringLiteral("NoSuchTopic"));
+    EXPECT_EQ(window->CurrentTopic(), "Introduction");
+    EXPECT_EQ(TopLine(*window), "Introduction");
+    EXPECT_EQ(window->Text()->verticalScrollBar()->value(), introductionScroll);
+}
+
+TEST_F(HelpWindowTest, OpeningAgainReusesTheWindowAndReturnsToIntroduction) {
+    HelpWindow* first = OpenHelp(&owner_, kProgramDir, HelpBook::Program);
+    first->ShowTopic(QStringLiteral("OutputWindow"));
+    HelpWindow* second = OpenHelp(&owner_, kProgramDir, HelpBook::Program);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(second->CurrentTopic(), "Introduction");
+    EXPECT_EQ(owner_.findChildren<HelpWindow*>().size(), 1);
+}
+
+TEST_F(HelpWindowTest, ShutdownClosesEveryHelpWindow) {
+    CloseHelpWindows(&owner_);  // none open: nothing happens
+    QPointer<HelpWindow> program = OpenHelp(&owner_, kProgramDir, HelpBook::Program);
+    QPointer<HelpWindow> history = OpenHelp(&owner_, kProgramDir, HelpBook::History);
+    ASSERT_TRUE(program && history);
+    CloseHelpWindows(&owner_);
+    EXPECT_FALSE(program->isVisible());
+    EXPECT_FALSE(history->isVisible());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(program.isNull());
+    EXPECT_TRUE(history.isNull());
+}
+
+TEST_F(HelpWindowTest, AFileThatCannotBeShownIsExplainedInTheWindow) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString missing = HelpFilePath(directory.path(), HelpBook::Program);
+
+    const QString noTopics = directory.filePath(QStringLiteral("notopics.chm"));
+    {
+        QFile file(noTopics);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xFF\xD8\x00garbage<h2>no id</h2>", 24));
+    }
+    const QString huge = directory.filePath(QStringLiteral("huge.chm"));
+    {
+        QFile file(huge);  // sparse: takes no room on the disk
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(9 * 1024 * 1024));
+    }
+    const QString folder = directory.filePath(QStringLiteral("folder.chm"));
+    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("folder.chm")));
+
+    const struct {
+        QString path;
+        const char* problem;
+    } cases[] = {
+        {missing, "was not found"},
+        {noTopics, "holds no help topics"},
+        {folder, "could not be"},
+        {huge, "too large to be a help file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.problem);
+        HelpWindow* window = ShowHelpFile(&owner_, c.path);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        const QString text = window->Text()->toPlainText();
+        EXPECT_TRUE(text.startsWith("Help is not available")) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.problem))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QDir::toNativeSeparators(c.path))) << text.toStdString();
+        EXPECT_EQ(window->Contents()->topLevelItemCount(), 0);
+        EXPECT_FALSE(window->Contents()->isVisible());
+        EXPECT_EQ(window->CurrentTopic(), QString());
+    }
+}
+
+TEST_F(HelpWindowTest, AnUnreadableFileIsExplainedInTheWindow) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "the superuser reads every file";
+    }
+    QTemporaryDir directory;
+    const QString path = HelpFilePath(directory.path(), HelpBook::History);
+    QFile::copy(HelpFilePath(kProgramDir, HelpBook::History), path);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    HelpWindow* window = ShowHelpFile(&owner_, path);
+    EXPECT_TRUE(window->Text()->toPlainText().contains("could not be opened"));
+    EXPECT_EQ(window->Contents()->topLevelItemCount(), 0);
+}
+
+TEST_F(HelpWindowTest, AMendedFileIsReadOnTheNextOpening) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    HelpWindow* window = OpenHelp(&owner_, directory.path(), HelpBook::Program);
+    EXPECT_EQ(window->Contents()->topLevelItemCount(), 0);
+    ASSERT_TRUE(QFile::copy(HelpFilePath(kProgramDir, HelpBook::Program),
+                            HelpFilePath(directory.path(), HelpBook::Program)));
+    EXPECT_EQ(OpenHelp(&owner_, directory.path(), HelpBook::Program), window);
+    EXPECT_GT(window->Contents()->topLevelItemCount(), 5);
+    EXPECT_TRUE(window->Contents()->isVisible());
+    EXPECT_EQ(window->CurrentTopic(), "Introduction");
+}
+
+}  // namespace
+}  // namespace qavo::help
