@@ -34,6 +34,8 @@ void ConvertGregorianDate(Arguments& args, Context& context);   // convert-greg
 void ConvertJewishDate(Arguments& args, Context& context);      // convert-jewish
 // Torah readings
 void PrintReadings(Arguments& args, Context& context);  // readings
+// The month page
+void ShowMonth(Arguments& args, Context& context);  // month
 
 // The month page
 void ShowMonth(Arguments& args, Context& context);  // month

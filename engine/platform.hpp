@@ -9,7 +9,8 @@
 
 namespace qavo {
 
-enum class MessageIcon { Information, Exclamation, Stop, Question };
+// None: a plain message without an icon.
+enum class MessageIcon { Information, Exclamation, Stop, Question, None };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 

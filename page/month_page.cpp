@@ -4,6 +4,7 @@
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
+#include "page/page_surface.hpp"
 
 namespace qavo {
 
@@ -34,7 +35,7 @@ void FillCell(Engine& engine, MonthPage& page, int cell, int day) {
 
 }  // namespace
 
-void BuildMonthPage(Engine& engine, MonthPage& page) {
+void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface) {
     engine.platform.BusyCursorOn();
     page.cells[page.MarkedCell].body = page.cells[0].body;
 
@@ -52,6 +53,9 @@ void BuildMonthPage(Engine& engine, MonthPage& page) {
     const int last = first + days - 1;
     page.firstCell = first;
     page.lastCell = last;
+    if (surface != nullptr) {
+        surface->SetLayout(kPrintLayout);
+    }
 
     for (int n = 1; n <= kPageCells; ++n) {
         const int day = n + 1 - first;
@@ -69,10 +73,17 @@ void BuildMonthPage(Engine& engine, MonthPage& page) {
             continue;
         }
         FillCell(engine, page, n, day);
+        if (surface != nullptr) {
+            const DayCell& drawn = page.cells[n];
+            surface->DrawDayOnSurface(n, drawn.dayText, drawn.holiday, drawn.jewishDate);
+        }
         if (n == first) {
             page.PageFirstJDay = engine.JDay;
         }
         engine.NextJewishDay(engine.JMonth, engine.JDay);
+    }
+    if (surface != nullptr) {
+        surface->DrawPageFrame(PageRows(page), PageTitle(engine));
     }
     engine.platform.BusyCursorOff();
 }

@@ -11,6 +11,8 @@
 
 namespace qavo {
 
+class PageSurface;
+
 // The colours a cell can take. The button face is the desktop's own colour,
 // so it stays a role here and the window resolves it.
 enum class PageColour { Yellow, Blue, ButtonFace };
@@ -67,8 +69,9 @@ struct MonthPage {
 
 // Fills the page for engine.GYear / engine.TargetGMonth, which the caller
 // keeps within 1583..7000 and 1..12. Leaves TargetGDay = 1, JYear the Jewish
-// year of the 1st and JMonth/JDay the Jewish date after the last day.
-void BuildMonthPage(Engine& engine, MonthPage& page);
+// year of the 1st and JMonth/JDay the Jewish date after the last day. With a
+// surface, the month is drawn on it too, day by day and then framed.
+void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface = nullptr);
 
 // Applies a typed year and a chosen month (0 = January): builds that page and
 // returns true, or shows "Year must be between 1583 and 7000" and changes

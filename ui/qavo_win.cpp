@@ -19,6 +19,7 @@
 #include "ui/about_box.hpp"
 #include "ui/common_dialog.hpp"
 #include "ui/dialogs/get_jyear.hpp"
+#include "ui/file_menu_commands.hpp"
 #include "ui/fonts.hpp"
 #include "ui/number_box.hpp"
 #include "ui/out_form.hpp"
@@ -63,6 +64,7 @@ QavoWin::QavoWin(Calendar& calendar, std::unique_ptr<CommonDialog> commonDialog)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildControls(client);
     ConnectControls();
+    new FileMenuCommands(*this, calendar_.cities);
 }
 
 QavoWin::~QavoWin() = default;

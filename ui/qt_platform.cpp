@@ -26,6 +26,8 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
             return QMessageBox::Critical;
         case MessageIcon::Question:
             return QMessageBox::Question;
+        case MessageIcon::None:
+            return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }
