@@ -28,11 +28,11 @@ constexpr const char* kTextFileFilter = "Text File (*.txt)|*.txt|All Files (*.*)
 std::string WithReportLineEnds(QString text) {
     text.replace(QChar::ParagraphSeparator, '\n');
     text.replace('\n', QString::fromLatin1(NL.data(), NL.size()));
-    return text.toLatin1().toStdString();
+    return text.toUtf8().toStdString();
 }
 
 QString ForDesktop(const std::string& text) {
-    return QString::fromLatin1(text).replace(QString::fromLatin1(NL.data(), NL.size()), "\n");
+    return QString::fromUtf8(text).replace(QString::fromLatin1(NL.data(), NL.size()), "\n");
 }
 
 }  // namespace

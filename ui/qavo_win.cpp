@@ -21,6 +21,8 @@
 #include "ui/dialogs/get_jyear.hpp"
 #include "ui/file_menu_commands.hpp"
 #include "ui/fonts.hpp"
+#include "ui/help/help_window.hpp"
+#include "ui/help_menu_commands.hpp"
 #include "ui/number_box.hpp"
 #include "ui/out_form.hpp"
 #include "ui/page_view.hpp"
@@ -65,6 +67,7 @@ QavoWin::QavoWin(Calendar& calendar, std::unique_ptr<CommonDialog> commonDialog)
     BuildControls(client);
     ConnectControls();
     new FileMenuCommands(*this, calendar_.cities);
+    new HelpMenuCommands(*this, calendar_.engine.platform);
 }
 
 QavoWin::~QavoWin() = default;
@@ -273,6 +276,7 @@ void QavoWin::Menu_About_Click() {
 }
 
 void QavoWin::closeEvent(QCloseEvent* event) {
+    help::CloseHelpWindows(this);
     event->accept();
     emit ProgramEnding();
 }

@@ -13,7 +13,8 @@ namespace qavo::ui {
 namespace {
 
 QString ToQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    // City names, and headings typed by the user, may hold any character.
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {

@@ -40,7 +40,7 @@ HeaderForm::HeaderForm(Engine& engine, std::string& headerText, QWidget* parent)
 
 void HeaderForm::Activate() {
     sYearsBox_->setText(QString::fromStdString(BlankSigned(engine_.SuccYears)));
-    headerBox_->setText(QString::fromLatin1(headerText_));
+    headerBox_->setText(QString::fromUtf8(headerText_));
 }
 
 void HeaderForm::Command1_Click() {
@@ -50,7 +50,7 @@ void HeaderForm::Command1_Click() {
         Refuse(*refusal);
         return;
     }
-    headerText_ = headerBox_->text().toLatin1().toStdString();
+    headerText_ = headerBox_->text().toUtf8().toStdString();
     engine_.SuccYears = ReadLeadingNumber(box).value;
     Accept();
 }

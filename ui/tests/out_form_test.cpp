@@ -126,6 +126,17 @@ TEST_F(OutFormTest, FileHoldsTheTextAndOneFinalLineEnd) {
     EXPECT_EQ(dialog.FileName(), path);
 }
 
+TEST_F(OutFormTest, ACityNameOrHeadingBeyondAsciiSurvivesTheBoxAndTheFile) {
+    const std::string report = "Sunset Times for Z\xC3\xBCrich\r\n\xD7\xA4\xD7\xA1\xD7\x97 5768";
+    form.SetReport(report);
+    EXPECT_EQ(form.OutBox()->toPlainText(), QString::fromUtf8("Sunset Times for Z\u00fcrich\n"
+                                                              "\u05e4\u05e1\u05d7 5768"));
+    const QString path = folder.filePath("report.txt");
+    dialog.saveAnswers = {path};
+    Press("Command4");
+    EXPECT_EQ(ReadAll(path), QByteArray::fromStdString(report + "\r\n"));
+}
+
 TEST_F(OutFormTest, CancelledOrFailedSaveWritesNothingAndSaysNothing) {
     const QString path = folder.filePath("kept.txt");
     {
