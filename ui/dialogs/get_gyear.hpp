@@ -3,34 +3,24 @@
 // change GYear at once; OK stores the year and its leap index; closing the
 // window by its frame leaves GYear and Cancelled as they are.
 
-#include "ui/dialogs/prompt_dialog.hpp"
-
-class QPushButton;
+#include "ui/dialogs/year_prompt.hpp"
 
 namespace qavo::ui {
 
-class GetGyear : public PromptDialog {
+class GetGyear : public YearPrompt {
     Q_OBJECT
   public:
     GetGyear(Engine& engine, QWidget* parent = nullptr);
 
-    NumberBox* gyear_box() const { return gyearBox_; }
-    SpinButton* UpDown1() const { return upDown1_; }
-    QPushButton* button_ok() const { return buttonOk_; }
-    QPushButton* button_cancel() const { return buttonCancel_; }
+    NumberBox* gyear_box() const { return YearBox(); }
 
   protected:
     void Activate() override;
     void FrameClosed() override;
 
   private:
-    void Step(int delta);
-    void button_ok_Click();
-
-    NumberBox* gyearBox_;
-    SpinButton* upDown1_;
-    QPushButton* buttonOk_;
-    QPushButton* buttonCancel_;
+    void Step(int delta) override;
+    void button_ok_Click() override;
 };
 
 // The refusal of a Gregorian year outside 1583..7000, here and wherever a

@@ -3,33 +3,23 @@
 // which it copies from JYear every time it is shown. The spin buttons change
 // ResultJYear at once.
 
-#include "ui/dialogs/prompt_dialog.hpp"
-
-class QPushButton;
+#include "ui/dialogs/year_prompt.hpp"
 
 namespace qavo::ui {
 
-class GetJYear : public PromptDialog {
+class GetJYear : public YearPrompt {
     Q_OBJECT
   public:
     GetJYear(Engine& engine, QWidget* parent = nullptr);
 
-    NumberBox* jyear_box() const { return jyearBox_; }
-    SpinButton* UpDown1() const { return upDown1_; }
-    QPushButton* button_ok() const { return buttonOk_; }
-    QPushButton* button_cancel() const { return buttonCancel_; }
+    NumberBox* jyear_box() const { return YearBox(); }
 
   protected:
     void Activate() override;
 
   private:
-    void Step(int delta);
-    void button_ok_Click();
-
-    NumberBox* jyearBox_;
-    SpinButton* upDown1_;
-    QPushButton* buttonOk_;
-    QPushButton* buttonCancel_;
+    void Step(int delta) override;
+    void button_ok_Click() override;
 };
 
 // The refusal of a Jewish year outside 5343..10760, here and on the main

@@ -1,0 +1,26 @@
+#include "ui/dialogs/year_prompt.hpp"
+
+#include <QPushButton>
+
+#include "ui/number_box.hpp"
+#include "ui/spin_button.hpp"
+
+namespace qavo::ui {
+
+YearPrompt::YearPrompt(Engine& engine, const char* name, const char* caption, const char* label,
+                       const char* boxName, QWidget* parent)
+    : PromptDialog(engine, name, caption, 5040, 2100, parent) {
+    AddLabel("Label1", label, 240, 150, 4560, 300);
+    yearBox_ = AddNumberBox(boxName, 1800, 660, 1080, 360);
+    upDown1_ = AddSpin("UpDown1", 2880, 630, 255, 420);
+    buttonOk_ = AddButton("button_ok", "&OK", 840, 1320, 1200, 420);
+    buttonCancel_ = AddButton("button_cancel", "&Cancel", 3000, 1320, 1200, 420);
+    buttonOk_->setDefault(true);
+    connect(upDown1_, &SpinButton::DownClicked, this, [this] { Step(-1); });
+    connect(upDown1_, &SpinButton::UpClicked, this, [this] { Step(+1); });
+    connect(yearBox_, &NumberBox::EnterPressed, this, [this] { button_ok_Click(); });
+    connect(buttonOk_, &QPushButton::clicked, this, [this] { button_ok_Click(); });
+    connect(buttonCancel_, &QPushButton::clicked, this, &YearPrompt::Cancel);
+}
+
+}  // namespace qavo::ui
