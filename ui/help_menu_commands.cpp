@@ -1,6 +1,8 @@
 #include "ui/help_menu_commands.hpp"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include "ui/accessories/accessory_launcher.hpp"
 #include "ui/help/help_window.hpp"
@@ -9,10 +11,16 @@
 namespace qavo::ui {
 
 namespace {
-// The help books are installed beside the program itself, which is not always
-// the folder of the data files.
-QString ProgramFolder() {
-    return QApplication::applicationDirPath();
+// The help books lie beside the program in its build folder and in its share
+// folder once installed; neither is always the folder of the data files.
+QString HelpFolder() {
+    const QDir program(QApplication::applicationDirPath());
+    const QString installed = program.absoluteFilePath("../share/qavo");
+    if (QFileInfo::exists(program.absoluteFilePath("qavowin.chm")) ||
+        !QFileInfo::exists(installed)) {
+        return program.absolutePath();
+    }
+    return QDir(installed).absolutePath();
 }
 }  // namespace
 
@@ -28,11 +36,11 @@ HelpMenuCommands::HelpMenuCommands(QavoWin& window, Platform& platform)
 }
 
 void HelpMenuCommands::Menu_QAVOHelp_Click() {
-    help::OpenHelp(&window_, ProgramFolder(), help::HelpBook::Program);
+    help::OpenHelp(&window_, HelpFolder(), help::HelpBook::Program);
 }
 
 void HelpMenuCommands::menu_history_Click() {
-    help::OpenHelp(&window_, ProgramFolder(), help::HelpBook::History);
+    help::OpenHelp(&window_, HelpFolder(), help::HelpBook::History);
 }
 
 void HelpMenuCommands::menu_notepad_Click() {
