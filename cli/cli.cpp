@@ -105,8 +105,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (dataDirectory && !std::filesystem::is_directory(*dataDirectory)) {
             throw CliError("--data-dir: " + *dataDirectory + " is not a folder");
         }
-        DataDirectoryPlatform session(platform,
-                                      dataDirectory ? *dataDirectory : platform.ProgramDirectory());
+        CommandPlatform session(platform,
+                                dataDirectory ? *dataDirectory : platform.ProgramDirectory());
         Calendar calendar(session);
         switch (
             InitCalendar(calendar, ProgramScheduleTexts(), MissingCityFile::UseDefaultInMemory)) {
@@ -119,6 +119,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         Context context{calendar, out};
         command->run(arguments, context);
+        session.ReleaseMessages();
         return 0;
     } catch (const CliError& error) {
         err << "qavo-cli: " << error.what() << '\n';

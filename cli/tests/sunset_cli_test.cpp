@@ -97,6 +97,7 @@ TEST_F(SunsetCliTest, BadInputPrintsOneLineAndExitsWithTwo) {
         EXPECT_EQ(r.status, 2) << words.back();
         EXPECT_TRUE(r.out.empty()) << words.back();
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_TRUE(r.messages.empty()) << words.back();  // the error line says it all
     }
     testing::FakePlatform platform;
     std::ostringstream out, err;
