@@ -3,38 +3,28 @@
 // against its length in the year of GLeapIndex. Opens on TargetGMonth and
 // TargetGDay; OK writes them.
 
-#include "ui/dialogs/prompt_dialog.hpp"
+#include "ui/dialogs/month_day_prompt.hpp"
 
 class QComboBox;
-class QPushButton;
 
 namespace qavo::ui {
 
-class GMonthDateForm : public PromptDialog {
+class GMonthDateForm : public MonthDayPrompt {
     Q_OBJECT
   public:
     GMonthDateForm(Engine& engine, QWidget* parent = nullptr);
 
-    QComboBox* GMonthBox() const { return gMonthBox_; }
-    NumberBox* GDateBox() const { return gDateBox_; }
-    SpinButton* UpDown1() const { return upDown1_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
+    QComboBox* GMonthBox() const { return MonthList(); }
+    NumberBox* GDateBox() const { return DayBox(); }
 
   protected:
     void Activate() override;
 
   private:
     int SelectedMonthLength() const;
-    void UpDown1_UpClick();
-    void UpDown1_DownClick();
-    void Command1_Click();
-
-    QComboBox* gMonthBox_;
-    NumberBox* gDateBox_;
-    SpinButton* upDown1_;
-    QPushButton* command1_;
-    QPushButton* command2_;
+    void UpDown1_UpClick() override;
+    void UpDown1_DownClick() override;
+    void Command1_Click() override;
 };
 
 }  // namespace qavo::ui

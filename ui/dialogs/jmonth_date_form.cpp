@@ -1,7 +1,6 @@
 #include "ui/dialogs/jmonth_date_form.hpp"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <algorithm>
 
 #include "engine/calendar_tables.hpp"
@@ -9,7 +8,6 @@
 #include "engine/number_text.hpp"
 #include "ui/dialogs/box_steps.hpp"
 #include "ui/number_box.hpp"
-#include "ui/spin_button.hpp"
 
 namespace qavo::ui {
 
@@ -23,38 +21,25 @@ QString ListText(std::string_view name) {
 }  // namespace
 
 JMonthDateForm::JMonthDateForm(Engine& engine, QWidget* parent)
-    : PromptDialog(engine, "JMonthDateForm", "Jewish Month and Date", 4200, 2400, parent) {
-    AddLabel("Label1", "Select a Month and Date", 240, 150, 3720, 300);
-    jMonthEntry_ = AddList("JMonthEntry", 240, 720, 1800, 360);
-    jDateEntry_ = AddNumberBox("JDateEntry", 2280, 720, 900, 360);
-    upDown1_ = AddSpin("UpDown1", 3180, 690, 255, 420);
-    command1_ = AddButton("Command1", "&OK", 600, 1560, 1200, 420);
-    command2_ = AddButton("Command2", "&Cancel", 2400, 1560, 1200, 420);
-    command1_->setDefault(true);
-    connect(upDown1_, &SpinButton::UpClicked, this, &JMonthDateForm::UpDown1_UpClick);
-    connect(upDown1_, &SpinButton::DownClicked, this, &JMonthDateForm::UpDown1_DownClick);
-    connect(jDateEntry_, &NumberBox::EnterPressed, this, &JMonthDateForm::Command1_Click);
-    connect(command1_, &QPushButton::clicked, this, &JMonthDateForm::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &JMonthDateForm::Cancel);
-}
+    : MonthDayPrompt(engine, "JMonthDateForm", "Jewish Month and Date", "Select a Month and Date",
+                     "JMonthEntry", "JDateEntry", parent) {}
 
 void JMonthDateForm::Activate() {
-    jMonthEntry_->clear();
+    MonthList()->clear();
     leap_ = Engine::IsJewishLeap(engine_.JYear);
     if (leap_) {
         for (std::string_view name : kJLeapMonthName) {
-            jMonthEntry_->addItem(ListText(name));
+            MonthList()->addItem(ListText(name));
         }
     } else {
         for (std::string_view name : kJMonthName) {
-            jMonthEntry_->addItem(ListText(name));
+            MonthList()->addItem(ListText(name));
         }
     }
     // After Elul of a leap year a common year has no 13th position: its
     // last month, Elul, stands in.
-    jMonthEntry_->setCurrentIndex(
-        std::clamp(engine_.JMonthShown - 1, 0, jMonthEntry_->count() - 1));
-    jDateEntry_->setText(QString::fromStdString(BlankSigned(engine_.JDay)));
+    MonthList()->setCurrentIndex(std::clamp(engine_.JMonthShown - 1, 0, MonthList()->count() - 1));
+    DayBox()->setText(QString::fromStdString(BlankSigned(engine_.JDay)));
 }
 
 int JMonthDateForm::MonthAt(int position) const {
@@ -62,22 +47,22 @@ int JMonthDateForm::MonthAt(int position) const {
 }
 
 int JMonthDateForm::SelectedMonthLength() const {
-    return JMonthLen(MonthAt(jMonthEntry_->currentIndex()), engine_.YearType);
+    return JMonthLen(MonthAt(MonthList()->currentIndex()), engine_.YearType);
 }
 
 void JMonthDateForm::UpDown1_UpClick() {
-    jDateEntry_->setText(QString::fromStdString(
-        DayUpText(jDateEntry_->text().toStdString(), SelectedMonthLength())));
+    DayBox()->setText(
+        QString::fromStdString(DayUpText(DayBox()->text().toStdString(), SelectedMonthLength())));
 }
 
 void JMonthDateForm::UpDown1_DownClick() {
-    jDateEntry_->setText(QString::fromStdString(
-        JewishDayDownText(jDateEntry_->text().toStdString(), SelectedMonthLength())));
+    DayBox()->setText(QString::fromStdString(
+        JewishDayDownText(DayBox()->text().toStdString(), SelectedMonthLength())));
 }
 
 void JMonthDateForm::Command1_Click() {
-    const int position = jMonthEntry_->currentIndex();
-    const LeadingNumber day = ReadLeadingNumber(jDateEntry_->text().toStdString());
+    const int position = MonthList()->currentIndex();
+    const LeadingNumber day = ReadLeadingNumber(DayBox()->text().toStdString());
     if (!day.fits || day.value <= 0 || day.value > SelectedMonthLength()) {
         Refuse(kRefusal);
         return;

@@ -3,23 +3,19 @@
 // own numbering) and a day checked against that month's length in YearType.
 // Opens on JMonthShown and JDay; OK writes JMonthShown, JMonth and JDay.
 
-#include "ui/dialogs/prompt_dialog.hpp"
+#include "ui/dialogs/month_day_prompt.hpp"
 
 class QComboBox;
-class QPushButton;
 
 namespace qavo::ui {
 
-class JMonthDateForm : public PromptDialog {
+class JMonthDateForm : public MonthDayPrompt {
     Q_OBJECT
   public:
     JMonthDateForm(Engine& engine, QWidget* parent = nullptr);
 
-    QComboBox* JMonthEntry() const { return jMonthEntry_; }
-    NumberBox* JDateEntry() const { return jDateEntry_; }
-    SpinButton* UpDown1() const { return upDown1_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
+    QComboBox* JMonthEntry() const { return MonthList(); }
+    NumberBox* JDateEntry() const { return DayBox(); }
 
   protected:
     void Activate() override;
@@ -28,16 +24,11 @@ class JMonthDateForm : public PromptDialog {
     // The month in the 13-slot numbering of list position p.
     int MonthAt(int position) const;
     int SelectedMonthLength() const;
-    void UpDown1_UpClick();
-    void UpDown1_DownClick();
-    void Command1_Click();
+    void UpDown1_UpClick() override;
+    void UpDown1_DownClick() override;
+    void Command1_Click() override;
 
-    QComboBox* jMonthEntry_;
-    NumberBox* jDateEntry_;
-    SpinButton* upDown1_;
-    QPushButton* command1_;
-    QPushButton* command2_;
-    bool leap_ = false;
+    bool leap_ = false;  // JYear has 13 months; set on every showing
 };
 
 }  // namespace qavo::ui

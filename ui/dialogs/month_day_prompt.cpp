@@ -1,0 +1,28 @@
+#include "ui/dialogs/month_day_prompt.hpp"
+
+#include <QPushButton>
+
+#include "ui/number_box.hpp"
+#include "ui/spin_button.hpp"
+
+namespace qavo::ui {
+
+MonthDayPrompt::MonthDayPrompt(Engine& engine, const char* name, const char* caption,
+                               const char* label, const char* listName, const char* boxName,
+                               QWidget* parent)
+    : PromptDialog(engine, name, caption, 4200, 2400, parent) {
+    AddLabel("Label1", label, 240, 150, 3720, 300);
+    monthList_ = AddList(listName, 240, 720, 1800, 360);
+    dayBox_ = AddNumberBox(boxName, 2280, 720, 900, 360);
+    upDown1_ = AddSpin("UpDown1", 3180, 690, 255, 420);
+    command1_ = AddButton("Command1", "&OK", 600, 1560, 1200, 420);
+    command2_ = AddButton("Command2", "&Cancel", 2400, 1560, 1200, 420);
+    command1_->setDefault(true);
+    connect(upDown1_, &SpinButton::UpClicked, this, [this] { UpDown1_UpClick(); });
+    connect(upDown1_, &SpinButton::DownClicked, this, [this] { UpDown1_DownClick(); });
+    connect(dayBox_, &NumberBox::EnterPressed, this, [this] { Command1_Click(); });
+    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(command2_, &QPushButton::clicked, this, &MonthDayPrompt::Cancel);
+}
+
+}  // namespace qavo::ui
