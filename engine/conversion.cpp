@@ -1,18 +1,21 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/engine.hpp"
+#include "engine/jewish_months.hpp"
 
 namespace qavo {
 
+using namespace jmonth;
+
 void Engine::DisplayToInternalMonth() {
     JMonth = JMonthShown;
-    if (JMonthShown > 6 && !IsJewishLeap(JYear)) {
+    if (JMonthShown > kAdar && !IsJewishLeap(JYear)) {
         ++JMonth;
     }
 }
 
 Integer Engine::DaysFromNewYear(int month, int day) const {
-    if (month == 7 && !IsJewishLeap(JYear)) {
-        month = 6;  // Adar II in a common year counts as Adar
+    if (month == kAdarII && !IsJewishLeap(JYear)) {
+        month = kAdar;  // Adar II in a common year counts as Adar
     }
     int days = day - 1;  // [0, 384]
     for (int m = 1; m < month; ++m) {
@@ -49,11 +52,11 @@ void Engine::NextJewishDay(Integer& month, Integer& day) const {
     if (day > JMonthLen(month, YearType)) {
         day = 1;
         ++month;
-        if (month == 7 && !IsJewishLeap(JYear)) {
-            month = 8;
+        if (month == kAdarII && !IsJewishLeap(JYear)) {
+            month = kNisan;
         }
-        if (month > 13) {
-            month = 1;  // the year itself is the caller's to change
+        if (month > kElul) {
+            month = kTishri;  // the year itself is the caller's to change
         }
     }
 }
@@ -79,8 +82,8 @@ void Engine::WalkToTargetByMonths(int count, Integer& day, Integer& month) {
     while (remaining >= JMonthLen(m, YearType)) {
         remaining -= JMonthLen(m, YearType);
         ++m;
-        if (m == 7 && !IsJewishLeap(JYear)) {
-            m = 8;
+        if (m == kAdarII && !IsJewishLeap(JYear)) {
+            m = kNisan;
         }
     }
     month = m;
@@ -136,7 +139,7 @@ bool Engine::GregorianToJewish() {
     }
     JDay = day;
     JMonth = month;
-    JMonthShown = month > 6 && !IsJewishLeap(JYear) ? month - 1 : month;
+    JMonthShown = month > kAdar && !IsJewishLeap(JYear) ? month - 1 : month;
     return true;
 }
 

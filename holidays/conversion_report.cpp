@@ -5,7 +5,7 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
-#include "holidays/jewish_months.hpp"
+#include "engine/jewish_months.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {

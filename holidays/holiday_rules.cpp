@@ -4,7 +4,7 @@
 
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
-#include "holidays/jewish_months.hpp"
+#include "engine/jewish_months.hpp"
 
 namespace qavo {
 

@@ -4,7 +4,7 @@
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
-#include "holidays/jewish_months.hpp"
+#include "engine/jewish_months.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
