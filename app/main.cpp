@@ -4,11 +4,11 @@
 
 #include "app/display_check.hpp"
 #include "startup/init_calendar.hpp"
-#include "ui/app_icon.hpp"
 #include "ui/commands/main_commands.hpp"
-#include "ui/common_dialog.hpp"
-#include "ui/qavo_win.hpp"
-#include "ui/qt_platform.hpp"
+#include "ui/main_window/qavo_win.hpp"
+#include "ui/platform/app_icon.hpp"
+#include "ui/platform/common_dialog.hpp"
+#include "ui/platform/qt_platform.hpp"
 
 int main(int argc, char** argv) {
     if (!qavo::app::HasDisplay([](const char* name) {

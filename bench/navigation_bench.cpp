@@ -6,9 +6,9 @@
 #include <QToolButton>
 #include <cstdlib>
 
-#include "ui/common_dialog.hpp"
-#include "ui/qavo_win.hpp"
-#include "ui/qt_platform.hpp"
+#include "ui/main_window/qavo_win.hpp"
+#include "ui/platform/common_dialog.hpp"
+#include "ui/platform/qt_platform.hpp"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/year_range_messages.hpp"
 #include "holidays/holiday_rules.hpp"
 #include "page/page_surface.hpp"
 
@@ -10,7 +11,6 @@ namespace qavo {
 
 namespace {
 
-constexpr std::string_view kYearRangeMessage = "Year must be between 1583 and 7000";
 constexpr std::string_view kYearRangeTitle = "Incorrect Year";
 
 std::string TrimTrailingBlanks(std::string_view text) {
@@ -93,7 +93,7 @@ bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText
     // outside the range past the test.
     const LeadingNumber year = ReadLeadingNumber(yearText);
     if (!year.fits || year.value < kFirstGregorianYear || year.value > kLastGregorianYear) {
-        engine.platform.ShowMessage(kYearRangeMessage, kYearRangeTitle, MessageIcon::Stop,
+        engine.platform.ShowMessage(kGregorianYearRangeMessage, kYearRangeTitle, MessageIcon::Stop,
                                     MessageButtons::Ok);
         return false;
     }

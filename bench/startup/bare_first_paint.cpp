@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ui/main_menu.hpp"
+#include "ui/main_window/main_menu.hpp"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

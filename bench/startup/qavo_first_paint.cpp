@@ -7,9 +7,9 @@
 
 #include "startup/init_calendar.hpp"
 #include "sunset/city_file.hpp"
-#include "ui/common_dialog.hpp"
-#include "ui/qavo_win.hpp"
-#include "ui/qt_platform.hpp"
+#include "ui/main_window/qavo_win.hpp"
+#include "ui/platform/common_dialog.hpp"
+#include "ui/platform/qt_platform.hpp"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

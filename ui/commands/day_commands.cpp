@@ -5,12 +5,12 @@
 #include <QLineEdit>
 
 #include "engine/number_text.hpp"
+#include "engine/year_range_messages.hpp"
 #include "holidays/conversion_report.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "sunset/sunset_time.hpp"
-#include "ui/dialogs/get_gyear.hpp"
 #include "ui/dialogs/jmonth_date_form.hpp"
-#include "ui/qavo_win.hpp"
+#include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QPushButton>
 
+#include "engine/year_range_messages.hpp"
 #include "holidays/gregorian_year_report.hpp"
 #include "holidays/jewish_year_report.hpp"
 #include "ui/dialogs/get_gyear.hpp"
@@ -11,7 +12,7 @@
 #include "ui/dialogs/header_form.hpp"
 #include "ui/dialogs/jmonth_date_form.hpp"
 #include "ui/dialogs/succ_days.hpp"
-#include "ui/qavo_win.hpp"
+#include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
 

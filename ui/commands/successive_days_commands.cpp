@@ -5,7 +5,7 @@
 #include "sunset/successive_days.hpp"
 #include "ui/dialogs/gmonth_date_form.hpp"
 #include "ui/dialogs/succ_days.hpp"
-#include "ui/qavo_win.hpp"
+#include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
 

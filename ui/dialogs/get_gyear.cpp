@@ -3,8 +3,9 @@
 #include <limits>
 
 #include "engine/number_text.hpp"
+#include "engine/year_range_messages.hpp"
 #include "ui/dialogs/box_steps.hpp"
-#include "ui/number_box.hpp"
+#include "ui/widgets/number_box.hpp"
 
 namespace qavo::ui {
 

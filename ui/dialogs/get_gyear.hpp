@@ -23,8 +23,4 @@ class GetGyear : public YearPrompt {
     void button_ok_Click() override;
 };
 
-// The refusal of a Gregorian year outside 1583..7000, here and wherever a
-// year reaches a command or a day click out of range.
-inline constexpr std::string_view kGregorianYearRangeMessage = "Year must be between 1583 and 7000";
-
 }  // namespace qavo::ui

@@ -22,8 +22,4 @@ class GetJYear : public YearPrompt {
     void button_ok_Click() override;
 };
 
-// The refusal of a Jewish year outside 5343..10760, here and on the main
-// window's Jewish-year button.
-inline constexpr std::string_view kJewishYearRangeMessage = "Year must be between 5343 and 10760";
-
 }  // namespace qavo::ui

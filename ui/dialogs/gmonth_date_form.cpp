@@ -7,7 +7,7 @@
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "ui/dialogs/box_steps.hpp"
-#include "ui/number_box.hpp"
+#include "ui/widgets/number_box.hpp"
 
 namespace qavo::ui {
 

@@ -6,9 +6,9 @@
 #include "engine/number_text.hpp"
 #include "holidays/conversion_report.hpp"
 #include "ui/dialogs/box_steps.hpp"
-#include "ui/number_box.hpp"
-#include "ui/spin_button.hpp"
-#include "ui/twips.hpp"
+#include "ui/widgets/number_box.hpp"
+#include "ui/widgets/spin_button.hpp"
+#include "ui/widgets/twips.hpp"
 
 namespace qavo::ui {
 

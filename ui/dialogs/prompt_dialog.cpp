@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "ui/dialogs/centre_on_screen.hpp"
-#include "ui/number_box.hpp"
-#include "ui/spin_button.hpp"
-#include "ui/twips.hpp"
+#include "ui/widgets/number_box.hpp"
+#include "ui/widgets/spin_button.hpp"
+#include "ui/widgets/twips.hpp"
 
 namespace qavo::ui {
 

@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "engine/number_text.hpp"
-#include "ui/number_box.hpp"
+#include "ui/widgets/number_box.hpp"
 
 namespace qavo::ui {
 

@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "ui/number_box.hpp"
-#include "ui/spin_button.hpp"
+#include "ui/widgets/number_box.hpp"
+#include "ui/widgets/spin_button.hpp"
 
 namespace qavo::ui {
 

@@ -19,10 +19,10 @@
 #include "tests/support/temp_dir.hpp"
 #include "ui/commands/main_commands.hpp"
 #include "ui/commands/tests/modal_script.hpp"
-#include "ui/common_dialog.hpp"
-#include "ui/out_form.hpp"
-#include "ui/qavo_win.hpp"
-#include "ui/spin_button.hpp"
+#include "ui/main_window/qavo_win.hpp"
+#include "ui/platform/common_dialog.hpp"
+#include "ui/widgets/spin_button.hpp"
+#include "ui/windows/out_form.hpp"
 
 namespace qavo::ui {
 

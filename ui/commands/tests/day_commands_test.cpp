@@ -4,9 +4,9 @@
 #include "readings/sabbath_readings.hpp"
 #include "sunset/city_database.hpp"
 #include "sunset/sunset_time.hpp"
-#include "ui/caption_panel.hpp"
 #include "ui/commands/tests/commands_fixture.hpp"
-#include "ui/page_view.hpp"
+#include "ui/main_window/page_view.hpp"
+#include "ui/widgets/caption_panel.hpp"
 
 namespace qavo::ui {
 namespace {

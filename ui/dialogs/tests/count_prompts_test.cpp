@@ -4,7 +4,7 @@
 #include "ui/dialogs/header_form.hpp"
 #include "ui/dialogs/succ_days.hpp"
 #include "ui/dialogs/tests/dialog_fixture.hpp"
-#include "ui/number_box.hpp"
+#include "ui/widgets/number_box.hpp"
 
 namespace qavo::ui {
 namespace {

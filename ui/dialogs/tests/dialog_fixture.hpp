@@ -13,7 +13,7 @@
 
 #include "engine/engine.hpp"
 #include "tests/support/fake_platform.hpp"
-#include "ui/spin_button.hpp"
+#include "ui/widgets/spin_button.hpp"
 
 namespace qavo::ui {
 

@@ -5,7 +5,7 @@
 #include "ui/dialogs/gmonth_date_form.hpp"
 #include "ui/dialogs/jmonth_date_form.hpp"
 #include "ui/dialogs/tests/dialog_fixture.hpp"
-#include "ui/number_box.hpp"
+#include "ui/widgets/number_box.hpp"
 
 namespace qavo::ui {
 namespace {

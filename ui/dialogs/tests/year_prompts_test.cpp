@@ -4,7 +4,7 @@
 #include "ui/dialogs/get_gyear.hpp"
 #include "ui/dialogs/get_jyear.hpp"
 #include "ui/dialogs/tests/dialog_fixture.hpp"
-#include "ui/number_box.hpp"
+#include "ui/widgets/number_box.hpp"
 
 namespace qavo::ui {
 namespace {

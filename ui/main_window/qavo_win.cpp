@@ -1,0 +1,297 @@
+#include "ui/main_window/qavo_win.hpp"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include "engine/name_tables.hpp"
+#include "engine/number_text.hpp"
+#include "engine/year_range_messages.hpp"
+#include "holidays/jewish_year_report.hpp"
+#include "page/navigation.hpp"
+#include "ui/help/help_window.hpp"
+#include "ui/main_window/accessory_commands.hpp"
+#include "ui/main_window/file_menu_commands.hpp"
+#include "ui/main_window/help_menu_commands.hpp"
+#include "ui/main_window/page_view.hpp"
+#include "ui/platform/common_dialog.hpp"
+#include "ui/widgets/fonts.hpp"
+#include "ui/widgets/number_box.hpp"
+#include "ui/widgets/spin_button.hpp"
+#include "ui/widgets/twips.hpp"
+#include "ui/windows/about_box.hpp"
+#include "ui/windows/out_form.hpp"
+
+namespace qavo::ui {
+
+namespace {
+
+constexpr int kClientWidth = 8130;
+constexpr int kClientHeight = 6450;
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette colours = widget->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        colours.setColor(role, text);
+    }
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        colours.setColor(role, background);
+    }
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
+const QColor kYellowText(kYellow.red, kYellow.green, kYellow.blue);
+const QColor kBlueGround(kBlue.red, kBlue.green, kBlue.blue);
+const QColor kGreyGround(kDarkGrey.red, kDarkGrey.green, kDarkGrey.blue);
+
+}  // namespace
+
+QavoWin::QavoWin(Calendar& calendar, std::unique_ptr<CommonDialog> commonDialog)
+    : calendar_(calendar), commonDialog_(std::move(commonDialog)) {
+    setObjectName("QavoWin");
+    setWindowTitle("QAVO for Windows");
+    menu_ = BuildMainMenu(menuBar());
+    auto* client = new QWidget(this);
+    client->setFixedSize(TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight));
+    client->setFont(FontOf("Small Fonts", 6.75, true));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    BuildControls(client);
+    ConnectControls();
+    new FileMenuCommands(*this, calendar_.cities);
+    new HelpMenuCommands(*this);
+    new AccessoryCommands(*this, calendar_.engine.platform);
+}
+
+QavoWin::~QavoWin() = default;
+
+void QavoWin::BuildControls(QWidget* client) {
+    pageView_ = new PageView(client);
+    pageView_->setGeometry(0, 0, client->width(), client->height());
+
+    monthLabel_ = new QComboBox(client);
+    monthLabel_->setObjectName("MonthLabel");
+    monthLabel_->setFont(FontOf("MS Sans Serif", 9.75, true));
+    SetColours(monthLabel_, kYellowText, kBlueGround);
+    // The desktop style shades a list's button; the page wants it flat blue.
+    monthLabel_->setStyleSheet(
+        "QComboBox { color: #ffff00; background: #0000ff; border: 2px inset #c0c0c0; }");
+    PlaceInTwips(monthLabel_, 990, 120, 1755, 420);
+    monthLabel_->installEventFilter(this);
+
+    upDown1_ = new SpinButton(client);
+    upDown1_->setObjectName("UpDown1");
+    PlaceInTwips(upDown1_, 2760, 120, 240, 495);
+
+    yearLabel_ = new NumberBox(client);
+    yearLabel_->setObjectName("YearLabel");
+    yearLabel_->setFont(FontOf("MS Sans Serif", 9.75, true));
+    SetColours(yearLabel_, kYellowText, kBlueGround);
+    PlaceInTwips(yearLabel_, 4140, 120, 735, 420);
+
+    upDown2_ = new SpinButton(client);
+    upDown2_->setObjectName("UpDown2");
+    PlaceInTwips(upDown2_, 4920, 120, 240, 495);
+
+    auto* frame = new QGroupBox("Jewish Year", client);
+    frame->setObjectName("Frame1");
+    SetColours(frame, Qt::white, kGreyGround);
+    PlaceInTwips(frame, 5520, 0, 2520, 570);
+    btnJyear_ = new QPushButton(frame);
+    btnJyear_->setObjectName("Btn_Jyear");
+    btnJyear_->setFont(FitHeight(FontOf("MS Sans Serif", 12, true), 12, TwipsToPixelsY(330)));
+    btnJyear_->setFocusPolicy(Qt::NoFocus);
+    PlaceInTwips(btnJyear_, 120, 180, 1200, 360);
+    auto* hint = new QLabel("Press for Info", frame);
+    hint->setObjectName("Label1");
+    SetColours(hint, Qt::white, kGreyGround);
+    PlaceInTwips(hint, 1400, 240, 1060, 270);
+}
+
+void QavoWin::ConnectControls() {
+    connect(upDown1_, &SpinButton::DownClicked, this, &QavoWin::UpDown1_DownClick);
+    connect(upDown1_, &SpinButton::UpClicked, this, &QavoWin::UpDown1_UpClick);
+    connect(upDown2_, &SpinButton::DownClicked, this, &QavoWin::UpDown2_DownClick);
+    connect(upDown2_, &SpinButton::UpClicked, this, &QavoWin::UpDown2_UpClick);
+    connect(yearLabel_, &NumberBox::EnterPressed, this, &QavoWin::YearLabel_Enter);
+    connect(yearLabel_, &NumberBox::FocusLost, this, &QavoWin::YearLabel_LostFocus);
+    connect(monthLabel_, &QComboBox::currentIndexChanged, this, &QavoWin::MonthLabel_Click);
+    connect(btnJyear_, &QPushButton::clicked, this, &QavoWin::Btn_Jyear_Click);
+    connect(pageView_, &PageView::CellClicked, this, &QavoWin::DayCellClicked);
+    connect(menu_.Menu_today, &QAction::triggered, this, &QavoWin::Menu_today_Click);
+    connect(menu_.Menu_Exit, &QAction::triggered, this, &QavoWin::Menu_Exit_Click);
+    connect(menu_.Menu_About, &QAction::triggered, this, &QavoWin::Menu_About_Click);
+}
+
+StartupResult QavoWin::Load() {
+    Platform& platform = engine().platform;
+    platform.BusyCursorOn();
+    CentreOnScreen();
+    StartupResult result = InitCalendar(calendar_);
+    // The pages cover 1583 to 7000; a clock outside them has no page to show.
+    if (result == StartupResult::Ready &&
+        (engine().TodayGYear < kFirstGregorianYear || engine().TodayGYear > kLastGregorianYear)) {
+        result = StartupResult::TodayOutOfRange;
+    }
+    if (result != StartupResult::Ready) {
+        platform.BusyCursorOff();
+        return result;
+    }
+    yearLabel_->setText(QString::number(engine().GYear));
+    {
+        const QSignalBlocker quiet(monthLabel_);
+        for (int month = 1; month <= 12; ++month) {
+            const std::string_view name = GMonthName(month);
+            monthLabel_->addItem(QString::fromLatin1(name.data(), name.size()));
+        }
+    }
+    pageView_->BuildCellGrid(engine().PageOriginX, engine().PageOriginY);
+    show();
+    BuildMonthPage();
+    QApplication::processEvents();
+    return StartupResult::Ready;
+}
+
+void QavoWin::CentreOnScreen() {
+    const QScreen* shown = screen();
+    if (shown == nullptr) {
+        return;
+    }
+    adjustSize();
+    const QRect area = shown->geometry();
+    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+}
+
+void QavoWin::BuildMonthPage() {
+    qavo::BuildMonthPage(engine(), page_);
+    ShowPage();
+}
+
+void QavoWin::ShowPage() {
+    pageView_->Show(page_);
+    btnJyear_->setText(QString::fromLatin1(page_.jewishYearCaption));
+    yearLabel_->setText(QString::fromLatin1(page_.yearText));
+    engine().PageBusy = true;
+    monthLabel_->setCurrentIndex(page_.monthIndex);
+    engine().PageBusy = false;
+}
+
+void QavoWin::ShowEnteredMonth() {
+    if (qavo::ShowEnteredMonth(engine(), page_, yearLabel_->text().toStdString(),
+                               monthLabel_->currentIndex())) {
+        ShowPage();
+    }
+}
+
+void QavoWin::ShowReport(std::string_view text) {
+    ui::ShowReport(engine().platform, *commonDialog_, this, text);
+}
+
+void QavoWin::UpDown1_DownClick() {
+    {
+        const QSignalBlocker quiet(monthLabel_);
+        monthLabel_->setCurrentIndex(PreviousMonthIndex(monthLabel_->currentIndex()));
+    }
+    ShowEnteredMonth();
+}
+
+void QavoWin::UpDown1_UpClick() {
+    {
+        const QSignalBlocker quiet(monthLabel_);
+        monthLabel_->setCurrentIndex(NextMonthIndex(monthLabel_->currentIndex()));
+    }
+    ShowEnteredMonth();
+}
+
+void QavoWin::StepYear(int delta) {
+    yearLabel_->setText(
+        QString::fromStdString(StepYearText(yearLabel_->text().toStdString(), delta)));
+    yearLabel_->selectAll();
+    yearLabel_->setFocus();
+    btnJyear_->setText(
+        QString::fromStdString(StepJewishYearCaption(btnJyear_->text().toStdString(), delta)));
+    ShowEnteredMonth();
+}
+
+void QavoWin::UpDown2_DownClick() {
+    StepYear(-1);
+}
+
+void QavoWin::UpDown2_UpClick() {
+    StepYear(+1);
+}
+
+void QavoWin::YearLabel_Enter() {
+    ShowEnteredMonth();
+}
+
+void QavoWin::YearLabel_LostFocus() {
+    // A prompt of a running command has taken the focus; the command owns the page.
+    if (engine().AnnivMode || engine().YearDialogOpen) {
+        return;
+    }
+    ShowEnteredMonth();
+}
+
+void QavoWin::MonthLabel_Click(int) {
+    if (!engine().PageBusy) {
+        ShowEnteredMonth();
+    }
+}
+
+void QavoWin::Btn_Jyear_Click() {
+    // A caption stepped past the range by a refused year step names no year
+    // the calendar shows; it is refused as the Jewish year prompt refuses it.
+    const LeadingNumber year = ReadLeadingNumber(btnJyear_->text().toStdString());
+    if (!year.fits || year.value < kFirstJewishYear || year.value > kLastJewishYear) {
+        engine().platform.ShowMessage(kJewishYearRangeMessage, "Entry Error", MessageIcon::Stop,
+                                      MessageButtons::Ok);
+        return;
+    }
+    const std::optional<std::string> report = JewishYearButtonReport(engine(), year.value);
+    if (report) {
+        ShowReport(*report);
+    }
+}
+
+void QavoWin::Menu_today_Click() {
+    ShowTodayPage(engine(), page_);
+    ShowPage();
+}
+
+void QavoWin::Menu_Exit_Click() {
+    close();
+}
+
+void QavoWin::Menu_About_Click() {
+    AboutBox box(this);
+    box.exec();
+}
+
+void QavoWin::closeEvent(QCloseEvent* event) {
+    help::CloseHelpWindows(this);
+    event->accept();
+    emit ProgramEnding();
+}
+
+bool QavoWin::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the month list does nothing.
+    if (watched == monthLabel_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace qavo::ui

@@ -1,0 +1,112 @@
+#include "ui/platform/qt_platform.hpp"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace qavo::ui {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    // City names, and headings typed by the user, may hold any character.
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Stop:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view title,
+                                      MessageIcon icon, MessageButtons buttons) {
+    const bool question = buttons == MessageButtons::YesNo;
+    QMessageBox box(ToQtIcon(icon), ToQString(title), ToQString(text),
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    // A message must be readable even while a long command shows the hourglass.
+    const bool wasBusy = busy_;
+    BusyCursorOff();
+    const int pressed = box.exec();
+    if (wasBusy) {
+        BusyCursorOn();
+    }
+    if (!question) {
+        return MessageAnswer::Ok;
+    }
+    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtPlatform::BusyCursorOn() {
+    if (!busy_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        busy_ = true;
+    }
+}
+
+void QtPlatform::BusyCursorOff() {
+    if (busy_) {
+        QApplication::restoreOverrideCursor();
+        busy_ = false;
+    }
+}
+
+GregorianDate QtPlatform::Today() {
+    const QDate today = QDate::currentDate();
+    return {static_cast<Integer>(today.year()), static_cast<Integer>(today.month()),
+            static_cast<Integer>(today.day())};
+}
+
+std::string QtPlatform::ProgramDirectory() {
+    if (dataDirectory_.isEmpty()) {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        const QString shared = QDir(programFolder).absoluteFilePath("../share/qavo");
+        dataDirectory_ =
+            ChooseDataDirectory(programFolder, QFileInfo(programFolder).isWritable(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                {programFolder, QDir::cleanPath(shared)});
+    }
+    return QDir::toNativeSeparators(dataDirectory_).toStdString();
+}
+
+QString ChooseDataDirectory(const QString& programFolder, bool programFolderWritable,
+                            const QString& userFolder, const QStringList& shippedFolders) {
+    if (programFolderWritable || userFolder.isEmpty() || !QDir().mkpath(userFolder)) {
+        return programFolder;
+    }
+    const QDir user(userFolder);
+    for (const char* name : kDataFiles) {
+        if (user.exists(name)) {
+            continue;
+        }
+        for (const QString& folder : shippedFolders) {
+            const QString shipped = QDir(folder).absoluteFilePath(name);
+            if (QFile::exists(shipped) && QFile::copy(shipped, user.absoluteFilePath(name))) {
+                // A copy of a read-only installed file is read-only too.
+                QFile(user.absoluteFilePath(name))
+                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+                break;
+            }
+        }
+    }
+    return userFolder;
+}
+
+}  // namespace qavo::ui

@@ -1,0 +1,38 @@
+#include "ui/widgets/number_box.hpp"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include "engine/engine.hpp"
+
+namespace qavo::ui {
+
+NumberBox::NumberBox(QWidget* parent) : QLineEdit(parent) {}
+
+void NumberBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit EnterPressed();
+        return;
+    }
+    // Printable characters go through the filter; editing keys, cursor keys
+    // and shortcuts such as copy and paste keep working.
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].unicode() >= 0x20 && text[0].unicode() != 0x7f &&
+        !IsNumberKey(text[0].unicode())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumberBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A message box or a menu taking the focus from the whole window is not
+    // the user moving on from the box.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        emit FocusLost();
+    }
+}
+
+}  // namespace qavo::ui

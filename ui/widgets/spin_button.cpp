@@ -1,0 +1,33 @@
+#include "ui/widgets/spin_button.hpp"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qavo::ui {
+
+namespace {
+QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow, const char* name) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setObjectName(name);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    return button;
+}
+}  // namespace
+
+SpinButton::SpinButton(QWidget* parent)
+    : QWidget(parent),
+      up_(MakeArrow(this, Qt::UpArrow, "up")),
+      down_(MakeArrow(this, Qt::DownArrow, "down")) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(up_);
+    layout->addWidget(down_);
+    connect(up_, &QToolButton::clicked, this, &SpinButton::UpClicked);
+    connect(down_, &QToolButton::clicked, this, &SpinButton::DownClicked);
+}
+
+}  // namespace qavo::ui

@@ -1,0 +1,184 @@
+#include "ui/windows/out_form.hpp"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "engine/name_tables.hpp"
+#include "ui/platform/common_dialog.hpp"
+#include "ui/widgets/fonts.hpp"
+#include "ui/widgets/twips.hpp"
+
+namespace qavo::ui {
+
+namespace {
+
+constexpr std::string_view kCopiedTitle = "Text Copied";
+constexpr std::string_view kPrintedTitle = "Text Printed";
+constexpr const char* kTextFileFilter = "Text File (*.txt)|*.txt|All Files (*.*)|*.*";
+
+// The box holds paragraphs; an export gives them back with the report's line ends.
+std::string WithReportLineEnds(QString text) {
+    text.replace(QChar::ParagraphSeparator, '\n');
+    text.replace('\n', QString::fromLatin1(NL.data(), NL.size()));
+    return text.toUtf8().toStdString();
+}
+
+QString ForDesktop(const std::string& text) {
+    return QString::fromUtf8(text).replace(QString::fromLatin1(NL.data(), NL.size()), "\n");
+}
+
+}  // namespace
+
+OutForm::OutForm(Platform& platform, CommonDialog& commonDialog, QWidget* parent)
+    : QDialog(parent), platform_(platform), commonDialog_(commonDialog) {
+    setObjectName("OutForm");
+    setWindowTitle("Output Window");
+    BuildControls();
+}
+
+void OutForm::BuildControls() {
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(grey);
+    setAutoFillBackground(true);
+    setFixedSize(TwipsToPixelsX(7260), TwipsToPixelsY(5025));
+
+    outBox_ = new QPlainTextEdit(this);
+    outBox_->setObjectName("OutBox");
+    outBox_->setReadOnly(true);
+    outBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    outBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    outBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    outBox_->setFont(FontOf("Fixedsys", 9, false));
+    QPalette white = outBox_->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Text, Qt::black);
+    outBox_->setPalette(white);
+    PlaceInTwips(outBox_, 180, 45, 6945, 3795);
+
+    auto* hint = new QLabel("Highlight text to export less than complete text.", this);
+    hint->setObjectName("Label1");
+    PlaceInTwips(hint, 1320, 3960, 4515, 195 + 60);
+
+    connect(AddButton("Command1", "&Done", 1020, 4320, 1065, 465), &QPushButton::clicked, this,
+            &OutForm::Command1_Click);
+    connect(AddButton("Command2", "To &Clipboard", 2340, 4320, 1215, 480), &QPushButton::clicked,
+            this, &OutForm::Command2_Click);
+    connect(AddButton("Command4", "To &File", 3840, 4320, 1035, 495), &QPushButton::clicked, this,
+            &OutForm::Command4_Click);
+    connect(AddButton("Command3", "To &Printer", 5160, 4320, 1035, 495), &QPushButton::clicked,
+            this, &OutForm::Command3_Click);
+}
+
+QPushButton* OutForm::AddButton(const char* name, const char* caption, int left, int top, int width,
+                                int height) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    PlaceInTwips(button, left, top, width, height);
+    return button;
+}
+
+void OutForm::SetReport(std::string_view text) {
+    outBox_->setPlainText(ForDesktop(std::string(text)));
+}
+
+bool OutForm::HasSelection() const {
+    return outBox_->textCursor().hasSelection();
+}
+
+std::string OutForm::ExportText() const {
+    return WithReportLineEnds(HasSelection() ? outBox_->textCursor().selectedText()
+                                             : outBox_->toPlainText());
+}
+
+void OutForm::Deselect() {
+    QTextCursor cursor = outBox_->textCursor();
+    cursor.setPosition(cursor.selectionStart());
+    outBox_->setTextCursor(cursor);
+}
+
+void OutForm::Tell(const std::string& text, std::string_view title) {
+    platform_.ShowMessage(text, title, MessageIcon::Information, MessageButtons::Ok);
+}
+
+void OutForm::showEvent(QShowEvent* event) {
+    if (!centred_ && screen() != nullptr) {
+        const QRect area = screen()->geometry();
+        move((area.width() - frameGeometry().width()) / 2,
+             (area.height() - frameGeometry().height()) / 2);
+        centred_ = true;
+    }
+    QDialog::showEvent(event);
+}
+
+void OutForm::Command1_Click() {
+    close();
+}
+
+void OutForm::Command2_Click() {
+    const bool selected = HasSelection();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    // The desktop's own line ends, so that a paste anywhere shows clean lines.
+    clipboard->setText(ForDesktop(ExportText()));
+    Tell(selected ? "Selected text copied to Clipboard." : "Full text copied to ClipBoard.",
+         kCopiedTitle);
+    Deselect();
+}
+
+void OutForm::Command3_Click() {
+    if (!commonDialog_.ShowPrinter(this)) {
+        return;
+    }
+    const bool selected = HasSelection();
+    QTextDocument document;
+    document.setDefaultFont(FontOf("Fixedsys", 10, false));
+    document.setPlainText(ForDesktop(ExportText() + std::string(NL)));
+    QPrinter& printer = commonDialog_.Printer();
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        return;
+    }
+    Tell(selected ? "Selected text sent to printer." : "Full text sent to printer.", kPrintedTitle);
+    Deselect();
+}
+
+void OutForm::Command4_Click() {
+    commonDialog_.SetFilter(kTextFileFilter);
+    commonDialog_.SetOverwritePrompt(true);
+    const std::optional<QString> file = commonDialog_.ShowSave(this);
+    if (!file || file->isEmpty()) {
+        return;
+    }
+    const bool selected = HasSelection();
+    const std::string text = ExportText() + std::string(NL);
+    // The old file is replaced only once the new one is complete on disk.
+    QSaveFile out(*file);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !out.commit()) {
+        return;
+    }
+    const std::string name = file->toStdString();
+    Tell((selected ? "Selected text sent to " : "Full text sent to ") + name, kCopiedTitle);
+    Deselect();
+}
+
+void ShowReport(Platform& platform, CommonDialog& commonDialog, QWidget* parent,
+                std::string_view text) {
+    OutForm form(platform, commonDialog, parent);
+    form.SetReport(text);
+    form.exec();
+}
+
+}  // namespace qavo::ui

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+
+#include "ui/testing/ui_fixture.hpp"
+#include "ui/windows/out_form.hpp"
+
+namespace qavo::ui {
+namespace {
+
+using testing::ScriptedDialog;
+using testing::TestPlatform;
+
+constexpr const char* kReport = "Line one\r\nSecond  line\r\n  third";
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+struct OutFormTest : ::testing::Test {
+    TestPlatform platform{{2024, 4, 23}};
+    ScriptedDialog dialog;
+    OutForm form{platform, dialog};
+    QTemporaryDir folder;
+
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        form.SetReport(kReport);
+        form.show();
+    }
+    void Press(const char* button) {
+        auto* command = form.findChild<QPushButton*>(button);
+        ASSERT_NE(command, nullptr) << button;
+        command->click();
+    }
+    // Selects `length` characters from `start` with the keyboard.
+    void Select(int start, int length) {
+        QTextCursor cursor = form.OutBox()->textCursor();
+        cursor.setPosition(start);
+        form.OutBox()->setTextCursor(cursor);
+        for (int i = 0; i < length; ++i) {
+            QTest::keyClick(form.OutBox(), Qt::Key_Right, Qt::ShiftModifier);
+        }
+    }
+    std::string LastMessage(std::string_view title) {
+        if (platform.messages.empty()) {
+            return "<none>";
+        }
+        EXPECT_EQ(platform.messages.back().title, title);
+        EXPECT_EQ(platform.messages.back().icon, MessageIcon::Information);
+        EXPECT_EQ(platform.messages.back().buttons, MessageButtons::Ok);
+        return platform.messages.back().text;
+    }
+};
+
+TEST_F(OutFormTest, ShowsItsControls) {
+    EXPECT_EQ(form.windowTitle(), "Output Window");
+    const struct {
+        const char* name;
+        const char* caption;
+    } buttons[] = {{"Command1", "&Done"},
+                   {"Command2", "To &Clipboard"},
+                   {"Command3", "To &Printer"},
+                   {"Command4", "To &File"}};
+    for (const auto& b : buttons) {
+        auto* button = form.findChild<QPushButton*>(b.name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), b.caption);
+    }
+    // The report columns line up: every character is as wide as any other.
+    const QFontMetrics metrics(form.OutBox()->font());
+    EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
+    EXPECT_EQ(form.ExportText(), kReport);
+}
+
+TEST_F(OutFormTest, TheBoxCannotBeEditedButKeysMoveAndSelect) {
+    QTest::keyClicks(form.OutBox(), "abc 12");
+    QTest::keyClick(form.OutBox(), Qt::Key_Return);
+    QTest::keyClick(form.OutBox(), Qt::Key_Backspace);
+    QTest::keyClick(form.OutBox(), Qt::Key_Delete);
+    EXPECT_EQ(form.ExportText(), kReport);
+    Select(0, 0);
+    QTest::keyClick(form.OutBox(), Qt::Key_Down);
+    QTest::keyClick(form.OutBox(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(form.ExportText(), "S");
+    QTest::keyClick(form.OutBox(), Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(form.ExportText(), "Second  line\r\n  third");
+}
+
+TEST_F(OutFormTest, ClipboardTakesTheFullTextOrTheSelection) {
+    Press("Command2");
+    EXPECT_EQ(LastMessage("Text Copied"), "Full text copied to ClipBoard.");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Line one\nSecond  line\n  third");
+    Select(10, 1);
+    Press("Command2");
+    EXPECT_EQ(LastMessage("Text Copied"), "Selected text copied to Clipboard.");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "e");
+    EXPECT_FALSE(form.HasSelection());
+    EXPECT_EQ(form.OutBox()->textCursor().position(), 10);
+    Press("Command2");  // the selection is gone: the full text again
+    EXPECT_EQ(LastMessage("Text Copied"), "Full text copied to ClipBoard.");
+}
+
+TEST_F(OutFormTest, FileHoldsTheTextAndOneFinalLineEnd) {
+    const QString path = folder.filePath("report.txt");
+    dialog.saveAnswers = {path, path};
+    Press("Command4");
+    EXPECT_EQ(dialog.Filter(), "Text File (*.txt)|*.txt|All Files (*.*)|*.*");
+    EXPECT_TRUE(dialog.OverwritePrompt());
+    EXPECT_EQ(ReadAll(path), QByteArray("Line one\r\nSecond  line\r\n  third\r\n"));
+    EXPECT_EQ(LastMessage("Text Copied"), "Full text sent to " + path.toStdString());
+    // A second save replaces the file with the selection alone.
+    Select(10, 6);
+    Press("Command4");
+    EXPECT_EQ(ReadAll(path), QByteArray("econd \r\n"));
+    EXPECT_EQ(LastMessage("Text Copied"), "Selected text sent to " + path.toStdString());
+    EXPECT_FALSE(form.HasSelection());
+    EXPECT_EQ(dialog.FileName(), path);
+}
+
+TEST_F(OutFormTest, ACityNameOrHeadingBeyondAsciiSurvivesTheBoxAndTheFile) {
+    const std::string report = "Sunset Times for Z\xC3\xBCrich\r\n\xD7\xA4\xD7\xA1\xD7\x97 5768";
+    form.SetReport(report);
+    EXPECT_EQ(form.OutBox()->toPlainText(), QString::fromUtf8("Sunset Times for Z\u00fcrich\n"
+                                                              "\u05e4\u05e1\u05d7 5768"));
+    const QString path = folder.filePath("report.txt");
+    dialog.saveAnswers = {path};
+    Press("Command4");
+    EXPECT_EQ(ReadAll(path), QByteArray::fromStdString(report + "\r\n"));
+}
+
+TEST_F(OutFormTest, CancelledOrFailedSaveWritesNothingAndSaysNothing) {
+    const QString path = folder.filePath("kept.txt");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    Select(0, 4);
+    dialog.saveAnswers = {std::nullopt, QString(), folder.path(),
+                          folder.filePath("no/such/folder/x.txt")};
+    for (int i = 0; i < 4; ++i) {
+        Press("Command4");
+    }
+    EXPECT_EQ(dialog.saveShown, 4);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(ReadAll(path), QByteArray("old contents"));
+    EXPECT_FALSE(QFile::exists(folder.filePath("no/such/folder/x.txt")));
+    EXPECT_TRUE(form.HasSelection());  // the selection stays after a silent end
+}
+
+TEST_F(OutFormTest, PrinterPrintsToTheChosenPrinter) {
+    const QString full = folder.filePath("full.pdf");
+    const QString part = folder.filePath("part.pdf");
+    dialog.printAnswers = {std::nullopt, full, part};
+    Press("Command3");  // cancelled
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(QFile::exists(full));
+    Press("Command3");
+    EXPECT_EQ(LastMessage("Text Printed"), "Full text sent to printer.");
+    EXPECT_TRUE(ReadAll(full).startsWith("%PDF"));
+    Select(0, 4);
+    Press("Command3");
+    EXPECT_EQ(LastMessage("Text Printed"), "Selected text sent to printer.");
+    EXPECT_TRUE(ReadAll(part).startsWith("%PDF"));
+    EXPECT_FALSE(form.HasSelection());
+    EXPECT_EQ(dialog.printShown, 3);
+}
+
+TEST_F(OutFormTest, DoneClosesTheWindow) {
+    Press("Command1");
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST(CommonDialogFilter, BecomesTheDesktopsNotation) {
+    EXPECT_EQ(CommonDialog::NameFilters("Text File (*.txt)|*.txt|All Files (*.*)|*.*"),
+              "Text File (*.txt);;All Files (*.*)");
+    EXPECT_EQ(CommonDialog::NameFilters("Bit Mapped File (*.bmp)|*.bmp"),
+              "Bit Mapped File (*.bmp)");
+}
+
+}  // namespace
+}  // namespace qavo::ui
