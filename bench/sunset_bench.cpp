@@ -4,7 +4,7 @@
 
 #include "readings/reading_schedule.hpp"
 #include "sunset/city_file.hpp"
-#include "sunset/successive_days.hpp"
+#include "lists/successive_days.hpp"
 #include "sunset/sunset_time.hpp"
 #include "tests/support/fake_platform.hpp"
 #include "tests/support/temp_dir.hpp"

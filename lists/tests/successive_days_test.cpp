@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "readings/sabbath_readings.hpp"
-#include "sunset/successive_days.hpp"
+#include "lists/successive_days.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
