@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 
 #include "sunset/city_file.hpp"
-#include "sunset/tests/interrupted_write.hpp"
+#include "sunset/tests/test_support.hpp"
 #include "tests/support/fake_platform.hpp"
 #include "tests/support/temp_dir.hpp"
 
@@ -283,34 +283,6 @@ TEST_F(CityFileTest, AFailedWriteIsReportedAndChangesNothing) {
     EXPECT_FALSE(WriteCityFile(cities, platform));
     EXPECT_EQ(platform.messages.back().text,
               "SUNSET.DAT holds 1 to 99 cities; the cities were not saved.");
-}
-
-TEST_F(CityFileTest, AWriteInterruptedMidwayLeavesTheOldFileWhole) {
-    const std::string old = ManyRecords(2);
-    for (const auto how : {testing::Interruption::Crash, testing::Interruption::DiskFull}) {
-        dir.Write("sunset.dat", old);
-        Load();
-        for (int i = 2; i < 5; ++i) {
-            cities.CityTable[i] = DefaultCity();
-        }
-        cities.LastCityIndex = 4;
-        const int status = testing::RunWithFileSizeLimit(
-            100, how, [&] { return WriteCityFile(cities, platform); });
-        EXPECT_EQ(dir.Read("sunset.dat"), old);
-        if (how == testing::Interruption::Crash) {
-            EXPECT_EQ(status, -SIGXFSZ);
-            // The half-written new copy is left beside the old file, which loads as before.
-            const std::string listing = dir.Listing();
-            ASSERT_EQ(listing.rfind("sunset.dat sunset.dat.new-", 0), 0u) << listing;
-            EXPECT_EQ(dir.Read(listing.substr(listing.find(' ') + 1)).size(), 100u);
-            Load();
-            EXPECT_EQ(cities.LastCityIndex, 1);
-            std::filesystem::remove(dir / listing.substr(listing.find(' ') + 1));
-        } else {
-            EXPECT_EQ(status, 1);  // reported as a failure, the new copy removed
-            EXPECT_EQ(dir.Listing(), "sunset.dat");
-        }
-    }
 }
 
 TEST_F(CityFileTest, WriteDefaultCityFileReplacesTheCitiesWithNewYork) {
