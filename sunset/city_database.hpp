@@ -44,7 +44,7 @@ struct CityDatabase {
     std::string Directory;                  // the folder that holds sunset.dat
 
     // Results of SunsetForDay.
-    std::string SunsetText;  // empty when the sun does not set
+    std::string SunsetText;      // empty when the sun does not set
     std::string SunsetCityName;  // 20 characters
     SunsetKind SunsetDay = SunsetKind::Sets;
 };

@@ -187,8 +187,7 @@ void RemoveUnfinishedCopies(const std::string& directory, std::string_view name)
     std::vector<fs::path> leftovers;
     fs::directory_iterator it(directory, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        if (IsNewCopyOf(it->path().filename().string(), name) &&
-            it->is_regular_file(ec)) {
+        if (IsNewCopyOf(it->path().filename().string(), name) && it->is_regular_file(ec)) {
             leftovers.push_back(it->path());
         }
     }

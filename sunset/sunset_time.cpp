@@ -195,8 +195,8 @@ std::string SunsetLine(const CityDatabase& cities) {
 void SunsetForDay(const Engine& engine, CityDatabase& cities) {
     const CityRecord& city = SunsetCity(cities);
     cities.SunsetCityName = city.CityName;
-    Sunset sunset = SunsetFor(city, engine.GYear, engine.TargetGMonth, engine.TargetGDay,
-                              cities.DaylightMode);
+    Sunset sunset =
+        SunsetFor(city, engine.GYear, engine.TargetGMonth, engine.TargetGDay, cities.DaylightMode);
     cities.SunsetText = std::move(sunset.text);
     cities.SunsetDay = sunset.kind;
 }

@@ -25,7 +25,9 @@ constexpr int kButtonLeft = 3720;
 
 SunsetForm::SunsetForm(CityDatabase& cities, Platform& platform, std::string iniPath,
                        QWidget* parent)
-    : QDialog(parent), cities_(cities), platform_(platform),
+    : QDialog(parent),
+      cities_(cities),
+      platform_(platform),
       editor_(cities, platform, std::move(iniPath)) {
     setObjectName("SunsetForm");
     setWindowTitle("Sunset Data");
@@ -271,8 +273,8 @@ void SunsetForm::Btn_Save_Click() {
         if (selectedCityIndex_ < 0 || !CheckTypedName(false)) {
             return;
         }
-        saved = editor_.ChangeCity(CityIndexAt(selectedCityIndex_), TypedFields(),
-                                   ChangedDaylight());
+        saved =
+            editor_.ChangeCity(CityIndexAt(selectedCityIndex_), TypedFields(), ChangedDaylight());
         if (saved == SaveResult::Refused) {
             return;
         }

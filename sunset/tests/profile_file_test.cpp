@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "sunset/profile_file.hpp"
-#include "tests/support/temp_dir.hpp"
 
 namespace qavo {
 namespace {
@@ -70,18 +69,6 @@ TEST(ProfileFile, WritingAKeyKeepsEveryOtherLine) {
         EXPECT_EQ(WithProfileValue(c.before, c.section, c.key, c.value), c.after) << c.before;
         EXPECT_EQ(FindProfileValue(c.after, c.section, c.key), c.readBack) << c.after;
     }
-}
-
-TEST(ProfileFile, WritesRoundTrip) {
-    testing::TempDir dir;
-    const std::string path = dir / "QAVOWIN.INI";
-    std::string error;
-    ASSERT_TRUE(WriteProfileString(path, "OPTIONS", "DaylightSetting", "Daylight", error));
-    ASSERT_TRUE(WriteProfileString(path, "OPTIONS", "DEFAULT_CITY", " 12 ", error));
-    EXPECT_EQ(dir.Read("QAVOWIN.INI"),
-              "[OPTIONS]\r\nDaylightSetting=Daylight\r\nDEFAULT_CITY= 12 \r\n");
-    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
-              "Daylight");
 }
 
 }  // namespace

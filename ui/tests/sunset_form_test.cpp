@@ -161,7 +161,7 @@ TEST_F(SunsetFormTest, AccessKeysCannotRenameOrEraseAListedCity) {
         Type("Newark");
         Key(key, Qt::AltModifier);
         // The key presses the button as a click does, after a short show of it pressed.
-        QTest::qWaitFor([this] { return !platform.messages.empty(); });
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !platform.messages.empty(); }));
         EXPECT_EQ(QApplication::focusWidget(), form->CityBox());
         EXPECT_EQ(LastMessage(), kNameChanged);
         EXPECT_EQ(form->CityBox()->currentText(), "New York");
