@@ -36,9 +36,10 @@ TEST(DataFile, AWriteInterruptedMidwayLeavesTheOldFileWhole) {
 
 TEST(DataFile, OnlyTheProgramsOwnUnfinishedCopiesAreRemoved) {
     testing::TempDir dir;
-    for (const char* name : {"SUNSET.DAT.new-a1B2c3", "QAVOWIN.INI.new-XyZ789", "sunset.dat",
-                             "sunset.dat.new-12345", "sunset.dat.new-1234567", "sunset.dat.old-abcdef",
-                             "mysunset.dat.new-abcdef", "sunset.dat.new-ab_def", "QAVOWIN.INI"}) {
+    for (const char* name :
+         {"SUNSET.DAT.new-a1B2c3", "QAVOWIN.INI.new-XyZ789", "sunset.dat", "sunset.dat.new-12345",
+          "sunset.dat.new-1234567", "sunset.dat.old-abcdef", "mysunset.dat.new-abcdef",
+          "sunset.dat.new-ab_def", "QAVOWIN.INI"}) {
         dir.Write(name, "x");
     }
     std::filesystem::create_directory(dir / "sunset.dat.new-folder");
