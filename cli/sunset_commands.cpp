@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "cli/commands.hpp"
-#include "sunset/successive_days.hpp"
+#include "lists/successive_days.hpp"
 #include "sunset/sunset_time.hpp"
 
 namespace qavo::cli {

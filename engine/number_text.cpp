@@ -1,6 +1,7 @@
 #include "engine/number_text.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -54,6 +55,25 @@ LeadingNumber ReadLeadingNumber(std::string_view text) {
     result.fits = value >= kMin && value <= kMax;
     result.value = static_cast<Integer>(value < kMin ? kMin : value > kMax ? kMax : value);
     return result;
+}
+
+double ReadLeadingValue(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) {
+        ++start;
+    }
+    std::size_t i = start;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    const std::size_t digits = i;
+    while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.')) {
+        ++i;  // from_chars below stops at a second point
+    }
+    double value = 0;  // stays 0 when there are no digits
+    std::from_chars(text.data() + digits, text.data() + i, value, std::chars_format::fixed);
+    return negative ? -value : value;
 }
 
 }  // namespace qavo

@@ -23,4 +23,8 @@ struct LeadingNumber {
 };
 LeadingNumber ReadLeadingNumber(std::string_view text);
 
+// The same leading number unrounded, for boxes whose values keep a fraction
+// (the coordinates of a city): "40.5 N" gives 40.5, an empty text 0.
+double ReadLeadingValue(std::string_view text);
+
 }  // namespace qavo

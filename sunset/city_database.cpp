@@ -32,19 +32,19 @@ std::string PadCityName(std::string_view name) {
 }
 
 namespace {
-bool Within(float value, int limit) {
+bool Within(double value, int limit) {
     return std::isfinite(value) && value >= -limit && value <= limit;
 }
 }  // namespace
 
-bool IsValidDegrees(float degrees) {
+bool IsValidDegrees(double degrees) {
     return Within(degrees, kDegreeLimit);
 }
-bool IsValidMinutes(float minutes) {
+bool IsValidMinutes(double minutes) {
     return Within(minutes, kMinuteLimit);
 }
-bool IsValidZone(int zone) {
-    return zone >= -kZoneLimit && zone <= kZoneLimit;
+bool IsValidZone(double zone) {
+    return Within(zone, kZoneLimit);
 }
 
 bool IsValidCityRecord(const CityRecord& city) {

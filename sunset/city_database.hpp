@@ -32,6 +32,10 @@ struct CityRecord {
     friend bool operator==(const CityRecord&, const CityRecord&) = default;
 };
 
+// What the sun does on a day: it sets, or it stays above the horizon all day
+// (polar day), or below it all day (polar night).
+enum class SunsetKind { Sets, NeverSets, NeverRises };
+
 struct CityDatabase {
     std::array<CityRecord, kCitySlots> CityTable{};
     std::int32_t LastCityIndex = 0;         // number of loaded records - 1
@@ -40,8 +44,9 @@ struct CityDatabase {
     std::string Directory;                  // the folder that holds sunset.dat
 
     // Results of SunsetForDay.
-    std::string SunsetText;
+    std::string SunsetText;      // empty when the sun does not set
     std::string SunsetCityName;  // 20 characters
+    SunsetKind SunsetDay = SunsetKind::Sets;
 };
 
 // The city a new installation starts with: New York, 40° 45' N, 73° 59' W, zone 5.
@@ -51,9 +56,9 @@ CityRecord DefaultCity();
 std::string PadCityName(std::string_view name);
 
 // The ranges of the setup dialog, bounds included; NaN and infinities fail.
-bool IsValidDegrees(float degrees);  // -179 to 179, latitude and longitude alike
-bool IsValidMinutes(float minutes);  // -59 to 59
-bool IsValidZone(int zone);          // -12 to 12
+bool IsValidDegrees(double degrees);  // -179 to 179, latitude and longitude alike
+bool IsValidMinutes(double minutes);  // -59 to 59
+bool IsValidZone(double zone);        // -12 to 12
 // True when every number of the record passes the checks above.
 bool IsValidCityRecord(const CityRecord& city);
 

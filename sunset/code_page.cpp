@@ -66,6 +66,16 @@ char32_t NextCharacter(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
+bool FitsWindows1252(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = NextCharacter(text, i);
+        if (c != U'?' && ByteOfCharacter(c) == kUnmapped) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     for (const char byte : bytes) {

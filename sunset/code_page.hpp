@@ -13,5 +13,7 @@ namespace qavo {
 std::string Windows1252ToUtf8(std::string_view bytes);
 // Characters without a Windows-1252 byte (and malformed UTF-8) become "?".
 std::string Utf8ToWindows1252(std::string_view text);
+// True when every character of the UTF-8 text has its Windows-1252 byte.
+bool FitsWindows1252(std::string_view text);
 
 }  // namespace qavo

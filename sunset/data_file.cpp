@@ -49,6 +49,21 @@ class FileDescriptor {
     int fd_;
 };
 
+// A new copy is named after its file, this mark and six characters of mkstemp.
+constexpr std::string_view kNewCopyMark = ".new-";
+constexpr std::size_t kUniqueLength = 6;
+
+bool IsNewCopyOf(std::string_view entry, std::string_view name) {
+    if (entry.size() != name.size() + kNewCopyMark.size() + kUniqueLength ||
+        !SameNameCaseBlind(entry.substr(0, name.size()), name) ||
+        entry.substr(name.size(), kNewCopyMark.size()) != kNewCopyMark) {
+        return false;
+    }
+    const std::string_view unique = entry.substr(entry.size() - kUniqueLength);
+    return std::all_of(unique.begin(), unique.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -132,7 +147,8 @@ bool ReplaceFileSafely(const std::string& path, std::string_view bytes, std::str
     namespace fs = std::filesystem;
     const fs::path target(path);
     const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temporary = (directory / (target.filename().string() + ".new-XXXXXX")).string();
+    std::string temporary =
+        (directory / (target.filename().string() + std::string(kNewCopyMark) + "XXXXXX")).string();
     FileDescriptor file(::mkstemp(temporary.data()));
     if (file.get() < 0) {
         error = ErrorText(errno);
@@ -163,6 +179,21 @@ bool ReplaceFileSafely(const std::string& path, std::string_view bytes, std::str
         ::fsync(folder.get());
     }
     return true;
+}
+
+void RemoveUnfinishedCopies(const std::string& directory, std::string_view name) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    std::vector<fs::path> leftovers;
+    fs::directory_iterator it(directory, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        if (IsNewCopyOf(it->path().filename().string(), name) && it->is_regular_file(ec)) {
+            leftovers.push_back(it->path());
+        }
+    }
+    for (const fs::path& path : leftovers) {
+        fs::remove(path, ec);
+    }
 }
 
 }  // namespace qavo

@@ -24,4 +24,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
 // old file whole. False with `error` set when anything failed.
 bool ReplaceFileSafely(const std::string& path, std::string_view bytes, std::string& error);
 
+// Removes the new copies that ReplaceFileSafely left behind for the file
+// `name` of `directory` when the program was killed mid-save: files named
+// like it (whatever the letter case) followed by ".new-" and six letters or
+// digits. Nothing else is touched; a file that cannot be removed stays.
+void RemoveUnfinishedCopies(const std::string& directory, std::string_view name);
+
 }  // namespace qavo

@@ -89,13 +89,18 @@ void SunPosition(SunsetWork& w) {
     w.declination = Stored(std::atan(double{s}));
 }
 
-// Returns the local standard time of sunset in hours, or false when the sun
-// does not set that day.
-bool SunsetClockTime(const SunsetWork& w, float& hours) {
+// Sets the local standard time of sunset in hours when the sun sets that day.
+SunsetKind SunsetClockTime(const SunsetWork& w, float& hours) {
     float c = Stored(-0.0145439 - std::sin(double{w.latitude}) * std::sin(double{w.declination}));
     c = Stored(c / (std::cos(double{w.latitude}) * std::cos(double{w.declination})));
-    if (!(std::fabs(c) <= 1)) {
-        return false;
+    // c is the cosine of the hour angle at which the sun reaches the horizon:
+    // below -1 it stays above the horizon all day, above 1 below it (numbers
+    // that give no c at all are counted with the latter).
+    if (c < -1) {
+        return SunsetKind::NeverSets;
+    }
+    if (!(c <= 1)) {
+        return SunsetKind::NeverRises;
     }
     float h;
     if (std::fabs(c) == 1) {
@@ -111,7 +116,7 @@ bool SunsetClockTime(const SunsetWork& w, float& hours) {
     NormalizeAngle(local);
     float x = Stored(local * 3.81972);
     hours = Stored(x - 0.05);  // three minutes earlier than the plain conversion
-    return true;
+    return SunsetKind::Sets;
 }
 
 int WrapHour(int hour) {
@@ -152,28 +157,48 @@ std::string SunsetClockText(float x, std::string_view daylightMode) {
     return BlankSigned(hours) + ":" + TwoDigit(minutes) + suffix;
 }
 
-std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
-                          std::string_view daylightMode) {
+Sunset SunsetFor(const CityRecord& city, int year, int month, int day,
+                 std::string_view daylightMode) {
     SunsetWork work;
     LoadSunsetInputs(city, work);
     SunDayOfYear(year, month, day, work);
     SunPosition(work);
     float hours = 0;
-    return SunsetClockTime(work, hours) ? SunsetClockText(hours, daylightMode) : std::string();
+    Sunset sunset;
+    sunset.kind = SunsetClockTime(work, hours);
+    if (sunset.kind == SunsetKind::Sets) {
+        sunset.text = SunsetClockText(hours, daylightMode);
+    }
+    return sunset;
+}
+
+std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
+                          std::string_view daylightMode) {
+    return SunsetFor(city, year, month, day, daylightMode).text;
 }
 
 std::string SunsetLine(const CityDatabase& cities) {
     const std::size_t end = cities.SunsetCityName.find_last_not_of(' ');
     const std::string name =
         end == std::string::npos ? std::string() : cities.SunsetCityName.substr(0, end + 1);
+    switch (cities.SunsetDay) {
+        case SunsetKind::NeverSets:
+            return "The sun does not set in " + name + " on this day.";
+        case SunsetKind::NeverRises:
+            return "The sun does not rise in " + name + " on this day.";
+        case SunsetKind::Sets:
+            break;
+    }
     return "Sunset Time in " + name + " is" + cities.SunsetText + cities.DaylightMode + " Time.";
 }
 
 void SunsetForDay(const Engine& engine, CityDatabase& cities) {
     const CityRecord& city = SunsetCity(cities);
     cities.SunsetCityName = city.CityName;
-    cities.SunsetText = SunsetTextFor(city, engine.GYear, engine.TargetGMonth, engine.TargetGDay,
-                                      cities.DaylightMode);
+    Sunset sunset =
+        SunsetFor(city, engine.GYear, engine.TargetGMonth, engine.TargetGDay, cities.DaylightMode);
+    cities.SunsetText = std::move(sunset.text);
+    cities.SunsetDay = sunset.kind;
 }
 
 }  // namespace qavo

@@ -12,14 +12,24 @@ namespace qavo {
 
 // The sunset of (GYear, TargetGMonth, TargetGDay) at SunsetCity(cities), with
 // the daylight hour when cities.DaylightMode says so: sets cities.SunsetText
-// (empty when the sun does not set that day) and cities.SunsetCityName.
+// (empty when the sun does not set that day), cities.SunsetDay and
+// cities.SunsetCityName.
 void SunsetForDay(const Engine& engine, CityDatabase& cities);
 
 // The line of the day-click message after SunsetForDay: "Sunset Time in New
-// York is 4:31pm Standard Time.", the pieces joined without added blanks.
+// York is 4:31pm Standard Time.", the pieces joined without added blanks; on
+// a day without sunset "The sun does not set in Tromso on this day." (or
+// "does not rise" in the polar night).
 std::string SunsetLine(const CityDatabase& cities);
 
-// The same text for any city and date.
+struct Sunset {
+    std::string text;  // " 4:31pm ", empty when the sun does not set
+    SunsetKind kind = SunsetKind::Sets;
+};
+
+// The sunset for any city and date, and its text alone.
+Sunset SunsetFor(const CityRecord& city, int year, int month, int day,
+                 std::string_view daylightMode);
 std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
                           std::string_view daylightMode);
 

@@ -54,5 +54,16 @@ TEST(NumberText, ReadLeadingNumber) {
     }
 }
 
+TEST(NumberText, ReadLeadingValueKeepsTheFraction) {
+    const std::pair<const char*, double> cases[] = {
+        {"", 0},          {"abc", 0},      {"-", 0},           {".", 0},  {" 40.5", 40.5},
+        {"-23.5", -23.5}, {"+.25x", 0.25}, {"-.5", -0.5},      {"7.", 7}, {"1.5.9", 1.5},
+        {"12abc", 12},    {"1e5", 1},      {"\t-0.75", -0.75},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ReadLeadingValue(text), value) << '"' << text << '"';
+    }
+}
+
 }  // namespace
 }  // namespace qavo

@@ -18,8 +18,17 @@ TEST(CityDatabase, RangesOfTheSetupDialog) {
         EXPECT_FALSE(IsValidDegrees(bad)) << bad;
     }
     EXPECT_TRUE(IsValidMinutes(59) && IsValidMinutes(-59) && !IsValidMinutes(60));
-    EXPECT_TRUE(IsValidZone(12) && IsValidZone(-12) && !IsValidZone(13) && !IsValidZone(-13));
+    EXPECT_TRUE(IsValidZone(12) && IsValidZone(-12) && !IsValidZone(13) && !IsValidZone(12.5));
     EXPECT_TRUE(IsValidCityRecord(DefaultCity()));
+}
+
+TEST(CityDatabase, SunsetsAreForTheCurrentCityOrElseTheFirst) {
+    CityDatabase cities;
+    cities.LastCityIndex = 1;
+    for (const int current : {1, 0, 2, 99, -1, 150}) {
+        cities.CurrentCity = static_cast<Integer>(current);
+        EXPECT_EQ(&SunsetCity(cities), &cities.CityTable[current == 1]) << current;
+    }
 }
 
 TEST(CityDatabase, NamesAreCutOrPaddedToTwentyCharacters) {
@@ -44,6 +53,10 @@ TEST(CodePage, EveryByteReadsBackUnchanged) {
               "?\xF3"
               "d? ??");
     EXPECT_EQ(Utf8ToWindows1252("bad \xC3 byte \xFF"), "bad ? byte ?");
+    EXPECT_TRUE(FitsWindows1252("Montréal – “Ville”? €"));
+    for (const char* name : {"Łódź", "東京", "ירושלים", "bad \xC3 byte", "\xFF"}) {
+        EXPECT_FALSE(FitsWindows1252(name)) << name;
+    }
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "sunset/profile_file.hpp"
-#include "sunset/tests/interrupted_write.hpp"
-#include "tests/support/temp_dir.hpp"
 
 namespace qavo {
 namespace {
@@ -71,29 +69,6 @@ TEST(ProfileFile, WritingAKeyKeepsEveryOtherLine) {
         EXPECT_EQ(WithProfileValue(c.before, c.section, c.key, c.value), c.after) << c.before;
         EXPECT_EQ(FindProfileValue(c.after, c.section, c.key), c.readBack) << c.after;
     }
-}
-
-TEST(ProfileFile, WritesRoundTripAndAnInterruptedWriteLeavesTheOldFile) {
-    testing::TempDir dir;
-    const std::string path = dir / "QAVOWIN.INI";
-    std::string error;
-    ASSERT_TRUE(WriteProfileString(path, "OPTIONS", "DaylightSetting", "Daylight", error));
-    ASSERT_TRUE(WriteProfileString(path, "OPTIONS", "DEFAULT_CITY", " 12 ", error));
-    EXPECT_EQ(dir.Read("QAVOWIN.INI"),
-              "[OPTIONS]\r\nDaylightSetting=Daylight\r\nDEFAULT_CITY= 12 \r\n");
-    EXPECT_EQ(ReadProfileString(path, "OPTIONS", "DayLightSetting", "Standard", 8, error),
-              "Daylight");
-
-    const std::string old = dir.Read("QAVOWIN.INI");
-    const std::string padding(200, 'x');
-    const int status = testing::RunWithFileSizeLimit(30, testing::Interruption::Crash, [&] {
-        return WriteProfileString(path, "OPTIONS", "Padding", padding, error);
-    });
-    EXPECT_EQ(status, -SIGXFSZ);
-    EXPECT_EQ(dir.Read("QAVOWIN.INI"), old);
-
-    EXPECT_FALSE(WriteProfileString(dir / "missing/QAVOWIN.INI", "OPTIONS", "K", "v", error));
-    EXPECT_EQ(error, "No such file or directory");
 }
 
 }  // namespace

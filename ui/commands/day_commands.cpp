@@ -14,12 +14,6 @@
 
 namespace qavo::ui {
 
-namespace {
-std::string WithoutTrailingBlanks(const std::string& text) {
-    return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-}  // namespace
-
 void MainCommands::ShowDayInfo(int cell) {
     const auto* yearBox = window_.findChild<QLineEdit*>("YearLabel");
     const auto* monthList = window_.findChild<QComboBox*>("MonthLabel");
@@ -53,10 +47,7 @@ void MainCommands::ShowDayInfo(int cell) {
     }
     e.TargetGDay = static_cast<Integer>(cell - page.firstCell + 1);
     SunsetForDay(e, calendar_.cities);
-    const std::string line = "Sunset Time in " +
-                             WithoutTrailingBlanks(calendar_.cities.SunsetCityName) + " is" +
-                             calendar_.cities.SunsetText + calendar_.cities.DaylightMode + " Time.";
-    Tell(info + line, "Sunset Time", MessageIcon::Information);
+    Tell(info + SunsetLine(calendar_.cities), "Sunset Time", MessageIcon::Information);
 }
 
 void MainCommands::Menu_2JewishDate_Click() {

@@ -2,7 +2,7 @@
 #include "ui/commands/main_commands.hpp"
 
 #include "engine/number_text.hpp"
-#include "sunset/successive_days.hpp"
+#include "lists/successive_days.hpp"
 #include "ui/dialogs/gmonth_date_form.hpp"
 #include "ui/dialogs/succ_days.hpp"
 #include "ui/main_window/qavo_win.hpp"

@@ -9,10 +9,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include "engine/number_text.hpp"
-#include "sunset/city_file.hpp"
-#include "sunset/data_file.hpp"
-#include "sunset/settings_file.hpp"
 #include "ui/platform/app_title.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/twips.hpp"
@@ -21,42 +17,18 @@ namespace qavo::ui {
 
 namespace {
 
-constexpr const char* kWarningTitle = "Warning";
-constexpr const char* kNewYork = "New York";
 constexpr int kBoxWidth = 840;
 constexpr int kBoxHeight = 315;
 constexpr int kButtonLeft = 3720;
-
-// The value of a number box: its leading number with an optional fraction
-// (anything after is ignored, an empty box gives 0).
-double BoxValue(const QString& text) {
-    const QString trimmed = text.trimmed();
-    qsizetype end = 0;
-    if (end < trimmed.size() && (trimmed[end] == '+' || trimmed[end] == '-')) {
-        ++end;
-    }
-    bool point = false;
-    while (end < trimmed.size() && (trimmed[end].isDigit() || (trimmed[end] == '.' && !point))) {
-        point = point || trimmed[end] == '.';
-        ++end;
-    }
-    return trimmed.left(end).toDouble();  // 0 when there are no digits
-}
-
-QString NumberText(double value) {
-    return QString::number(value, 'g', 7);
-}
-
-bool UpperCaseEquals(const std::string& text, std::string_view upper) {
-    return QString::fromStdString(text).toUpper() ==
-           QString::fromLatin1(upper.data(), static_cast<qsizetype>(upper.size()));
-}
 
 }  // namespace
 
 SunsetForm::SunsetForm(CityDatabase& cities, Platform& platform, std::string iniPath,
                        QWidget* parent)
-    : QDialog(parent), cities_(cities), platform_(platform), iniPath_(std::move(iniPath)) {
+    : QDialog(parent),
+      cities_(cities),
+      platform_(platform),
+      editor_(cities, platform, std::move(iniPath)) {
     setObjectName("SunsetForm");
     setWindowTitle("Sunset Data");
     BuildControls();
@@ -75,7 +47,9 @@ void SunsetForm::BuildControls() {
     cityBox_->setInsertPolicy(QComboBox::NoInsert);
     // The typed name stays as typed, so that a changed name can be told.
     cityBox_->setCompleter(nullptr);
-    cityBox_->lineEdit()->installEventFilter(this);
+    // The combo box holds the focus for its line edit and hands it the keys
+    // itself, past any filter on the line edit: the box is watched instead.
+    cityBox_->installEventFilter(this);
     PlaceInTwips(cityBox_, 240, 450, 3120, 345);
     connect(cityBox_, &QComboBox::activated, this, &SunsetForm::CityBox_Click);
 
@@ -137,52 +111,24 @@ void SunsetForm::Form_Load() {
         move((area.width() - frameGeometry().width()) / 2,
              (area.height() - frameGeometry().height()) / 2);
     }
-    LoadCityFile(cities_, platform_, iniPath_);
-    // Without a city file (the user declined the default one) nothing was
-    // loaded; the all-blank record in the table is no city to list.
-    std::string error;
-    if (!FindFileCaseBlind(cities_.Directory, kCityFileName, error) && cities_.LastCityIndex <= 0 &&
-        cities_.CityTable[0] == CityRecord{}) {
-        cities_.LastCityIndex = -1;
-    }
+    editor_.LoadCities();
     FillCityList();
 }
 
 void SunsetForm::Form_Activate() {
-    if (!HasCities()) {
+    const SetupStart start = editor_.Start();
+    if (!start.city) {
         // Nothing to select: the dialog waits for the first city.
         newMode_ = true;
         ClearCityFields();
         cityBox_->setFocus();
     } else {
-        if (cities_.CurrentCity < 0 || cities_.CurrentCity > cities_.LastCityIndex) {
-            Message("Error in Default City Setting. Modify setup.", kWarningTitle,
-                    MessageIcon::Exclamation);
-            cities_.CurrentCity = 0;  // the first city
-            SelectPosition(0);
-        } else {
-            int found = -1;
-            for (int position = 0; position < cityBox_->count() && found < 0; ++position) {
-                if (CityIndexAt(position) == cities_.CurrentCity) {
-                    found = position;
-                }
-            }
-            if (found >= 0) {
-                SelectPosition(found);
-            } else {
-                Message("Default record not found", kWarningTitle, MessageIcon::Exclamation);
-            }
-        }
+        SelectCity(*start.city);
         ShowCityFields(cityBox_->currentIndex());
         selectedCityIndex_ = cityBox_->currentIndex();
     }
-    if (UpperCaseEquals(cities_.DaylightMode, "STANDARD")) {
-        dayLightOption_->setChecked(false);
-    } else if (UpperCaseEquals(cities_.DaylightMode, "DAYLIGHT")) {
-        dayLightOption_->setChecked(true);
-    } else {
-        Message("Improper Daylight parameter in INI file.", kWarningTitle,
-                MessageIcon::Exclamation);
+    if (start.daylight) {
+        dayLightOption_->setChecked(*start.daylight);
     }
     daylightChanged_ = false;
 }
@@ -203,12 +149,12 @@ void SunsetForm::ShowCityFields(int position) {
     if (position < 0 || position >= cityBox_->count()) {
         return;
     }
-    const CityRecord& city = cities_.CityTable[CityIndexAt(position)];
-    latBox_->setText(NumberText(city.LatDeg));
-    longBox_->setText(NumberText(city.LongDeg));
-    latMinBox_->setText(NumberText(city.LatMin));
-    longMinBox_->setText(NumberText(city.LongMin));
-    zoneBox_->setText(QString::number(city.Zone));
+    const CityFields fields = FieldsOf(cities_.CityTable[CityIndexAt(position)]);
+    latBox_->setText(QString::fromStdString(fields.latDeg));
+    latMinBox_->setText(QString::fromStdString(fields.latMin));
+    longBox_->setText(QString::fromStdString(fields.longDeg));
+    longMinBox_->setText(QString::fromStdString(fields.longMin));
+    zoneBox_->setText(QString::fromStdString(fields.zone));
 }
 
 void SunsetForm::ShowSelectedCity() {
@@ -231,6 +177,10 @@ void SunsetForm::SelectPosition(int position) {
     ShowSelectedCity();
 }
 
+void SunsetForm::SelectCity(int cityIndex) {
+    SelectPosition(cityBox_->findData(cityIndex));
+}
+
 void SunsetForm::ClearCityFields() {
     {
         const QSignalBlocker quiet(cityBox_);
@@ -242,58 +192,32 @@ void SunsetForm::ClearCityFields() {
     }
 }
 
-void SunsetForm::StoreCityFields(int cityIndex) {
-    invalidData_ = false;
-    const struct {
-        const NumberBox* box;
-        int limit;
-    } ranges[] = {{latBox_, kDegreeLimit},
-                  {latMinBox_, kMinuteLimit},
-                  {longBox_, kDegreeLimit},
-                  {longMinBox_, kMinuteLimit},
-                  {zoneBox_, kZoneLimit}};
-    for (const auto& range : ranges) {
-        const double value = BoxValue(range.box->text());
-        if (value < -range.limit || value > range.limit) {
-            invalidData_ = true;
-            return;
-        }
-    }
-    // A city without a name could not be told from the others in the list.
-    const QString name = cityBox_->currentText();
-    if (name.trimmed().isEmpty()) {
-        invalidData_ = true;
-        return;
-    }
-    CityRecord& city = cities_.CityTable[cityIndex];
-    city.CityName = PadCityName(name.toStdString());
-    city.LatDeg = static_cast<float>(BoxValue(latBox_->text()));
-    city.LatMin = static_cast<float>(BoxValue(latMinBox_->text()));
-    city.LongDeg = static_cast<float>(BoxValue(longBox_->text()));
-    city.LongMin = static_cast<float>(BoxValue(longMinBox_->text()));
-    city.Zone = ReadLeadingNumber(zoneBox_->text().toStdString()).value;
+CityFields SunsetForm::TypedFields() const {
+    return {latBox_->text().toStdString(), latMinBox_->text().toStdString(),
+            longBox_->text().toStdString(), longMinBox_->text().toStdString(),
+            zoneBox_->text().toStdString()};
+}
+
+std::optional<bool> SunsetForm::ChangedDaylight() const {
+    return daylightChanged_ ? std::optional<bool>(dayLightOption_->isChecked()) : std::nullopt;
 }
 
 bool SunsetForm::CheckTypedName(bool enter) {
-    const QString typed = cityBox_->currentText();
-    int match = -1;
-    for (int position = 0; position < cityBox_->count() && match < 0; ++position) {
-        if (cityBox_->itemText(position) == typed) {
-            match = position;
-        }
-    }
-    if (match < 0) {
+    const int selected = selectedCityIndex_ >= 0 ? CityIndexAt(selectedCityIndex_) : -1;
+    const std::optional<int> city =
+        editor_.CityNamed(cityBox_->currentText().toStdString(), selected);
+    if (!city) {
         if (newMode_) {
             return true;
         }
-        Message("Do not modify name. Delete and add new entry.", kWarningTitle, MessageIcon::Stop);
+        editor_.RefuseChangedName();
         SelectPosition(selectedCityIndex_);
         return false;
     }
     // The typed name is that of a listed city: that city is the one shown
     // and saved, so a name never ends up with another city's numbers.
-    if (!newMode_ && (enter || match != selectedCityIndex_)) {
-        SelectPosition(match);
+    if (!newMode_ && (enter || *city != selected)) {
+        SelectCity(*city);
     }
     if (enter) {
         btnSave_->setFocus();
@@ -302,7 +226,7 @@ bool SunsetForm::CheckTypedName(bool enter) {
 }
 
 bool SunsetForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cityBox_->lineEdit()) {
+    if (watched == cityBox_) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -326,9 +250,7 @@ void SunsetForm::CityBox_Click(int) {
 }
 
 void SunsetForm::btn_New_Click() {
-    if (cities_.LastCityIndex + 1 >= kMaxCityRecords) {
-        Message("SUNSET.DAT holds at most 99 cities. Delete a city before adding a new one.",
-                kWarningTitle, MessageIcon::Exclamation);
+    if (!editor_.CanAddCity()) {
         return;
     }
     newMode_ = true;
@@ -337,38 +259,32 @@ void SunsetForm::btn_New_Click() {
 }
 
 void SunsetForm::Btn_Save_Click() {
-    bool added = false;
+    SaveResult saved = SaveResult::Refused;
     if (newMode_) {
-        const int i = cities_.LastCityIndex + 1;
-        StoreCityFields(i);
-        if (invalidData_) {
-            Message("Invalid data", "Entry Error", MessageIcon::Stop);
+        saved = editor_.AddCity(cityBox_->currentText().toStdString(), TypedFields(),
+                                ChangedDaylight());
+        if (saved == SaveResult::Refused) {
             return;
         }
-        cities_.LastCityIndex = i;
-        FillCityList();
-        selectedCityIndex_ = cityBox_->findData(i);
-        added = true;
+        selectedCityIndex_ = cities_.LastCityIndex;  // the list holds the cities in table order
     } else {
         // A button pressed by its access key leaves the city box without
         // losing the focus: the typed name is checked here too.
         if (selectedCityIndex_ < 0 || !CheckTypedName(false)) {
             return;
         }
-        StoreCityFields(CityIndexAt(selectedCityIndex_));
-        if (invalidData_) {
-            Message("Invalid data", "Entry Error", MessageIcon::Stop);
+        saved =
+            editor_.ChangeCity(CityIndexAt(selectedCityIndex_), TypedFields(), ChangedDaylight());
+        if (saved == SaveResult::Refused) {
             return;
         }
     }
+    const bool added = newMode_;
     newMode_ = false;
-    SaveDaylightIfChanged();
-    SelectPosition(selectedCityIndex_);
-    const bool written = WriteCityFile(cities_, platform_);
     FillCityList();
     SelectPosition(selectedCityIndex_);
     // Told only once the city is on disk.
-    if (added && written) {
+    if (added && saved == SaveResult::Written) {
         Tell("Saved");
     }
 }
@@ -377,41 +293,25 @@ void SunsetForm::btn_del_Click() {
     if (!CheckTypedName(false)) {
         return;
     }
-    if (cityBox_->currentText() == kNewYork) {
-        Message("Cannot erase New York entry", kWarningTitle, MessageIcon::Stop);
-        return;
-    }
     const int position = cityBox_->currentIndex();
-    if (position < 0) {
-        return;  // no listed city is selected (a new one is being typed)
-    }
-    if (cities_.LastCityIndex == 0) {
-        Message("Cannot erase the only city entry. Add another city first.", kWarningTitle,
-                MessageIcon::Stop);
+    if (!editor_.DeleteCity(cityBox_->currentText().toStdString(),
+                            position < 0 ? -1 : CityIndexAt(position))) {
         return;
     }
-    const int i = CityIndexAt(position);
-    for (int k = i; k < cities_.LastCityIndex; ++k) {
-        cities_.CityTable[k] = cities_.CityTable[k + 1];
-    }
-    cities_.CityTable[cities_.LastCityIndex] = CityRecord{};
-    --cities_.LastCityIndex;
     newMode_ = false;
-    WriteCityFile(cities_, platform_);
     FillCityList();
     selectedCityIndex_ = 0;
     SelectPosition(0);
-    SaveDefaultCity(cities_, platform_, iniPath_, CityIndexAt(0));
 }
 
 void SunsetForm::Btn_Default_Click() {
     if (selectedCityIndex_ < 0) {
         return;
     }
-    if (SaveDefaultCity(cities_, platform_, iniPath_, CityIndexAt(selectedCityIndex_))) {
+    if (editor_.MakeDefault(CityIndexAt(selectedCityIndex_))) {
         Tell("Set as default");
     }
-    SaveDaylightIfChanged();
+    editor_.SaveDaylight(ChangedDaylight());
     SelectPosition(selectedCityIndex_);
 }
 
@@ -432,16 +332,6 @@ void SunsetForm::reject() {
 
 void SunsetForm::DayLightOption_Click() {
     daylightChanged_ = true;
-}
-
-void SunsetForm::SaveDaylightIfChanged() {
-    if (daylightChanged_) {
-        SaveDaylightSetting(cities_, platform_, iniPath_, dayLightOption_->isChecked());
-    }
-}
-
-void SunsetForm::Message(const char* text, const char* title, MessageIcon icon) {
-    platform_.ShowMessage(text, title, icon, MessageButtons::Ok);
 }
 
 void SunsetForm::Tell(const char* text) {

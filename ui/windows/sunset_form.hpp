@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/platform.hpp"
-#include "sunset/city_database.hpp"
+#include "sunset/city_editing.hpp"
 
 class QCheckBox;
 class QComboBox;
@@ -56,22 +56,22 @@ class SunsetForm : public QDialog {
     void ShowCityFields(int position);
     void ShowSelectedCity();
     void ClearCityFields();
-    void StoreCityFields(int cityIndex);
+    CityFields TypedFields() const;
     // Selects a list position, as a click on it would.
     void SelectPosition(int position);
+    void SelectCity(int cityIndex);
     int CityIndexAt(int position) const;
-    bool HasCities() const { return cities_.LastCityIndex >= 0; }
     // Enter in the city box, or the box losing the focus: false when a
     // listed city's name was changed (the list then returns to its entry).
     bool CheckTypedName(bool enter);
-    void SaveDaylightIfChanged();
-    void Message(const char* text, const char* title, MessageIcon icon);
+    // The daylight box when it was clicked since the dialog was activated.
+    std::optional<bool> ChangedDaylight() const;
     // A plain message without an icon.
     void Tell(const char* text);
 
     CityDatabase& cities_;
     Platform& platform_;
-    std::string iniPath_;
+    CityEditor editor_;
 
     QComboBox* cityBox_ = nullptr;
     NumberBox* latBox_ = nullptr;
@@ -85,7 +85,6 @@ class SunsetForm : public QDialog {
     bool loaded_ = false;
     bool newMode_ = false;
     bool daylightChanged_ = false;
-    bool invalidData_ = false;
     int selectedCityIndex_ = -1;  // list position of the selected city, -1 for none
 };
 

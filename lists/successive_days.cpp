@@ -1,4 +1,4 @@
-#include "sunset/successive_days.hpp"
+#include "lists/successive_days.hpp"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #pragma once
-// Runs a file write in a child process whose files may not grow beyond a
-// limit: either it is killed when it reaches the limit (a crash mid-write), or
-// its writes fail there (a full disk).
+// What the tests of the city files share: the one city builder, and a file
+// write run in a child process whose files may not grow beyond a limit:
+// either it is killed there (a crash mid-write) or its writes fail (a full disk).
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -9,8 +9,16 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <string_view>
+
+#include "sunset/city_database.hpp"
 
 namespace qavo::testing {
+
+inline CityRecord City(std::string_view name, float latDeg, float latMin, float longDeg,
+                       float longMin, int zone) {
+    return {PadCityName(name), latDeg, latMin, longDeg, longMin, static_cast<Integer>(zone)};
+}
 
 enum class Interruption { Crash, DiskFull };
 
