@@ -19,7 +19,7 @@ constexpr std::array kCommands = {
             ConvertDays},
     Command{"year",
             "year J\n"
-            "    J, the Gregorian date of its 1 Tishri, weekday, year type 1..6,\n"
+            "    J (5343..10761), the Gregorian date of its 1 Tishri, weekday, year type 1..6,\n"
             "    place in the 19-year cycle (1..19)",
             DescribeYear},
     Command{"greg-year",
@@ -37,14 +37,24 @@ constexpr std::array kCommands = {
     Command{"convert-greg",
             "convert-greg YYYY-MM-DD [--anniv N [--heading TEXT]]\n"
             "    the Jewish date of a Gregorian date; with --anniv, its Gregorian dates\n"
-            "    in N successive Jewish years, under the heading TEXT",
+            "    in N successive Jewish years, under the heading TEXT, up to the year 10761",
             ConvertGregorianDate},
     Command{"convert-jewish",
             "convert-jewish J MONTH DAY [--anniv N [--heading TEXT]]\n"
-            "    the Gregorian date of a Jewish date; MONTH is a name of the year's month\n"
+            "    the Gregorian date of a Jewish date of year J (5343..10760); MONTH is a name of "
+            "the year's month\n"
             "    list (\"Nisan\", \"adar ii\") or its position in that list (1-based);\n"
-            "    with --anniv, its Gregorian dates in N successive years",
+            "    with --anniv, its Gregorian dates in N successive years, up to 10761",
             ConvertJewishDate},
+    Command{"ics",
+            "ics greg-year G | ics jewish-year J\n"
+            "ics anniversaries (YYYY-MM-DD | J MONTH DAY) [--anniv N] [--heading TEXT]\n"
+            "    [--output FILE]\n"
+            "    the holidays of greg-year G or jewish-holidays J, or the anniversaries of\n"
+            "    convert-greg or convert-jewish with --anniv N (1 by default), as a calendar\n"
+            "    file (iCalendar): one all-day event per listed day, written to FILE\n"
+            "    (whole or not at all) or to standard output",
+            ExportCalendarFile},
     Command{"readings",
             "readings [YYYY-MM-DD]\n"
             "    the Torah and Haftarah readings of the Sabbath of that day's week",
@@ -72,25 +82,31 @@ constexpr std::array kCommands = {
 
 void PrintHelp(std::ostream& out) {
     out << "qavo-cli: the reports of QAVO, the Jewish and Gregorian calendar, on standard "
-           "output.\nGregorian years 1583 to 7000, Jewish years 5343 to 10761.\n\nCommands:\n";
+           "output.\nDates (YYYY-MM-DD) and Gregorian years run from 1583 to 7000; each "
+           "command\nsays which Jewish years it takes.\n\nCommands:\n";
     for (const Command& command : kCommands) {
         out << "  " << command.usage << '\n';
     }
     out << "\nEvery command takes --data-dir DIR: the folder of QAVOWIN.INI and sunset.dat\n"
-           "(default: the program's folder). Nothing is ever written; without sunset.dat\n"
-           "the default city, New York, is used.\n"
-           "\nBad input prints one line on standard error and exits with status 2.\n";
+           "(default: QAVO's data folder, the program's folder when it can be written to,\n"
+           "else $XDG_DATA_HOME/qavo or ~/.local/share/qavo). These files are never\n"
+           "written; without sunset.dat the default city, New York, is used.\n"
+           "\nBad input, an empty command line included, prints one line on standard error\n"
+           "and exits with status 2.\n";
 }
 
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         Platform& platform) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintHelp(args.empty() ? err : out);
-        return args.empty() ? 2 : 0;
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        PrintHelp(out);
+        return 0;
     }
     try {
+        if (args.empty()) {
+            throw CliError("no command given (see --help)");
+        }
         const Command* command = nullptr;
         for (const Command& candidate : kCommands) {
             if (args[0] == candidate.name) {
