@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/jewish_months.hpp"
 
 namespace qavo {
 
