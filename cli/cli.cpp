@@ -41,19 +41,18 @@ constexpr std::array kCommands = {
             ConvertGregorianDate},
     Command{"convert-jewish",
             "convert-jewish J MONTH DAY [--anniv N [--heading TEXT]]\n"
-            "    the Gregorian date of a Jewish date of year J (5343..10760); MONTH is a name of "
-            "the year's month\n"
-            "    list (\"Nisan\", \"adar ii\") or its position in that list (1-based);\n"
-            "    with --anniv, its Gregorian dates in N successive years, up to 10761",
+            "    the Gregorian date of a Jewish date in year J (5343..10760); MONTH is a\n"
+            "    name of the year's month list (\"Nisan\", \"adar ii\") or its position in\n"
+            "    that list (1-based); with --anniv, its Gregorian dates in N successive\n"
+            "    years, up to the year 10761",
             ConvertJewishDate},
     Command{"ics",
-            "ics greg-year G | ics jewish-year J\n"
-            "ics anniversaries (YYYY-MM-DD | J MONTH DAY) [--anniv N] [--heading TEXT]\n"
-            "    [--output FILE]\n"
-            "    the holidays of greg-year G or jewish-holidays J, or the anniversaries of\n"
-            "    convert-greg or convert-jewish with --anniv N (1 by default), as a calendar\n"
-            "    file (iCalendar): one all-day event per listed day, written to FILE\n"
-            "    (whole or not at all) or to standard output",
+            "ics LIST [--output FILE]\n"
+            "    a calendar file (iCalendar) of a list, one all-day event per listed day,\n"
+            "    written whole to FILE or printed; LIST is greg-year G, jewish-year J\n"
+            "    (5343..10760), or anniversaries YYYY-MM-DD|J MONTH DAY [--anniv N]\n"
+            "    [--heading TEXT] as convert-greg and convert-jewish take them (N is 1\n"
+            "    when not given)",
             ExportCalendarFile},
     Command{"readings",
             "readings [YYYY-MM-DD]\n"
