@@ -11,6 +11,7 @@
 #include "ui/dialogs/header_form.hpp"
 #include "ui/dialogs/jmonth_date_form.hpp"
 #include "ui/dialogs/succ_days.hpp"
+#include "ui/out_form.hpp"
 #include "ui/qavo_win.hpp"
 
 namespace qavo::ui {
@@ -130,6 +131,14 @@ void MainCommands::ShowResult(const std::optional<std::string>& text) {
         return;
     }
     window_.ShowReport(*text);
+}
+
+void MainCommands::ShowResult(const std::optional<ListedReport>& report) {
+    if (!report) {
+        ShowResult(std::optional<std::string>());
+        return;
+    }
+    ShowReport(engine().platform, window_.CommonDialog1(), &window_, *report);
 }
 
 }  // namespace qavo::ui
