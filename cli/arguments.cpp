@@ -29,6 +29,18 @@ bool Arguments::TakeFlag(const std::string& name) {
     return true;
 }
 
+std::string Arguments::TakeWord(const std::string& what) {
+    if (words_.empty()) {
+        throw CliError(what + " is missing (see --help)");
+    }
+    if (words_.front().size() > 2 && words_.front().starts_with("--")) {
+        throw CliError("unknown option " + words_.front());
+    }
+    std::string word = words_.front();
+    words_.erase(words_.begin());
+    return word;
+}
+
 const std::vector<std::string>& Arguments::Positional(std::size_t min, std::size_t max) const {
     for (const std::string& word : words_) {
         if (word.size() > 2 && word.starts_with("--")) {

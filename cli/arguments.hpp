@@ -23,6 +23,9 @@ class Arguments {
     // Removes "--name VALUE" and returns VALUE; nullopt when absent.
     std::optional<std::string> TakeOption(const std::string& name);
     bool TakeFlag(const std::string& name);
+    // Removes the first word and returns it; fails when there is none, or
+    // when it is an option. `what` names it in the message.
+    std::string TakeWord(const std::string& what);
     // The positional words left; fails on an unknown option or a wrong count.
     const std::vector<std::string>& Positional(std::size_t min, std::size_t max) const;
 

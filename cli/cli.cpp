@@ -19,7 +19,7 @@ constexpr std::array kCommands = {
             ConvertDays},
     Command{"year",
             "year J\n"
-            "    J, the Gregorian date of its 1 Tishri, weekday, year type 1..6,\n"
+            "    J (5343..10761), the Gregorian date of its 1 Tishri, weekday, year type 1..6,\n"
             "    place in the 19-year cycle (1..19)",
             DescribeYear},
     Command{"greg-year",
@@ -37,14 +37,23 @@ constexpr std::array kCommands = {
     Command{"convert-greg",
             "convert-greg YYYY-MM-DD [--anniv N [--heading TEXT]]\n"
             "    the Jewish date of a Gregorian date; with --anniv, its Gregorian dates\n"
-            "    in N successive Jewish years, under the heading TEXT",
+            "    in N successive Jewish years, under the heading TEXT, up to the year 10761",
             ConvertGregorianDate},
     Command{"convert-jewish",
             "convert-jewish J MONTH DAY [--anniv N [--heading TEXT]]\n"
-            "    the Gregorian date of a Jewish date; MONTH is a name of the year's month\n"
-            "    list (\"Nisan\", \"adar ii\") or its position in that list (1-based);\n"
-            "    with --anniv, its Gregorian dates in N successive years",
+            "    the Gregorian date of a Jewish date in year J (5343..10760); MONTH is a\n"
+            "    name of the year's month list (\"Nisan\", \"adar ii\") or its position in\n"
+            "    that list (1-based); with --anniv, its Gregorian dates in N successive\n"
+            "    years, up to the year 10761",
             ConvertJewishDate},
+    Command{"ics",
+            "ics LIST [--output FILE]\n"
+            "    a calendar file (iCalendar) of a list, one all-day event per listed day,\n"
+            "    written whole to FILE or printed; LIST is greg-year G, jewish-year J\n"
+            "    (5343..10760), or anniversaries YYYY-MM-DD|J MONTH DAY [--anniv N]\n"
+            "    [--heading TEXT] as convert-greg and convert-jewish take them (N is 1\n"
+            "    when not given)",
+            ExportCalendarFile},
     Command{"readings",
             "readings [YYYY-MM-DD]\n"
             "    the Torah and Haftarah readings of the Sabbath of that day's week",
@@ -72,25 +81,31 @@ constexpr std::array kCommands = {
 
 void PrintHelp(std::ostream& out) {
     out << "qavo-cli: the reports of QAVO, the Jewish and Gregorian calendar, on standard "
-           "output.\nGregorian years 1583 to 7000, Jewish years 5343 to 10761.\n\nCommands:\n";
+           "output.\nDates (YYYY-MM-DD) and Gregorian years run from 1583 to 7000; each "
+           "command\nsays which Jewish years it takes.\n\nCommands:\n";
     for (const Command& command : kCommands) {
         out << "  " << command.usage << '\n';
     }
     out << "\nEvery command takes --data-dir DIR: the folder of QAVOWIN.INI and sunset.dat\n"
-           "(default: the program's folder). Nothing is ever written; without sunset.dat\n"
-           "the default city, New York, is used.\n"
-           "\nBad input prints one line on standard error and exits with status 2.\n";
+           "(default: QAVO's data folder, the program's folder when it can be written to,\n"
+           "else $XDG_DATA_HOME/qavo or ~/.local/share/qavo). These files are never\n"
+           "written; without sunset.dat the default city, New York, is used.\n"
+           "\nBad input, an empty command line included, prints one line on standard error\n"
+           "and exits with status 2.\n";
 }
 
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         Platform& platform) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintHelp(args.empty() ? err : out);
-        return args.empty() ? 2 : 0;
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        PrintHelp(out);
+        return 0;
     }
     try {
+        if (args.empty()) {
+            throw CliError("no command given (see --help)");
+        }
         const Command* command = nullptr;
         for (const Command& candidate : kCommands) {
             if (args[0] == candidate.name) {

@@ -5,6 +5,7 @@
 #include <iosfwd>
 
 #include "cli/arguments.hpp"
+#include "holidays/listed_days.hpp"
 #include "startup/init_calendar.hpp"
 
 namespace qavo::cli {
@@ -36,12 +37,29 @@ void ConvertJewishDate(Arguments& args, Context& context);      // convert-jewis
 void PrintReadings(Arguments& args, Context& context);  // readings
 // The month page
 void ShowMonth(Arguments& args, Context& context);  // month
-
-// The month page
-void ShowMonth(Arguments& args, Context& context);  // month
 // Sunset
 void PrintSunset(Arguments& args, Context& context);        // sunset
 void PrintSunsetList(Arguments& args, Context& context);    // sunset-list
 void PrintReadingsList(Arguments& args, Context& context);  // readings-list
+// Calendar files of the holiday and anniversary lists
+void ExportCalendarFile(Arguments& args, Context& context);  // ics
+
+// Makes a Gregorian date the engine's target: GYear, TargetGMonth, TargetGDay.
+void SetTargetDate(Engine& engine, const GregorianDate& date);
+
+// The lists behind the holiday and anniversary commands, with the days
+// they name; each reads the positional words of its command.
+struct AnniversaryOptions {
+    std::optional<std::string> count;    // --anniv N
+    std::optional<std::string> heading;  // --heading TEXT
+};
+// Takes --anniv and --heading out; a heading needs a count.
+AnniversaryOptions TakeAnniversaryOptions(Arguments& args);
+ListedReport GregorianYearListed(Arguments& args, Context& context);       // G
+ListedReport JewishYearHolidaysListed(Arguments& args, Context& context);  // J
+ListedReport GregorianDateListed(Arguments& args, Context& context,        // YYYY-MM-DD
+                                 const AnniversaryOptions& options);
+ListedReport JewishDateListed(Arguments& args, Context& context,  // J MONTH DAY
+                              const AnniversaryOptions& options);
 
 }  // namespace qavo::cli

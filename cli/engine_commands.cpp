@@ -22,13 +22,13 @@ void PrintJewishDate(Engine& engine, std::ostream& out) {
         << ' ' << weekday << '\n';
 }
 
-void SetTarget(Engine& engine, const GregorianDate& date) {
+}  // namespace
+
+void SetTargetDate(Engine& engine, const GregorianDate& date) {
     engine.GYear = date.year;
     engine.TargetGMonth = date.month;
     engine.TargetGDay = date.day;
 }
-
-}  // namespace
 
 void ConvertDays(Arguments& args, Context& context) {
     Engine& engine = context.calendar.engine;
@@ -42,7 +42,7 @@ void ConvertDays(Arguments& args, Context& context) {
         const GregorianDate date =
             words.empty() ? GregorianDate{engine.TodayGYear, engine.TodayGMonth, engine.TodayGDay}
                           : ParseDate(words[0]);
-        SetTarget(engine, date);
+        SetTargetDate(engine, date);
         PrintJewishDate(engine, context.out);
         return;
     }
@@ -55,7 +55,7 @@ void ConvertDays(Arguments& args, Context& context) {
     for (;;) {
         PrintIsoDate(context.out, day.year, day.month, day.day);
         context.out << ' ';
-        SetTarget(engine, day);
+        SetTargetDate(engine, day);
         PrintJewishDate(engine, context.out);
         if (day == last) {
             break;

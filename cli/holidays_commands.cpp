@@ -13,11 +13,13 @@ namespace qavo::cli {
 
 namespace {
 
-void Print(Context& context, const std::optional<std::string>& text) {
-    if (!text) {
+// The report, or the one line that refuses it.
+template <typename Report>
+Report Built(std::optional<Report> report) {
+    if (!report) {
         throw CliError("the calendar cannot build this report");
     }
-    context.out << *text;
+    return std::move(*report);
 }
 
 int ParseJewishYear(const std::string& text) {
@@ -57,20 +59,6 @@ int MonthListIndex(const std::string& text, int jYear) {
     throw CliError("no month " + text + " in the Jewish year " + std::to_string(jYear));
 }
 
-// The anniversary options, taken out before the positional words are read.
-struct AnniversaryOptions {
-    std::optional<std::string> count;
-    std::optional<std::string> heading;
-};
-
-AnniversaryOptions TakeAnniversaryOptions(Arguments& args) {
-    AnniversaryOptions options{args.TakeOption("--anniv"), args.TakeOption("--heading")};
-    if (options.heading && !options.count) {
-        throw CliError("--heading goes with --anniv");
-    }
-    return options;
-}
-
 // Sets AnnivMode and SuccYears for a list from firstJYear, refusing a count
 // as the heading dialog does; returns the heading (empty for a plain
 // conversion, which clears it).
@@ -94,43 +82,35 @@ std::string ApplyAnniversary(const AnniversaryOptions& options, Engine& engine, 
 
 }  // namespace
 
-void GregorianYearHolidays(Arguments& args, Context& context) {
+ListedReport GregorianYearListed(Arguments& args, Context& context) {
     Engine& engine = context.calendar.engine;
     engine.GYear = ParseNumber(args.Positional(1, 1)[0], kFirstGregorianYear, kLastGregorianYear,
                                "the Gregorian year");
-    Print(context, GregorianYearCommandReport(engine));
+    return Built(GregorianYearCommandListing(engine));
 }
 
-void JewishYearInformation(Arguments& args, Context& context) {
-    const int jYear = ParseJewishYear(args.Positional(1, 1)[0]);
-    Print(context, JewishYearButtonReport(context.calendar.engine, jYear));
-}
-
-void JewishYearHolidayList(Arguments& args, Context& context) {
+ListedReport JewishYearHolidaysListed(Arguments& args, Context& context) {
     Engine& engine = context.calendar.engine;
     engine.ResultJYear = ParseJewishYear(args.Positional(1, 1)[0]);
     TakeJewishYearFromPrompt(engine);
-    Print(context, JewishYearCommandReport(engine));
+    return Built(JewishYearCommandListing(engine));
 }
 
-void ConvertGregorianDate(Arguments& args, Context& context) {
+ListedReport GregorianDateListed(Arguments& args, Context& context,
+                                 const AnniversaryOptions& options) {
     Engine& engine = context.calendar.engine;
-    const AnniversaryOptions options = TakeAnniversaryOptions(args);
-    const GregorianDate date = ParseDate(args.Positional(1, 1)[0]);
-    engine.GYear = date.year;
-    engine.TargetGMonth = date.month;
-    engine.TargetGDay = date.day;
+    SetTargetDate(engine, ParseDate(args.Positional(1, 1)[0]));
     const std::optional<int> firstJYear = JewishYearOfTargetDate(engine);
     if (!firstJYear) {
         throw CliError("the date lies outside the years the calendar reaches");
     }
     const std::string heading = ApplyAnniversary(options, engine, *firstJYear);
-    Print(context, ConvertFromGregorianReport(engine, heading));
+    return Built(ConvertFromGregorianListing(engine, heading));
 }
 
-void ConvertJewishDate(Arguments& args, Context& context) {
+ListedReport JewishDateListed(Arguments& args, Context& context,
+                              const AnniversaryOptions& options) {
     Engine& engine = context.calendar.engine;
-    const AnniversaryOptions options = TakeAnniversaryOptions(args);
     const auto& words = args.Positional(3, 3);
     engine.ResultJYear = ParseJewishYear(words[0]);
     TakeJewishYearFromPrompt(engine);
@@ -145,7 +125,38 @@ void ConvertJewishDate(Arguments& args, Context& context) {
     }
     engine.JDay = day;
     const std::string heading = ApplyAnniversary(options, engine, engine.JYear);
-    Print(context, ConvertFromJewishReport(engine, monthIndex, heading));
+    return Built(ConvertFromJewishListing(engine, monthIndex, heading));
+}
+
+AnniversaryOptions TakeAnniversaryOptions(Arguments& args) {
+    AnniversaryOptions options{args.TakeOption("--anniv"), args.TakeOption("--heading")};
+    if (options.heading && !options.count) {
+        throw CliError("--heading goes with --anniv");
+    }
+    return options;
+}
+
+void GregorianYearHolidays(Arguments& args, Context& context) {
+    context.out << GregorianYearListed(args, context).text;
+}
+
+void JewishYearInformation(Arguments& args, Context& context) {
+    const int jYear = ParseJewishYear(args.Positional(1, 1)[0]);
+    context.out << Built(JewishYearButtonReport(context.calendar.engine, jYear));
+}
+
+void JewishYearHolidayList(Arguments& args, Context& context) {
+    context.out << JewishYearHolidaysListed(args, context).text;
+}
+
+void ConvertGregorianDate(Arguments& args, Context& context) {
+    const AnniversaryOptions options = TakeAnniversaryOptions(args);
+    context.out << GregorianDateListed(args, context, options).text;
+}
+
+void ConvertJewishDate(Arguments& args, Context& context) {
+    const AnniversaryOptions options = TakeAnniversaryOptions(args);
+    context.out << JewishDateListed(args, context, options).text;
 }
 
 }  // namespace qavo::cli

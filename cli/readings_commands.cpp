@@ -14,9 +14,7 @@ void PrintReadings(Arguments& args, Context& context) {
     const GregorianDate date =
         words.empty() ? GregorianDate{engine.TodayGYear, engine.TodayGMonth, engine.TodayGDay}
                       : ParseDate(words[0]);
-    engine.GYear = date.year;
-    engine.TargetGMonth = date.month;
-    engine.TargetGDay = date.day;
+    SetTargetDate(engine, date);
     if (!engine.GregorianToJewish()) {
         throw CliError("the date lies outside the years the calendar reaches");
     }

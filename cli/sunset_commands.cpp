@@ -40,17 +40,11 @@ void ChooseCity(Arguments& args, CityDatabase& cities) {
     throw CliError("no city named " + *city + " in sunset.dat");
 }
 
-void SetDate(Engine& engine, const GregorianDate& date) {
-    engine.GYear = date.year;
-    engine.TargetGMonth = date.month;
-    engine.TargetGDay = date.day;
-}
-
 void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
     Calendar& calendar = context.calendar;
     ChooseCity(args, calendar.cities);
     const auto& words = args.Positional(2, 2);
-    SetDate(calendar.engine, ParseDate(words[0]));
+    SetTargetDate(calendar.engine, ParseDate(words[0]));
     calendar.engine.SuccDayCount =
         static_cast<Integer>(ParseNumber(words[1], 1, 32767, "the number of days"));
     const auto text = SuccessiveDaysText(calendar.engine, calendar.cities, calendar.readings, mode);
@@ -65,7 +59,7 @@ void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
 void PrintSunset(Arguments& args, Context& context) {
     Calendar& calendar = context.calendar;
     ChooseCity(args, calendar.cities);
-    SetDate(calendar.engine, ParseDate(args.Positional(1, 1)[0]));
+    SetTargetDate(calendar.engine, ParseDate(args.Positional(1, 1)[0]));
     SunsetForDay(calendar.engine, calendar.cities);
     context.out << SunsetLine(calendar.cities) << '\n';
 }

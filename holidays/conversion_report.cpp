@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
-#include "engine/jewish_months.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
@@ -29,13 +29,29 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
     return text.substr(0, text.find_last_not_of(' ') + 1);
 }
 
-// The Gregorian date line of (JMonth, JDay) in JYear, whose new year the
-// engine holds; gives the date's month and day.
-std::string GregorianLine(const Engine& engine, Integer& month, Integer& day) {
-    Integer year = 0, weekday = 0;
-    engine.OffsetToGregorian(engine.DaysFromNewYear(engine.JMonth, engine.JDay), year, month, day,
-                             weekday);
-    return LongDateText(weekday, month, day, year) + std::string(NL);
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos
+               ? std::string_view()
+               : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Appends the Gregorian date line of (JMonth, JDay) in JYear, whose new year
+// the engine holds, and in anniversary mode its day named `name`; gives the
+// date.
+GregorianDate AppendGregorianLine(const Engine& engine, const std::string& name,
+                                  ListedReport& report) {
+    GregorianDate date;
+    Integer weekday = 0;
+    engine.OffsetToGregorian(engine.DaysFromNewYear(engine.JMonth, engine.JDay), date.year,
+                             date.month, date.day, weekday);
+    std::string line = LongDateText(weekday, date.month, date.day, date.year);
+    report.text += line;
+    report.text += NL;
+    if (engine.AnnivMode) {
+        report.days.push_back({date, name, std::move(line)});
+    }
+    return date;
 }
 
 }  // namespace
@@ -45,6 +61,10 @@ int MaxSuccessiveYears(int firstJYear) {
 }
 
 std::optional<std::string> ConversionReport(Engine& engine, std::string_view headerText) {
+    return TextOf(ConversionListing(engine, headerText));
+}
+
+std::optional<ListedReport> ConversionListing(Engine& engine, std::string_view headerText) {
     const Integer jYear = engine.JYear;
     const Integer gYear = engine.GYear;
     if (!IsInEngineRange(jYear) || gYear != jYear - kJewishYearOffset || engine.JMonth < 1 ||
@@ -52,22 +72,24 @@ std::optional<std::string> ConversionReport(Engine& engine, std::string_view hea
         !CountFits(engine, jYear)) {
         return std::nullopt;
     }
-    std::string text;
+    ListedReport report;
     if (!headerText.empty()) {
-        text += headerText;
-        text += NL;
+        report.text += headerText;
+        report.text += NL;
     }
-    text += WithoutTrailingBlanks(JLeapMonthName(engine.JMonth));
-    text += BlankSigned(engine.JDay) + "," + BlankSigned(jYear) + std::string(NL) + std::string(NL);
+    const std::string jewishDate =
+        std::string(WithoutTrailingBlanks(JLeapMonthName(engine.JMonth))) +
+        BlankSigned(engine.JDay) + "," + BlankSigned(jYear);
+    report.text += jewishDate + std::string(NL) + std::string(NL);
+    const std::string name(Trimmed(headerText).empty() ? jewishDate : Trimmed(headerText));
 
     if (!engine.NewYearGregorianDate(jYear, engine.NewYearGDay, engine.NewYearGMonth)) {
         return std::nullopt;
     }
-    Integer month = 0, day = 0;
-    text += GregorianLine(engine, month, day);
+    const GregorianDate first = AppendGregorianLine(engine, name, report);
     if (engine.AnnivMode) {
-        engine.TargetGMonth = month;
-        engine.TargetGDay = day;
+        engine.TargetGMonth = first.month;
+        engine.TargetGDay = first.day;
         // The same month and day each year; a 30th that a year lacks falls
         // on the 1st of the next month, Adar II of a common year is Adar.
         for (int k = 2; k <= engine.SuccYears; ++k) {
@@ -78,12 +100,12 @@ std::optional<std::string> ConversionReport(Engine& engine, std::string_view hea
                 engine.GYear = gYear;
                 return std::nullopt;
             }
-            text += GregorianLine(engine, month, day);
+            AppendGregorianLine(engine, name, report);
         }
     }
     engine.JYear = jYear;
     engine.GYear = gYear;
-    return text;
+    return report;
 }
 
 std::optional<int> JewishYearOfTargetDate(const Engine& engine) {
@@ -98,6 +120,11 @@ std::optional<int> JewishYearOfTargetDate(const Engine& engine) {
 }
 
 std::optional<std::string> ConvertFromGregorianReport(Engine& engine, std::string_view headerText) {
+    return TextOf(ConvertFromGregorianListing(engine, headerText));
+}
+
+std::optional<ListedReport> ConvertFromGregorianListing(Engine& engine,
+                                                        std::string_view headerText) {
     const std::optional<int> firstJYear = JewishYearOfTargetDate(engine);
     if (!firstJYear || !CountFits(engine, *firstJYear)) {
         return std::nullopt;
@@ -127,7 +154,7 @@ std::optional<std::string> ConvertFromGregorianReport(Engine& engine, std::strin
     }
     engine.JMonth = month;
     engine.JDay = day;
-    return ConversionReport(engine, headerText);
+    return ConversionListing(engine, headerText);
 }
 
 bool PrepareJewishDatePrompt(Engine& engine) {
@@ -153,6 +180,11 @@ int DaysInListedMonth(Engine& engine, int monthListIndex) {
 
 std::optional<std::string> ConvertFromJewishReport(Engine& engine, int monthListIndex,
                                                    std::string_view headerText) {
+    return TextOf(ConvertFromJewishListing(engine, monthListIndex, headerText));
+}
+
+std::optional<ListedReport> ConvertFromJewishListing(Engine& engine, int monthListIndex,
+                                                     std::string_view headerText) {
     const Integer jYear = engine.JYear;
     if (!IsInEngineRange(jYear) || engine.GYear != jYear - kJewishYearOffset ||
         !CountFits(engine, jYear)) {
@@ -164,7 +196,7 @@ std::optional<std::string> ConvertFromJewishReport(Engine& engine, int monthList
     BusyCursor busy(engine.platform);
     engine.JMonthShown = monthListIndex + 1;
     engine.DisplayToInternalMonth();
-    return ConversionReport(engine, headerText);
+    return ConversionListing(engine, headerText);
 }
 
 std::optional<std::string> SuccessiveYearsRefusal(std::string_view boxText, int firstJYear) {

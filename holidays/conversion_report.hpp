@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/engine.hpp"
+#include "holidays/listed_days.hpp"
 
 namespace qavo {
 
@@ -19,6 +20,9 @@ namespace qavo {
 // nullopt, with nothing changed, for a date outside these ranges or more
 // years than MaxSuccessiveYears allows.
 std::optional<std::string> ConversionReport(Engine& engine, std::string_view headerText);
+// The same with, in anniversary mode, the days it lists: one for each
+// Gregorian line, named by the heading or, without one, by the Jewish date.
+std::optional<ListedReport> ConversionListing(Engine& engine, std::string_view headerText);
 
 // "Gregorian to Jewish" once its prompts have set GYear, TargetGMonth and
 // TargetGDay (and, in anniversary mode, SuccYears): finds the Jewish date and
@@ -27,6 +31,8 @@ std::optional<std::string> ConversionReport(Engine& engine, std::string_view hea
 // changed, for a date that does not exist or lies outside 1583..7000, or for
 // too many successive years.
 std::optional<std::string> ConvertFromGregorianReport(Engine& engine, std::string_view headerText);
+std::optional<ListedReport> ConvertFromGregorianListing(Engine& engine,
+                                                        std::string_view headerText);
 
 // "Jewish to Gregorian", before its month-and-day prompt: the type of JYear,
 // which gives the prompt the year's months. False, with nothing changed, for
@@ -46,6 +52,8 @@ int DaysInListedMonth(Engine& engine, int monthListIndex);
 // not have, or too many successive years.
 std::optional<std::string> ConvertFromJewishReport(Engine& engine, int monthListIndex,
                                                    std::string_view headerText);
+std::optional<ListedReport> ConvertFromJewishListing(Engine& engine, int monthListIndex,
+                                                     std::string_view headerText);
 
 // Anniversaries run from the given Jewish year to the last the calendar
 // reaches (10761): the largest count of successive years from firstJYear.

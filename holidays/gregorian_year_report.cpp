@@ -27,24 +27,24 @@ std::string Header(int gYear, int jYear) {
 }
 
 // One line: the row, the Jewish year, then the Gregorian date.
-void AppendLine(std::string& text, const HolidayPlacement& place, int jYear) {
-    text += place.row;
-    text += BlankSigned(jYear);
-    text += "  ";
-    text += ShortDateText(place.weekday, place.month, place.day, place.year);
-    text += NL;
+void AppendLine(ListedReport& report, int entry, const HolidayPlacement& place, int jYear) {
+    std::string line(place.row);
+    line += BlankSigned(jYear);
+    line += "  ";
+    line += ShortDateText(place.weekday, place.month, place.day, place.year);
+    report.text += line;
+    report.text += NL;
+    report.days.push_back({{place.year, place.month, place.day}, HolidayName(entry), line});
 }
 
-}  // namespace
-
-std::optional<std::string> GregorianYearReport(Engine& engine) {
+std::optional<ListedReport> GregorianYearListing(Engine& engine) {
     const int g = engine.GYear;
     const int j = engine.JYear;
     if (g < kFirstGregorianYear || g > kLastGregorianYear ||
         j != g + kJewishYearAtStartOfGregorian) {
         return std::nullopt;
     }
-    std::string text = Header(g, j);
+    ListedReport report{Header(g, j), {}};
 
     // Tu B'Shevat to Tisha B'Av of J, which began in the autumn of G - 1.
     if (!engine.NewYearGregorianDate(j, engine.NewYearGDay, engine.NewYearGMonth)) {
@@ -55,12 +55,12 @@ std::optional<std::string> GregorianYearReport(Engine& engine) {
     // of J falls in January of G: it heads the list.
     const HolidayPlacement earlyHanukkah = PlaceHoliday(engine, kHanukkahEntry);
     if (earlyHanukkah.year == g) {
-        AppendLine(text, earlyHanukkah, j);
+        AppendLine(report, kHanukkahEntry, earlyHanukkah, j);
     }
     for (int i = 7; i <= 14; ++i) {
         const HolidayPlacement place = PlaceHoliday(engine, i);
         if (place.listed) {
-            AppendLine(text, place, j);
+            AppendLine(report, i, place, j);
         }
     }
 
@@ -74,20 +74,30 @@ std::optional<std::string> GregorianYearReport(Engine& engine) {
     for (int i = 1; i <= kHanukkahEntry; ++i) {
         const HolidayPlacement place = PlaceHoliday(engine, i);
         if (place.listed && (i != kHanukkahEntry || place.year == g)) {
-            AppendLine(text, place, j + 1);
+            AppendLine(report, i, place, j + 1);
         }
     }
-    return text;
+    return report;
+}
+
+}  // namespace
+
+std::optional<std::string> GregorianYearReport(Engine& engine) {
+    return TextOf(GregorianYearListing(engine));
 }
 
 std::optional<std::string> GregorianYearCommandReport(Engine& engine) {
+    return TextOf(GregorianYearCommandListing(engine));
+}
+
+std::optional<ListedReport> GregorianYearCommandListing(Engine& engine) {
     if (engine.GYear < kFirstGregorianYear || engine.GYear > kLastGregorianYear) {
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);
     engine.JYear = engine.GYear + kJewishYearAtStartOfGregorian;
     engine.ResultJYear = engine.JYear;
-    return GregorianYearReport(engine);
+    return GregorianYearListing(engine);
 }
 
 std::string YearBelowRangeMessage() {

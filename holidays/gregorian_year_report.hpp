@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/engine.hpp"
+#include "holidays/listed_days.hpp"
 
 namespace qavo {
 
@@ -20,6 +21,8 @@ std::optional<std::string> GregorianYearReport(Engine& engine);
 // ResultJYear = GYear + 3760, then the report under the busy pointer.
 // nullopt, with nothing changed, for a year outside 1583..7000.
 std::optional<std::string> GregorianYearCommandReport(Engine& engine);
+// The same with the days it lists, one for each holiday line.
+std::optional<ListedReport> GregorianYearCommandListing(Engine& engine);
 
 // The refusal of a year below the range: "Can not be less than  1583".
 std::string YearBelowRangeMessage();

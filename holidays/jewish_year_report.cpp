@@ -1,10 +1,10 @@
 #include "holidays/jewish_year_report.hpp"
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
-#include "engine/jewish_months.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
@@ -96,26 +96,36 @@ std::optional<std::string> JewishYearInfo(Engine& engine) {
     return text;
 }
 
-std::optional<std::string> JewishYearHolidays(Engine& engine) {
+namespace {
+
+std::optional<ListedReport> JewishYearHolidayListing(Engine& engine) {
     if (!IsPrepared(engine)) {
         return std::nullopt;
     }
-    std::string text = YearHeader(engine, false);
-    text += "          H O L I D A Y S " + std::string(NL);
-    text += std::string(40, '=') + std::string(NL);
+    ListedReport report{YearHeader(engine, false), {}};
+    report.text += "          H O L I D A Y S " + std::string(NL);
+    report.text += std::string(40, '=') + std::string(NL);
     Integer lastYear = engine.GYear;
     for (int i = 1; i <= kHolidayCount; ++i) {
         const HolidayPlacement place = PlaceHoliday(engine, i);
         lastYear = place.year;
         if (place.listed) {
-            text += place.row;
-            text += ' ';
-            text += ShortDateText(place.weekday, place.month, place.day, place.year);
-            text += NL;
+            std::string line(place.row);
+            line += ' ';
+            line += ShortDateText(place.weekday, place.month, place.day, place.year);
+            report.text += line;
+            report.text += NL;
+            report.days.push_back({{place.year, place.month, place.day}, HolidayName(i), line});
         }
     }
     engine.GYear = lastYear;  // of 29 Elul, the last entry
-    return text;
+    return report;
+}
+
+}  // namespace
+
+std::optional<std::string> JewishYearHolidays(Engine& engine) {
+    return TextOf(JewishYearHolidayListing(engine));
 }
 
 std::optional<std::string> JewishYearButtonReport(Engine& engine, int jYear) {
@@ -137,6 +147,10 @@ void TakeJewishYearFromPrompt(Engine& engine) {
 }
 
 std::optional<std::string> JewishYearCommandReport(Engine& engine) {
+    return TextOf(JewishYearCommandListing(engine));
+}
+
+std::optional<ListedReport> JewishYearCommandListing(Engine& engine) {
     if (!HasYearPair(engine)) {
         return std::nullopt;
     }
@@ -144,7 +158,7 @@ std::optional<std::string> JewishYearCommandReport(Engine& engine) {
     if (!engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
         return std::nullopt;
     }
-    return JewishYearHolidays(engine);
+    return JewishYearHolidayListing(engine);
 }
 
 }  // namespace qavo

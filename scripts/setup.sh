@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev
+    qt6-base-dev libical-dev
+    dpkg-dev file
     clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core time
 )

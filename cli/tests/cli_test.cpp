@@ -1,92 +1,135 @@
+// The command line: each command's arguments, exit status and one text; the
+// report texts themselves are checked in the logic's tests.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
 #include "cli/tests/run_cli.hpp"
+#include "tests/support/temp_dir.hpp"
 
 namespace qavo::cli {
 namespace {
 
-using Result = CliResult;
-
-Result RunWords(const std::vector<std::string>& words) {
-    return RunCli(words);
-}
-
-TEST(Cli, ConvertsOneDayAndRuns) {
-    EXPECT_EQ(RunWords({"g2j", "2024-02-29"}).out, "5784 6 20 6 4\n");
-    EXPECT_EQ(RunWords({"g2j"}).out, "5785 1 1 1 4\n");  // today, from the platform
-    EXPECT_EQ(RunWords({"g2j", "--from", "2024-10-01", "--to", "2024-10-03"}).out,
-              "2024-10-01 5784 13 28 13 2\n2024-10-02 5784 13 29 13 3\n2024-10-03 5785 1 1 1 4\n");
-    EXPECT_EQ(RunWords({"g2j", "7000-12-31"}).out, "10761 3 15 3 3\n");
-}
-
-TEST(Cli, DescribesAYear) {
-    EXPECT_EQ(RunWords({"year", "5760"}).out, "5760 1999-09-11 6 6 3\n");
-    EXPECT_EQ(RunWords({"year", "5776"}).out, "5776 2015-09-14 1 6 19\n");
-    EXPECT_EQ(RunWords({"year", "10761"}).out, "10761 7000-10-18 6 3 7\n");
-}
-
-TEST(Cli, PrintsTheReadingsOfTheWeek) {
-    // 28 December 2024 is the third day of Hanukkah, the first Sabbath of the feast.
-    const std::string hanukkah =
-        "Torah reading: Mi-Kez, Gen 41:1-44:17\r\n"
-        " and: Hanukkah 3, Num 7:24-35\r\n"
-        "Prophets: I Kings 3:15-4:1\r\n"
-        " Replaced by: Sab1 Hanukkah, Zech 2:14-4:7\r\n"
-        "\r\n";
-    EXPECT_EQ(RunWords({"readings", "2024-12-28"}).out, hanukkah);
-    EXPECT_EQ(RunWords({"readings", "2024-12-22"}).out, hanukkah);  // the Sunday before
-    // Tuesday 1 October 2024 is 28 Elul 5784; its week's Sabbath is Shabbat
-    // Shuva of 5785, which began on Thursday 3 October.
-    EXPECT_EQ(RunWords({"readings", "2024-10-01"}).out,
-              "Torah reading: Ha'azinu, Deut 32:1-52\r\n"
-              "Prophets: II Sam 22:1-51\r\n"
-              " Replaced by: Hos 14:2-10, Mic 7:18-20, Joel 2:15-17, Shuva\r\n"
-              "\r\n");
-    // Today, from the platform: 3 October 2024, Rosh Hashanah; its Sabbath is the same.
-    EXPECT_EQ(RunWords({"readings"}).out, RunWords({"readings", "2024-10-05"}).out);
-}
-
-TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
-    const std::vector<std::vector<std::string>> bad = {
-        {},
-        {"nonsense"},
-        {"g2j", "2023-02-29"},
-        {"g2j", "1582-12-31"},
-        {"g2j", "7001-01-01"},
-        {"g2j", "2024-2-29"},
-        {"g2j", "yesterday"},
-        {"g2j", "2024-01-01", "2024-01-02"},
-        {"g2j", "--from", "2024-01-02"},
-        {"g2j", "--from", "2024-01-02", "--to", "2024-01-01"},
-        {"g2j", "--to"},
-        {"g2j", "--bogus"},
-        {"year", "5342"},
-        {"year", "10762"},
-        {"year", "57x0"},
-        {"year"},
-        {"readings", "2023-02-29"},
-        {"readings", "1582-12-31"},
-        {"readings", "2024-12-28", "2024-12-29"},
-        {"readings", "--week"},
+TEST(Cli, EachCommandPrintsItsText) {
+    const std::string kNisan5768 = "Nisan 15, 5768\r\n\r\nSun, April     20, 2008\r\n";
+    // Today is 3 October 2024, 1 Tishri 5785 (run_cli.hpp).
+    const struct {
+        std::vector<std::string> words;
+        std::string out;
+    } cases[] = {
+        {{"g2j", "2024-02-29"}, "5784 6 20 6 4\n"},
+        {{"g2j"}, "5785 1 1 1 4\n"},
+        {{"g2j", "--from", "2024-10-02", "--to", "2024-10-03"},
+         "2024-10-02 5784 13 29 13 3\n2024-10-03 5785 1 1 1 4\n"},
+        {{"g2j", "7000-12-31"}, "10761 3 15 3 3\n"},
+        {{"year", "5776"}, "5776 2015-09-14 1 6 19\n"},
+        {{"year", "10761"}, "10761 7000-10-18 6 3 7\n"},
+        {{"convert-greg", "2008-04-20", "--anniv", "2", "--heading", "Passover"},
+         "Passover\r\nNisan 15, 5768\r\n\r\nSun, April     20, 2008\r\nThu, April     09, "
+         "2009\r\n"},
+        // A Jewish month is a name of the year's list or its position there.
+        {{"convert-jewish", "5768", "nisan", "15"}, kNisan5768},
+        {{"convert-jewish", "5768", "8", "15", "--anniv", "0"}, kNisan5768},  // a leap year
+        {{"convert-jewish", "5768", "aDaR iI", "14"},
+         "Adar II 14, 5768\r\n\r\nFri, March     21, 2008\r\n"},
+        {{"convert-jewish", "5769", "7", "15"},
+         "Nisan 15, 5769\r\n\r\nThu, April     09, 2009\r\n"},
+        // Shabbat Shuva of 5785 began on Thursday 3 October 2024.
+        {{"readings", "2024-10-01"},
+         "Torah reading: Ha'azinu, Deut 32:1-52\r\nProphets: II Sam 22:1-51\r\n"
+         " Replaced by: Hos 14:2-10, Mic 7:18-20, Joel 2:15-17, Shuva\r\n\r\n"},
     };
-    for (const auto& words : bad) {
-        const Result r = RunWords(words);
-        EXPECT_EQ(r.status, 2) << (words.empty() ? "" : words[0]);
-        EXPECT_TRUE(r.out.empty());
-        if (!words.empty()) {
-            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-        }
+    for (const auto& c : cases) {
+        const CliResult r = RunCli(c.words);
+        EXPECT_EQ(r.status, 0) << c.words[0] << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.words[0];
+    }
+    EXPECT_EQ(RunCli({"readings"}).out, RunCli({"readings", "2024-10-05"}).out);
+}
+
+TEST(Cli, TheReportCommandsPrintTheirReports) {
+    const struct {
+        std::vector<std::string> words;
+        std::string firstLine;
+        long lines;
+    } cases[] = {
+        {{"greg-year", "2008"}, "  The Gregorian year 2008 begins in 5768", 20},
+        {{"jewish-info", "5769"}, "  The Jewish year 5769 begins on Tue, Sep 30, 2008.", 19},
+        {{"jewish-holidays", "10760"}, "  The Jewish year 10760 begins on", 21},
+        {{"convert-jewish", "10760", "Nisan", "15", "--anniv", "2"}, "Nisan 15, 10760", 4},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunCli(c.words);
+        EXPECT_EQ(r.status, 0) << c.words[0] << ": " << r.err;
+        EXPECT_TRUE(r.out.starts_with(c.firstLine)) << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.lines) << c.words[0];
     }
 }
 
-TEST(Cli, HelpListsTheCommands) {
-    const Result r = RunWords({"--help"});
+// Command lines separated by ";", their words by blanks ("_" stands for a
+// blank inside a word).
+std::vector<std::vector<std::string>> CommandLines(std::string_view text) {
+    std::vector<std::vector<std::string>> lines(1);
+    std::string word;
+    for (const char c : std::string(text) + ";") {
+        if ((c == ' ' || c == ';') && !word.empty()) {
+            lines.back().push_back(word);
+            word.clear();
+        }
+        if (c == ';') {
+            lines.emplace_back();
+        } else if (c != ' ') {
+            word += c == '_' ? ' ' : c;
+        }
+    }
+    lines.pop_back();
+    return lines;
+}
+
+TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
+    // The empty command line first. Heshvan 5772 has 29 days, 5785 is a common
+    // year, 5000 days pass 30,000 characters, and without data files New York
+    // is the only city.
+    const auto bad = CommandLines(
+        "; nonsense; g2j 2023-02-29; g2j 1582-12-31; g2j 7001-01-01; "
+        "g2j 2024-2-29; g2j 2024-01-01 2024-01-02; g2j --from 2024-01-02; "
+        "g2j --from 2024-01-02 --to 2024-01-01; g2j --to; g2j --bogus; year 5342; "
+        "year 10762; year 57x0; readings 2024-12-28 2024-12-29; greg-year 1582; "
+        "greg-year 7001; jewish-info 10761; jewish-holidays 5768 5769; "
+        "convert-greg 2008-01-01 --heading x; convert-greg 2008-01-01 --anniv 1x; "
+        "convert-greg 2008-01-01 --anniv 99999; convert-greg 7000-12-31 --anniv 2; "
+        "convert-jewish 5772 Heshvan 30; convert-jewish 5785 Adar_II 1; "
+        "convert-jewish 5785 13 1; convert-jewish 5785 0 1; "
+        "convert-jewish 5785 Nisan 0; convert-jewish 5785 Nisan; "
+        "convert-jewish 10760 Nisan 15 --anniv 3; month 2024; month 1582 12; "
+        "month 2024 13; month 2024 4 --grid; sunset; sunset 2024-13-01; "
+        "sunset 2024-12-21 --city 1; sunset 2024-12-21 --city Paris; "
+        "sunset-list 2024-10-01 0; sunset-list 2024-10-01 40000; "
+        "sunset-list 2024-10-01 5000; readings-list 2024-10-01 -3; "
+        "sunset 2024-12-21 --data-dir /nonexistent-qavo-folder");
+    testing::TempDir noDataFiles;
+    for (const auto& words : bad) {
+        const CliResult r = RunCli(words, noDataFiles.path());
+        const std::string command = words.empty() ? "" : words[0] + " " + words.back();
+        EXPECT_EQ(r.status, 2) << command;
+        EXPECT_TRUE(r.out.empty()) << command;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << command << ": " << r.err;
+        EXPECT_TRUE(r.messages.empty()) << command;  // the error line says it all
+    }
+    EXPECT_EQ(RunCli({}).err, "qavo-cli: no command given (see --help)\n");
+    EXPECT_EQ(RunCli({"convert-jewish", "10760", "Nisan", "15", "--anniv", "3"}).err,
+              "qavo-cli: Enter at most 2 successive years: the calendar ends with the Jewish "
+              "year 10761.\n");
+}
+
+TEST(Cli, HelpListsTheCommandsOnStandardOutput) {
+    const CliResult r = RunCli({"--help"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("g2j"), std::string::npos);
-    EXPECT_NE(r.out.find("year J"), std::string::npos);
-    EXPECT_NE(r.out.find("readings [YYYY-MM-DD]"), std::string::npos);
+    EXPECT_TRUE(r.err.empty());
+    for (const char* usage : {"g2j [YYYY-MM-DD]", "J (5343..10761)", "J (5343..10760)",
+                              "ics LIST [--output FILE]", "readings-list YYYY-MM-DD N"}) {
+        EXPECT_NE(r.out.find(usage), std::string::npos) << usage;
+    }
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ void MainCommands::ConvertFromGregorian() {
             return;
         }
     }
-    ShowResult(ConvertFromGregorianReport(engine(), headerText_));
+    ShowResult(ConvertFromGregorianListing(engine(), headerText_));
 }
 
 void MainCommands::ConvertFromJewish() {
@@ -59,7 +59,7 @@ void MainCommands::ConvertFromJewish() {
         return;
     }
     if (!PrepareJewishDatePrompt(engine())) {
-        ShowResult(std::nullopt);
+        ShowResult(std::optional<std::string>());
         return;
     }
     JMonthDateDialog().ShowModal();
@@ -69,8 +69,8 @@ void MainCommands::ConvertFromJewish() {
     if (engine().AnnivMode && !AskHeading(engine().JYear)) {
         return;
     }
-    ShowResult(ConvertFromJewishReport(engine(), JMonthDateDialog().JMonthEntry()->currentIndex(),
-                                       headerText_));
+    ShowResult(ConvertFromJewishListing(engine(), JMonthDateDialog().JMonthEntry()->currentIndex(),
+                                        headerText_));
 }
 
 }  // namespace qavo::ui

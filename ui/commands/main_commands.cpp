@@ -13,6 +13,7 @@
 #include "ui/dialogs/jmonth_date_form.hpp"
 #include "ui/dialogs/succ_days.hpp"
 #include "ui/main_window/qavo_win.hpp"
+#include "ui/windows/out_form.hpp"
 
 namespace qavo::ui {
 
@@ -131,6 +132,14 @@ void MainCommands::ShowResult(const std::optional<std::string>& text) {
         return;
     }
     window_.ShowReport(*text);
+}
+
+void MainCommands::ShowResult(const std::optional<ListedReport>& report) {
+    if (!report) {
+        ShowResult(std::optional<std::string>());
+        return;
+    }
+    ShowReport(engine().platform, window_.CommonDialog1(), &window_, *report);
 }
 
 }  // namespace qavo::ui

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "engine/platform.hpp"
+#include "holidays/listed_days.hpp"
 #include "startup/init_calendar.hpp"
 
 namespace qavo::ui {
@@ -75,6 +76,9 @@ class MainCommands : public QObject {
     // The page of the day after a successive-days list, within the calendar.
     void RebuildPageAfterList();
     void ShowResult(const std::optional<std::string>& text);
+    // A holiday or anniversary list, which the output window can also save
+    // as a calendar file.
+    void ShowResult(const std::optional<ListedReport>& report);
 
     QavoWin& window_;
     Calendar& calendar_;

@@ -11,7 +11,7 @@ void MainCommands::GregorianYearCommand() {
     if (!AskGregorianYear("Entry Error", MessageIcon::Stop)) {
         return;
     }
-    ShowResult(GregorianYearCommandReport(engine()));
+    ShowResult(GregorianYearCommandListing(engine()));
 }
 
 void MainCommands::JewishYearCommand() {
@@ -19,7 +19,7 @@ void MainCommands::JewishYearCommand() {
     if (TakeCancel()) {
         return;
     }
-    ShowResult(JewishYearCommandReport(engine()));
+    ShowResult(JewishYearCommandListing(engine()));
 }
 
 }  // namespace qavo::ui

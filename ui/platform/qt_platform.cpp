@@ -3,10 +3,9 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
+
+#include "startup/data_folder.hpp"
 
 namespace qavo::ui {
 
@@ -77,36 +76,16 @@ GregorianDate QtPlatform::Today() {
 std::string QtPlatform::ProgramDirectory() {
     if (dataDirectory_.isEmpty()) {
         const QString programFolder = QCoreApplication::applicationDirPath();
+        const std::string program = programFolder.toStdString();
+        std::string folder = DataFolderOf(program);
         const QString shared = QDir(programFolder).absoluteFilePath("../share/qavo");
-        dataDirectory_ =
-            ChooseDataDirectory(programFolder, QFileInfo(programFolder).isWritable(),
-                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                                {programFolder, QDir::cleanPath(shared)});
+        if (folder != program &&
+            !PrepareUserDataFolder(folder, {program, QDir::cleanPath(shared).toStdString()})) {
+            folder = program;  // no user folder can be made: the program's own it is
+        }
+        dataDirectory_ = QString::fromStdString(folder);
     }
     return QDir::toNativeSeparators(dataDirectory_).toStdString();
-}
-
-QString ChooseDataDirectory(const QString& programFolder, bool programFolderWritable,
-                            const QString& userFolder, const QStringList& shippedFolders) {
-    if (programFolderWritable || userFolder.isEmpty() || !QDir().mkpath(userFolder)) {
-        return programFolder;
-    }
-    const QDir user(userFolder);
-    for (const char* name : kDataFiles) {
-        if (user.exists(name)) {
-            continue;
-        }
-        for (const QString& folder : shippedFolders) {
-            const QString shipped = QDir(folder).absoluteFilePath(name);
-            if (QFile::exists(shipped) && QFile::copy(shipped, user.absoluteFilePath(name))) {
-                // A copy of a read-only installed file is read-only too.
-                QFile(user.absoluteFilePath(name))
-                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-                break;
-            }
-        }
-    }
-    return userFolder;
 }
 
 }  // namespace qavo::ui

@@ -1,6 +1,6 @@
 #pragma once
 // The desktop's side of qavo::Platform: message boxes, the busy pointer, the
-// system clock and the folder of the data files.
+// system clock and the folder of the data files (startup/data_folder.hpp).
 
 #include <QString>
 
@@ -21,14 +21,5 @@ class QtPlatform : public Platform {
     bool busy_ = false;
     QString dataDirectory_;
 };
-
-// The files the program keeps beside itself.
-inline constexpr const char* kDataFiles[] = {"QAVOWIN.INI", "sunset.dat"};
-
-// Where QAVOWIN.INI and sunset.dat live: the program's own folder when it can
-// be written to, else `userFolder` (created when missing), into which the
-// copies the installation ships in `shippedFolders` are placed once.
-QString ChooseDataDirectory(const QString& programFolder, bool programFolderWritable,
-                            const QString& userFolder, const QStringList& shippedFolders);
 
 }  // namespace qavo::ui

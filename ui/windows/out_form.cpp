@@ -1,6 +1,7 @@
 #include "ui/windows/out_form.hpp"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -11,6 +12,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <ctime>
+
+#include "calendar_file/calendar_file.hpp"
 #include "engine/name_tables.hpp"
 #include "ui/platform/common_dialog.hpp"
 #include "ui/widgets/fonts.hpp"
@@ -23,6 +27,10 @@ namespace {
 constexpr std::string_view kCopiedTitle = "Text Copied";
 constexpr std::string_view kPrintedTitle = "Text Printed";
 constexpr const char* kTextFileFilter = "Text File (*.txt)|*.txt|All Files (*.*)|*.*";
+constexpr const char* kCalendarFileFilter = "Calendar File (*.ics)|*.ics|All Files (*.*)|*.*";
+constexpr std::string_view kCalendarTitle = "Calendar File";
+// A row below the buttons for the calendar file, which widens the window.
+constexpr int kCalendarRowHeight = 600;
 
 // The box holds paragraphs; an export gives them back with the report's line ends.
 std::string WithReportLineEnds(QString text) {
@@ -49,7 +57,7 @@ void OutForm::BuildControls() {
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(grey);
     setAutoFillBackground(true);
-    setFixedSize(TwipsToPixelsX(7260), TwipsToPixelsY(5025));
+    setFixedSize(TwipsToPixelsX(7260), TwipsToPixelsY(5025 + kCalendarRowHeight));
 
     outBox_ = new QPlainTextEdit(this);
     outBox_->setObjectName("OutBox");
@@ -76,6 +84,15 @@ void OutForm::BuildControls() {
             &OutForm::Command4_Click);
     connect(AddButton("Command3", "To &Printer", 5160, 4320, 1035, 495), &QPushButton::clicked,
             this, &OutForm::Command3_Click);
+    saveCalendarFile_ =
+        AddButton("SaveCalendarFile", "Save as Calendar File...", 2340, 4920, 2535, 465);
+    saveCalendarFile_->setEnabled(false);
+    connect(saveCalendarFile_, &QPushButton::clicked, this, &OutForm::SaveCalendarFile_Click);
+}
+
+void OutForm::SetListedDays(std::vector<ListedDay> days) {
+    listedDays_ = std::move(days);
+    saveCalendarFile_->setEnabled(!listedDays_.empty());
 }
 
 QPushButton* OutForm::AddButton(const char* name, const char* caption, int left, int top, int width,
@@ -172,6 +189,39 @@ void OutForm::Command4_Click() {
     const std::string name = file->toStdString();
     Tell((selected ? "Selected text sent to " : "Full text sent to ") + name, kCopiedTitle);
     Deselect();
+}
+
+void OutForm::SaveCalendarFile_Click() {
+    commonDialog_.SetFilter(kCalendarFileFilter);
+    commonDialog_.SetOverwritePrompt(true);
+    const std::optional<QString> file = commonDialog_.ShowSave(this);
+    if (!file || file->isEmpty()) {
+        return;
+    }
+    QString path = *file;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        // The dialog asked about the name as typed; ask again for the full one.
+        path += ".ics";
+        if (QFileInfo::exists(path) &&
+            platform_.ShowMessage(path.toStdString() + " already exists. Replace it?",
+                                  kCalendarTitle, MessageIcon::Question,
+                                  MessageButtons::YesNo) != MessageAnswer::Yes) {
+            return;
+        }
+    }
+    std::string error;
+    if (!WriteCalendarFile(path.toStdString(), listedDays_, std::time(nullptr), error)) {
+        return;  // like the text file, silently
+    }
+    Tell("Calendar file sent to " + path.toStdString(), kCalendarTitle);
+}
+
+void ShowReport(Platform& platform, CommonDialog& commonDialog, QWidget* parent,
+                const ListedReport& report) {
+    OutForm form(platform, commonDialog, parent);
+    form.SetReport(report.text);
+    form.SetListedDays(report.days);
+    form.exec();
 }
 
 void ShowReport(Platform& platform, CommonDialog& commonDialog, QWidget* parent,

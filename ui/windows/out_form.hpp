@@ -1,12 +1,14 @@
 #pragma once
 // The output window: shows a report's text, read-only in a fixed-pitch font,
 // and sends all of it, or the selected part, to the clipboard, a printer or a
-// text file.
+// text file; a holiday or anniversary list also goes to a calendar file.
 
 #include <QDialog>
 #include <string_view>
+#include <vector>
 
 #include "engine/platform.hpp"
+#include "holidays/listed_days.hpp"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -26,6 +28,9 @@ class OutForm : public QDialog {
     // selected, with "\r\n" line ends.
     std::string ExportText() const;
     bool HasSelection() const;
+    // The days of a holiday or anniversary list, which "Save as Calendar
+    // File..." writes; none leaves that button disabled.
+    void SetListedDays(std::vector<ListedDay> days);
     QPlainTextEdit* OutBox() const { return outBox_; }
 
   private slots:
@@ -33,6 +38,7 @@ class OutForm : public QDialog {
     void Command2_Click();  // "To &Clipboard"
     void Command3_Click();  // "To &Printer"
     void Command4_Click();  // "To &File"
+    void SaveCalendarFile_Click();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -47,11 +53,16 @@ class OutForm : public QDialog {
     Platform& platform_;
     CommonDialog& commonDialog_;
     QPlainTextEdit* outBox_ = nullptr;
+    QPushButton* saveCalendarFile_ = nullptr;
+    std::vector<ListedDay> listedDays_;
     bool centred_ = false;
 };
 
 // A report's last step: its text in a new output window, shown modally.
 void ShowReport(Platform& platform, CommonDialog& commonDialog, QWidget* parent,
                 std::string_view text);
+// The same for a list of days, which can also be saved as a calendar file.
+void ShowReport(Platform& platform, CommonDialog& commonDialog, QWidget* parent,
+                const ListedReport& report);
 
 }  // namespace qavo::ui

@@ -2,11 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "ui/platform/qt_platform.hpp"
@@ -73,41 +70,6 @@ TEST(QtPlatform, TwipsFollowTheLogicalResolution) {
     EXPECT_EQ(TwipsToPixelsX(1440), static_cast<int>(dpi + 0.5));
     EXPECT_EQ(TwipsToPixelsX(0), 0);
     EXPECT_NEAR(TwipsToPixelsX(8130), 8130 * dpi / 1440, 1.0);
-}
-
-TEST(DataDirectory, ProgramFolderWhenWritableElseTheUserFolderWithCopies) {
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString program = root.filePath("bin");
-    const QString shipped = root.filePath("share/qavo");
-    const QString user = root.filePath("home/.local/share/qavo");
-    ASSERT_TRUE(QDir().mkpath(program) && QDir().mkpath(shipped));
-    {
-        QFile city(QDir(shipped).filePath("sunset.dat"));
-        ASSERT_TRUE(city.open(QIODevice::WriteOnly));
-        city.write("cities");
-    }
-    EXPECT_EQ(ChooseDataDirectory(program, true, user, {program, shipped}), program);
-    EXPECT_FALSE(QDir(user).exists());
-
-    EXPECT_EQ(ChooseDataDirectory(program, false, user, {program, shipped}), user);
-    QFile copied(QDir(user).filePath("sunset.dat"));
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copied.readAll(), QByteArray("cities"));
-    EXPECT_TRUE(copied.permissions() & QFile::WriteOwner);
-    EXPECT_FALSE(QFile::exists(QDir(user).filePath("QAVOWIN.INI")));  // none was shipped
-    copied.close();
-
-    // A file the user already has is never replaced.
-    {
-        QFile mine(QDir(user).filePath("sunset.dat"));
-        ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
-        mine.write("mine");
-    }
-    ChooseDataDirectory(program, false, user, {program, shipped});
-    QFile kept(QDir(user).filePath("sunset.dat"));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("mine"));
 }
 
 }  // namespace

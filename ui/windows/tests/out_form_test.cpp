@@ -5,10 +5,13 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 
+#include "calendar_file/calendar_file.hpp"
+#include "holidays/gregorian_year_report.hpp"
 #include "ui/testing/ui_fixture.hpp"
 #include "ui/windows/out_form.hpp"
 
@@ -178,6 +181,37 @@ TEST_F(OutFormTest, PrinterPrintsToTheChosenPrinter) {
 TEST_F(OutFormTest, DoneClosesTheWindow) {
     Press("Command1");
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(OutFormTest, AHolidayListIsSavedAsTheToolsCalendarFile) {
+    auto* save = form.findChild<QPushButton*>("SaveCalendarFile");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->text(), "Save as Calendar File...");
+    EXPECT_FALSE(save->isEnabled());  // a report that lists no days
+    Engine engine(platform);
+    engine.GYear = 2026;
+    const std::vector<ListedDay> days = GregorianYearCommandListing(engine)->days;
+    form.SetListedDays(days);
+    ASSERT_TRUE(save->isEnabled());
+    const QString path = folder.filePath("holidays.ics");
+    dialog.saveAnswers = {folder.filePath("holidays"), folder.filePath("holidays")};
+    Press("SaveCalendarFile");
+    EXPECT_EQ(dialog.Filter(), "Calendar File (*.ics)|*.ics|All Files (*.*)|*.*");
+    const auto withoutStamps = [](const QByteArray& text) {
+        return QString::fromUtf8(text).remove(QRegularExpression("DTSTAMP:\\S+\r\n"));
+    };
+    EXPECT_EQ(withoutStamps(ReadAll(path)),
+              withoutStamps(QByteArray::fromStdString(CalendarFileText(days, 0))));
+    EXPECT_EQ(LastMessage("Calendar File"), "Calendar file sent to " + path.toStdString());
+    // The suffix added makes a name the dialog did not ask about: asked here.
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    Press("SaveCalendarFile");
+    EXPECT_EQ(platform.messages.back().buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ReadAll(path), QByteArray("old"));  // not answered Yes
 }
 
 TEST(CommonDialogFilter, BecomesTheDesktopsNotation) {

@@ -1,0 +1,103 @@
+#include "calendar_file/calendar_file.hpp"
+
+#include <libical/ical.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "sunset/data_file.hpp"
+
+namespace qavo {
+
+namespace {
+
+// A name that no real host carries, so the identifiers never clash with
+// those of another program.
+constexpr std::string_view kUidDomain = "@qavo.invalid";
+constexpr const char* kProductId = "-//QAVO//QAVO Jewish and Gregorian Calendar//EN";
+
+std::string Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// FNV-1a: a fixed hash, the same on every machine and in every run.
+std::uint64_t StableHash(std::string_view text) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+// A DATE value. libical's own date constructor refuses years after 3000,
+// while its reader and writer take every four-digit year: the value is made
+// from its text.
+icalproperty* DateProperty(icalproperty_kind kind, const icaltimetype& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", date.year, date.month, date.day);
+    icalproperty* property = icalproperty_new(kind);
+    icalproperty_set_value(property, icalvalue_new_from_string(ICAL_DATE_VALUE, text));
+    return property;
+}
+
+struct ComponentFree {
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+
+icalcomponent* NewEvent(const ListedDay& day, const icaltimetype& stamp) {
+    const std::string summary = Trimmed(day.name);
+    icaltimetype start = icaltime_null_date();
+    start.year = day.date.year;
+    start.month = day.date.month;
+    start.day = day.date.day;
+    icaltimetype end = start;
+    icaltime_adjust(&end, 1, 0, 0, 0);
+    icalcomponent* event = icalcomponent_new_vevent();
+    icalcomponent_add_property(event,
+                               icalproperty_new_uid(CalendarEventUid(day.date, summary).c_str()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(event, DateProperty(ICAL_DTSTART_PROPERTY, start));
+    icalcomponent_add_property(event, DateProperty(ICAL_DTEND_PROPERTY, end));
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
+    icalcomponent_add_property(event, icalproperty_new_description(Trimmed(day.line).c_str()));
+    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    return event;
+}
+
+}  // namespace
+
+std::string CalendarEventUid(const GregorianDate& date, std::string_view summary) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d%02d%02d-%016llx", date.year, date.month, date.day,
+                  static_cast<unsigned long long>(StableHash(summary)));
+    return std::string(text) + std::string(kUidDomain);
+}
+
+std::string CalendarFileText(const std::vector<ListedDay>& days, std::time_t exportTime) {
+    const std::unique_ptr<icalcomponent, ComponentFree> calendar(icalcomponent_new_vcalendar());
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(kProductId));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    const icaltimetype stamp =
+        icaltime_from_timet_with_zone(exportTime, 0, icaltimezone_get_utc_timezone());
+    for (const ListedDay& day : days) {
+        icalcomponent_add_component(calendar.get(), NewEvent(day, stamp));
+    }
+    char* raw = icalcomponent_as_ical_string_r(calendar.get());
+    std::string text(raw == nullptr ? "" : raw);
+    icalmemory_free_buffer(raw);
+    return text;
+}
+
+bool WriteCalendarFile(const std::string& path, const std::vector<ListedDay>& days,
+                       std::time_t exportTime, std::string& error) {
+    return ReplaceFileSafely(path, CalendarFileText(days, exportTime), error);
+}
+
+}  // namespace qavo

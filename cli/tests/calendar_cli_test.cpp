@@ -1,0 +1,97 @@
+// qavo-cli ics: the calendar files of the holiday and anniversary lists.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+
+#include "cli/tests/run_cli.hpp"
+#include "tests/support/temp_dir.hpp"
+
+namespace qavo::cli {
+namespace {
+
+long Count(const std::string& text, const std::string& what) {
+    long count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+std::string WithoutStamps(const std::string& text) {
+    return std::regex_replace(text, std::regex("DTSTAMP:[0-9TZ]+\r\n"), "");
+}
+
+TEST(CalendarCli, EachListGivesOneEventPerListedDay) {
+    const struct {
+        std::vector<std::string> words;
+        long events;
+        std::string summary;  // escaped as the file writes it
+        long summaries;
+    } cases[] = {
+        {{"greg-year", "2026"}, 14, "Passover", 1},
+        {{"jewish-year", "5786"}, 15, "Erev RoshHash", 1},
+        {{"anniversaries", "2008-04-20", "--anniv", "3", "--heading", "Seder"}, 3, "Seder", 3},
+        {{"anniversaries", "5768", "Nisan", "15", "--anniv", "2"}, 2, "Nisan 15\\, 5768", 2},
+        {{"anniversaries", "5768", "Nisan", "15", "--heading", "Seder"}, 1, "Seder", 1},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words = c.words;
+        words.insert(words.begin(), "ics");
+        const CliResult r = RunCli(words);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.out.starts_with("BEGIN:VCALENDAR\r\n")) << r.out;
+        EXPECT_EQ(Count(r.out, "\r\nBEGIN:VEVENT\r\n"), c.events) << c.words[1];
+        EXPECT_EQ(Count(r.out, "\r\nSUMMARY:" + c.summary + "\r\n"), c.summaries);
+    }
+}
+
+TEST(CalendarCli, OutputWritesTheSameFileAndARefusedListWritesNothing) {
+    testing::TempDir dir;
+    const CliResult shown = RunCli({"ics", "greg-year", "2026"});
+    const CliResult written = RunCli({"ics", "--output", dir / "a.ics", "greg-year", "2026"});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_TRUE(written.out.empty());
+    EXPECT_EQ(WithoutStamps(dir.Read("a.ics")), WithoutStamps(shown.out));
+
+    const std::string kept = dir.Read("a.ics");
+    for (const std::vector<std::string>& refused : {
+             std::vector<std::string>{"greg-year", "7001"},
+             {"anniversaries", "10760", "Nisan", "15", "--anniv", "3"},
+             {"anniversaries", "7000-12-31", "--anniv", "2"},
+         }) {
+        for (const std::string file : {"a.ics", "b.ics"}) {
+            std::vector<std::string> words = refused;
+            words.insert(words.begin(), {"ics", "--output", dir / file});
+            EXPECT_EQ(RunCli(words).status, 2) << refused[1];
+        }
+    }
+    EXPECT_EQ(dir.Listing(), "a.ics");
+    EXPECT_EQ(dir.Read("a.ics"), kept);
+}
+
+TEST(CalendarCli, BadArgumentsPrintOneLineAndExitWithTwo) {
+    testing::TempDir dir;
+    const std::vector<std::vector<std::string>> bad = {
+        {"ics"},
+        {"ics", "sunset-list"},
+        {"ics", "--bogus", "greg-year", "2026"},
+        {"ics", "greg-year"},
+        {"ics", "greg-year", "2026", "--anniv", "2"},
+        {"ics", "jewish-year", "10761"},
+        {"ics", "anniversaries", "5768", "Nisan"},
+        {"ics", "anniversaries", "2008-04-20", "--anniv", "x"},
+        {"ics", "greg-year", "2026", "--output", dir / "missing/a.ics"},
+        {"ics", "greg-year", "2026", "--output"},
+    };
+    for (const auto& words : bad) {
+        const CliResult r = RunCli(words);
+        EXPECT_EQ(r.status, 2) << words.back();
+        EXPECT_TRUE(r.out.empty()) << words.back();
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_EQ(dir.Listing(), "");
+}
+
+}  // namespace
+}  // namespace qavo::cli
