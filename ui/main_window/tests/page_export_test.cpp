@@ -10,7 +10,7 @@
 #include "ui/main_window/file_menu_commands.hpp"
 #include "ui/main_window/printer2.hpp"
 #include "ui/main_window/qavo_win.hpp"
-#include "ui/testing/ui_fixture.hpp"
+#include "ui/tests/ui_fixture.hpp"
 #include "ui/widgets/twips.hpp"
 
 namespace qavo::ui {
