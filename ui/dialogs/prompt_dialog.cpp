@@ -27,10 +27,32 @@ void PromptDialog::ShowModal() {
 
 void PromptDialog::showEvent(QShowEvent* event) {
     Activate();
+    StartInFirstBox();
+    startOnActivation_ = true;
     QDialog::showEvent(event);
     if (!centred_) {
         CentreOnScreen(this);
         centred_ = true;
+    }
+}
+
+void PromptDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // The window system's activation moves the focus once more: the box is
+    // selected again once the showing has made the dialog active.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && startOnActivation_) {
+        startOnActivation_ = false;
+        StartInFirstBox();
+    }
+}
+
+void PromptDialog::StartInFirstBox() {
+    // Every showing starts in the first box with its text selected, so that
+    // typing replaces it, whichever control had the focus when it was hidden.
+    const auto boxes = findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    if (!boxes.isEmpty()) {
+        boxes.front()->setFocus(Qt::OtherFocusReason);
+        boxes.front()->selectAll();
     }
 }
 

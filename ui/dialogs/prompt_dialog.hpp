@@ -48,13 +48,17 @@ class PromptDialog : public QDialog {
                            int height);
 
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
     Engine& engine_;
 
   private:
+    void StartInFirstBox();
+
     bool centred_ = false;
+    bool startOnActivation_ = false;
 };
 
 }  // namespace qavo::ui

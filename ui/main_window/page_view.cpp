@@ -99,7 +99,9 @@ void PageView::Show(const MonthPage& page) {
     for (int n = 1; n <= kPageCells; ++n) {
         const DayCell& cell = page.cells[n];
         strips_[n]->setText(QString::fromLatin1(cell.dayText));
-        bodies_[n]->setText(QString::fromLatin1(cell.jewishText));
+        const QString jewishText = QString::fromLatin1(cell.jewishText);
+        bodies_[n]->setFont(FitWidth(bodyFont_, jewishText, bodies_[n]->contentsRect().width()));
+        bodies_[n]->setText(jewishText);
         bodies_[n]->SetColours(ColourOf(cell.body.text), ColourOf(cell.body.background));
         bodies_[n]->setVisible(cell.visible);
         strips_[n]->setVisible(cell.visible);

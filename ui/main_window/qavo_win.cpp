@@ -82,9 +82,12 @@ void QavoWin::BuildControls(QWidget* client) {
     monthLabel_->setObjectName("MonthLabel");
     monthLabel_->setFont(FontOf("MS Sans Serif", 9.75, true));
     SetColours(monthLabel_, kYellowText, kBlueGround);
-    // The desktop style shades a list's button; the page wants it flat blue.
+    // The desktop style shades a list's box; the page wants it flat blue, and
+    // its open list alike (the style's own arrow stays).
     monthLabel_->setStyleSheet(
-        "QComboBox { color: #ffff00; background: #0000ff; border: 2px inset #c0c0c0; }");
+        "QComboBox { color: #ffff00; background: #0000ff; border: 2px inset #c0c0c0; }"
+        "QComboBox QAbstractItemView { color: #ffff00; background: #0000ff;"
+        " selection-color: #0000ff; selection-background-color: #ffff00; }");
     PlaceInTwips(monthLabel_, 990, 120, 1755, 420);
     monthLabel_->installEventFilter(this);
 
@@ -215,11 +218,12 @@ void QavoWin::UpDown1_UpClick() {
 void QavoWin::StepYear(int delta) {
     yearLabel_->setText(
         QString::fromStdString(StepYearText(yearLabel_->text().toStdString(), delta)));
-    yearLabel_->selectAll();
-    yearLabel_->setFocus();
     btnJyear_->setText(
         QString::fromStdString(StepJewishYearCaption(btnJyear_->text().toStdString(), delta)));
     ShowEnteredMonth();
+    // Selected once the build has rewritten the text, so that typing replaces it.
+    yearLabel_->selectAll();
+    yearLabel_->setFocus();
 }
 
 void QavoWin::UpDown2_DownClick() {
@@ -249,11 +253,15 @@ void QavoWin::MonthLabel_Click(int) {
 }
 
 void QavoWin::Btn_Jyear_Click() {
-    // A caption stepped past the range by a refused year step names no year
-    // the calendar shows; it is refused as the Jewish year prompt refuses it.
+    // The reports end with 10760: a later year (the last pages' 10761, or a
+    // caption stepped on by a refused year step) is refused with what to do
+    // instead, an earlier one as the Jewish year prompt refuses it.
     const LeadingNumber year = ReadLeadingNumber(btnJyear_->text().toStdString());
     if (!year.fits || year.value < kFirstJewishYear || year.value > kLastJewishYear) {
-        engine().platform.ShowMessage(kJewishYearRangeMessage, "Entry Error", MessageIcon::Stop,
+        const std::string refusal = year.fits && year.value > kLastJewishYear
+                                        ? JewishYearPastCalendarMessage(year.value)
+                                        : std::string(kJewishYearRangeMessage);
+        engine().platform.ShowMessage(refusal, "Entry Error", MessageIcon::Stop,
                                       MessageButtons::Ok);
         return;
     }

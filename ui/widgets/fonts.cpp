@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QStringList>
 #include <algorithm>
 
 namespace qavo::ui {
@@ -20,6 +21,26 @@ QFont FontOf(std::string_view face, double points, bool bold) {
     }
     font.setPointSizeF(points);
     font.setBold(bold);
+    return font;
+}
+
+QFont FitWidth(QFont font, const QString& text, int pixels) {
+    constexpr double kStep = 0.5;
+    constexpr double kSmallest = 4.0;
+    const QStringList lines = text.split('\n');
+    const auto widest = [&lines](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        int width = 0;
+        for (const QString& line : lines) {
+            width = std::max(width, metrics.horizontalAdvance(line));
+        }
+        return width;
+    };
+    double size = font.pointSizeF();
+    while (size > kSmallest && widest(font) > pixels) {
+        size -= kStep;
+        font.setPointSizeF(size);
+    }
     return font;
 }
 

@@ -15,4 +15,9 @@ QFont FontOf(std::string_view face, double points, bool bold);
 // `pixels` of height.
 QFont FitHeight(QFont font, double points, int pixels);
 
+// The font, made smaller by half points as far as needed for every line of
+// `text` to fit in `pixels` of width: the desktop's faces run wider than the
+// ones a page was laid out for.
+QFont FitWidth(QFont font, const QString& text, int pixels);
+
 }  // namespace qavo::ui

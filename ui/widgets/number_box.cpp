@@ -1,5 +1,6 @@
 #include "ui/widgets/number_box.hpp"
 
+#include <QAction>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -8,6 +9,19 @@
 namespace qavo::ui {
 
 NumberBox::NumberBox(QWidget* parent) : QLineEdit(parent) {}
+
+bool NumberBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : window()->findChildren<QAction*>()) {
+            if (action->isEnabled() && action->shortcut() == pressed) {
+                event->ignore();  // left to the window's shortcut
+                return true;
+            }
+        }
+    }
+    return QLineEdit::event(event);
+}
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

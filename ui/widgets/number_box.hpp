@@ -1,7 +1,8 @@
 #pragma once
 // The one-line text box of every number the user types: characters pass only
 // when the number key filter accepts them, Enter is reported instead of typed,
-// and losing the focus to another control of the same window is reported.
+// losing the focus to another control of the same window is reported, and a
+// shortcut of its window's menu wins over the box's own (Ctrl+C copies the page).
 
 #include <QLineEdit>
 
@@ -17,6 +18,7 @@ class NumberBox : public QLineEdit {
     void FocusLost();
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };

@@ -4,13 +4,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include <ctime>
 
@@ -19,6 +19,7 @@
 #include "ui/platform/common_dialog.hpp"
 #include "ui/widgets/fonts.hpp"
 #include "ui/widgets/twips.hpp"
+#include "ui/windows/report_printing.hpp"
 
 namespace qavo::ui {
 
@@ -157,11 +158,16 @@ void OutForm::Command3_Click() {
         return;
     }
     const bool selected = HasSelection();
-    QTextDocument document;
-    document.setDefaultFont(FontOf("Fixedsys", 10, false));
-    document.setPlainText(ForDesktop(ExportText() + std::string(NL)));
     QPrinter& printer = commonDialog_.Printer();
-    document.print(&printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return;
+    }
+    painter.setFont(FontOf("Fixedsys", 10, false));
+    PaintReportPages(painter, QSize(printer.width(), printer.height()),
+                     ForDesktop(ExportText() + std::string(NL)).split('\n'),
+                     [&printer] { return printer.newPage(); });
+    painter.end();
     if (printer.printerState() == QPrinter::Error) {
         return;
     }

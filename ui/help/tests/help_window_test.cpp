@@ -78,16 +78,9 @@ TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
         HelpBook book;
         const char* fileName;
         const char* caption;
-        std::vector<const char*> someTopics;
     } books[] = {
-        {HelpBook::Program,
-         "qavowin.chm",
-         "QAVO Help",
-         {"The Month Page", "The Output Window", "Sunset Setup", "Entering Dates"}},
-        {HelpBook::History,
-         "qavohist.chm",
-         "Calendar History & Rules",
-         {"The Molad", "The Postponements", "The 19-Year Cycle", "The Gregorian Reform of 1582"}},
+        {HelpBook::Program, "qavowin.chm", "QAVO Help"},
+        {HelpBook::History, "qavohist.chm", "Calendar History & Rules"},
     };
     for (const auto& b : books) {
         SCOPED_TRACE(b.fileName);
@@ -109,14 +102,6 @@ TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
         ASSERT_EQ(ids.size(), headingIds.size());
         for (std::size_t i = 0; i < ids.size(); ++i) {
             EXPECT_EQ(ids[i].toStdString(), headingIds[i]);
-        }
-        EXPECT_EQ(window->Contents()->topLevelItem(0)->text(0), "Introduction");
-        std::set<QString> titles;
-        for (QTreeWidgetItemIterator it(window->Contents()); *it != nullptr; ++it) {
-            titles.insert((*it)->text(0));
-        }
-        for (const char* topic : b.someTopics) {
-            EXPECT_TRUE(titles.count(QString::fromUtf8(topic)) == 1) << topic;
         }
 
         // Every link leads to a topic of the same file, and ids are unique.
@@ -163,20 +148,15 @@ TEST_F(HelpWindowTest, TopicsAndLinksScrollTheirHeadingToTheTop) {
     EXPECT_EQ(window->Text()->verticalScrollBar()->value(), introductionScroll);
 }
 
-TEST_F(HelpWindowTest, OpeningAgainReusesTheWindowAndReturnsToIntroduction) {
-    HelpWindow* first = OpenHelp(&owner_, kProgramDir, HelpBook::Program);
-    first->ShowTopic(QStringLiteral("OutputWindow"));
-    HelpWindow* second = OpenHelp(&owner_, kProgramDir, HelpBook::Program);
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(second->CurrentTopic(), "Introduction");
-    EXPECT_EQ(owner_.findChildren<HelpWindow*>().size(), 1);
-}
-
-TEST_F(HelpWindowTest, ShutdownClosesEveryHelpWindow) {
+TEST_F(HelpWindowTest, OpeningAgainReusesTheWindowAndShutdownClosesEvery) {
     CloseHelpWindows(&owner_);  // none open: nothing happens
     QPointer<HelpWindow> program = OpenHelp(&owner_, kProgramDir, HelpBook::Program);
+    program->ShowTopic(QStringLiteral("OutputWindow"));
+    EXPECT_EQ(OpenHelp(&owner_, kProgramDir, HelpBook::Program), program.data());
+    EXPECT_EQ(program->CurrentTopic(), "Introduction");
     QPointer<HelpWindow> history = OpenHelp(&owner_, kProgramDir, HelpBook::History);
     ASSERT_TRUE(program && history);
+    EXPECT_EQ(owner_.findChildren<HelpWindow*>().size(), 2);
     CloseHelpWindows(&owner_);
     EXPECT_FALSE(program->isVisible());
     EXPECT_FALSE(history->isVisible());

@@ -3,11 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 
 #include "ui/platform/qt_platform.hpp"
-#include "ui/widgets/twips.hpp"
 
 namespace qavo::ui {
 namespace {
@@ -63,13 +61,6 @@ TEST(QtPlatform, BusyPointerHasNoNesting) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     platform.BusyCursorOff();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST(QtPlatform, TwipsFollowTheLogicalResolution) {
-    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
-    EXPECT_EQ(TwipsToPixelsX(1440), static_cast<int>(dpi + 0.5));
-    EXPECT_EQ(TwipsToPixelsX(0), 0);
-    EXPECT_NEAR(TwipsToPixelsX(8130), 8130 * dpi / 1440, 1.0);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -12,8 +14,9 @@
 
 #include "calendar_file/calendar_file.hpp"
 #include "holidays/gregorian_year_report.hpp"
-#include "ui/testing/ui_fixture.hpp"
+#include "ui/tests/ui_fixture.hpp"
 #include "ui/windows/out_form.hpp"
+#include "ui/windows/report_printing.hpp"
 
 namespace qavo::ui {
 namespace {
@@ -53,32 +56,11 @@ struct OutFormTest : ::testing::Test {
             QTest::keyClick(form.OutBox(), Qt::Key_Right, Qt::ShiftModifier);
         }
     }
-    std::string LastMessage(std::string_view title) {
-        if (platform.messages.empty()) {
-            return "<none>";
-        }
-        EXPECT_EQ(platform.messages.back().title, title);
-        EXPECT_EQ(platform.messages.back().icon, MessageIcon::Information);
-        EXPECT_EQ(platform.messages.back().buttons, MessageButtons::Ok);
-        return platform.messages.back().text;
-    }
+    std::string Message() { return testing::TakeMessage(platform.messages); }
 };
 
-TEST_F(OutFormTest, ShowsItsControls) {
-    EXPECT_EQ(form.windowTitle(), "Output Window");
-    const struct {
-        const char* name;
-        const char* caption;
-    } buttons[] = {{"Command1", "&Done"},
-                   {"Command2", "To &Clipboard"},
-                   {"Command3", "To &Printer"},
-                   {"Command4", "To &File"}};
-    for (const auto& b : buttons) {
-        auto* button = form.findChild<QPushButton*>(b.name);
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->text(), b.caption);
-    }
-    // The report columns line up: every character is as wide as any other.
+// The report columns line up: every character is as wide as any other.
+TEST_F(OutFormTest, TheBoxShowsTheReportInAFixedPitchFont) {
     const QFontMetrics metrics(form.OutBox()->font());
     EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
     EXPECT_EQ(form.ExportText(), kReport);
@@ -100,16 +82,16 @@ TEST_F(OutFormTest, TheBoxCannotBeEditedButKeysMoveAndSelect) {
 
 TEST_F(OutFormTest, ClipboardTakesTheFullTextOrTheSelection) {
     Press("Command2");
-    EXPECT_EQ(LastMessage("Text Copied"), "Full text copied to ClipBoard.");
+    EXPECT_EQ(Message(), "Text Copied: Full text copied to ClipBoard.");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Line one\nSecond  line\n  third");
     Select(10, 1);
     Press("Command2");
-    EXPECT_EQ(LastMessage("Text Copied"), "Selected text copied to Clipboard.");
+    EXPECT_EQ(Message(), "Text Copied: Selected text copied to Clipboard.");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "e");
     EXPECT_FALSE(form.HasSelection());
     EXPECT_EQ(form.OutBox()->textCursor().position(), 10);
     Press("Command2");  // the selection is gone: the full text again
-    EXPECT_EQ(LastMessage("Text Copied"), "Full text copied to ClipBoard.");
+    EXPECT_EQ(Message(), "Text Copied: Full text copied to ClipBoard.");
 }
 
 TEST_F(OutFormTest, FileHoldsTheTextAndOneFinalLineEnd) {
@@ -119,12 +101,12 @@ TEST_F(OutFormTest, FileHoldsTheTextAndOneFinalLineEnd) {
     EXPECT_EQ(dialog.Filter(), "Text File (*.txt)|*.txt|All Files (*.*)|*.*");
     EXPECT_TRUE(dialog.OverwritePrompt());
     EXPECT_EQ(ReadAll(path), QByteArray("Line one\r\nSecond  line\r\n  third\r\n"));
-    EXPECT_EQ(LastMessage("Text Copied"), "Full text sent to " + path.toStdString());
+    EXPECT_EQ(Message(), "Text Copied: Full text sent to " + path.toStdString());
     // A second save replaces the file with the selection alone.
     Select(10, 6);
     Press("Command4");
     EXPECT_EQ(ReadAll(path), QByteArray("econd \r\n"));
-    EXPECT_EQ(LastMessage("Text Copied"), "Selected text sent to " + path.toStdString());
+    EXPECT_EQ(Message(), "Text Copied: Selected text sent to " + path.toStdString());
     EXPECT_FALSE(form.HasSelection());
     EXPECT_EQ(dialog.FileName(), path);
 }
@@ -168,14 +150,47 @@ TEST_F(OutFormTest, PrinterPrintsToTheChosenPrinter) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(QFile::exists(full));
     Press("Command3");
-    EXPECT_EQ(LastMessage("Text Printed"), "Full text sent to printer.");
+    EXPECT_EQ(Message(), "Text Printed: Full text sent to printer.");
     EXPECT_TRUE(ReadAll(full).startsWith("%PDF"));
     Select(0, 4);
     Press("Command3");
-    EXPECT_EQ(LastMessage("Text Printed"), "Selected text sent to printer.");
+    EXPECT_EQ(Message(), "Text Printed: Selected text sent to printer.");
     EXPECT_TRUE(ReadAll(part).startsWith("%PDF"));
     EXPECT_FALSE(form.HasSelection());
     EXPECT_EQ(dialog.printShown, 3);
+}
+
+// A page holds the report alone: its first line at the top left, nothing
+// below its last line (no header, margins or page number), and a new page
+// only when one is full.
+TEST(ReportPages, HoldTheTextAloneFromTheTopLeft) {
+    QImage page(300, 200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(painter.font(), &page);
+    const int perPage = page.height() / metrics.lineSpacing();
+    int pages = 1;
+    PaintReportPages(painter, page.size(), {"MMMM"}, [&pages] { return ++pages, true; });
+    EXPECT_EQ(pages, 1);
+    int inkTop = page.height();
+    int inkBottom = -1;
+    int inkLeft = page.width();
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 128) {
+                inkTop = std::min(inkTop, y);
+                inkBottom = std::max(inkBottom, y);
+                inkLeft = std::min(inkLeft, x);
+            }
+        }
+    }
+    EXPECT_LT(inkTop, metrics.lineSpacing());
+    EXPECT_LT(inkBottom, metrics.lineSpacing());
+    EXPECT_LT(inkLeft, metrics.horizontalAdvance('M'));
+    PaintReportPages(painter, page.size(), QStringList(perPage + 1, "x"),
+                     [&pages] { return ++pages, true; });
+    EXPECT_EQ(pages, 2);
 }
 
 TEST_F(OutFormTest, DoneClosesTheWindow) {

@@ -1,4 +1,4 @@
-#include "ui/commands/tests/modal_script.hpp"
+#include "ui/tests/modal_script.hpp"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,7 +1,9 @@
 #pragma once
 // What the window tests share: a platform with an injected today that records
-// its messages instead of showing them, and a file-and-printer dialog that
-// answers from a script.
+// its messages instead of showing them, the one way to take those messages,
+// and a file-and-printer dialog that answers from a script.
+
+#include <gtest/gtest.h>
 
 #include <QPrinter>
 #include <QString>
@@ -17,6 +19,19 @@
 #include "ui/platform/qt_platform.hpp"
 
 namespace qavo::ui::testing {
+
+// The one message shown since the last call, as "title: text"; a failure when
+// there was none or more than one.
+inline std::string TakeMessage(std::vector<qavo::testing::ShownMessage>& messages) {
+    if (messages.size() != 1) {
+        ADD_FAILURE() << messages.size() << " messages shown instead of one";
+        messages.clear();
+        return {};
+    }
+    const qavo::testing::ShownMessage shown = messages.front();
+    messages.clear();
+    return shown.title + ": " + shown.text;
+}
 
 // The program's directory is a fresh folder holding the default city file.
 class TestPlatform : public QtPlatform {

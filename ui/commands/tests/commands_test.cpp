@@ -1,0 +1,298 @@
+// The command flows from their menu items to the output window or a message:
+// a scripted user answers the prompts, the tests check that each answer
+// reached the logic and that its result was shown. The texts themselves
+// belong to the logic's tests.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "startup/init_calendar.hpp"
+#include "tests/support/fake_platform.hpp"
+#include "tests/support/temp_dir.hpp"
+#include "ui/commands/main_commands.hpp"
+#include "ui/main_window/page_view.hpp"
+#include "ui/main_window/qavo_win.hpp"
+#include "ui/platform/common_dialog.hpp"
+#include "ui/tests/modal_script.hpp"
+#include "ui/tests/ui_fixture.hpp"
+#include "ui/widgets/caption_panel.hpp"
+#include "ui/widgets/spin_button.hpp"
+#include "ui/windows/out_form.hpp"
+
+namespace qavo::ui {
+namespace {
+
+using Action = ModalScript::Action;
+
+Action TypeAndPress(const char* box, const char* text, const char* button) {
+    return [=](QWidget* w) {
+        if (text != nullptr) {
+            w->findChild<QLineEdit*>(box)->setText(text);
+        }
+        w->findChild<QPushButton*>(button)->click();
+    };
+}
+Action Press(const char* button) {
+    return TypeAndPress("", nullptr, button);
+}
+// Types a year, spins it, then cancels or closes the prompt by its frame.
+Action Spin(const char* box, const char* start, int steps, bool byFrame) {
+    return [=](QWidget* w) {
+        w->findChild<QLineEdit*>(box)->setText(start);
+        auto* spin = w->findChild<SpinButton*>("UpDown1");
+        for (int i = 0; i < std::abs(steps); ++i) {
+            (steps > 0 ? spin->UpArrow() : spin->DownArrow())->click();
+        }
+        if (byFrame) {
+            w->close();
+        } else {
+            w->findChild<QPushButton*>("button_cancel")->click();
+        }
+    };
+}
+
+// Today is Thursday 10 April 2008, 5 Nisan 5768, in cell 12 of its page (1
+// April 2008 was a Tuesday); New York is the only city.
+struct CommandsTest : ::testing::Test {
+    void SetUp() override {
+        platform.answers.push_back(MessageAnswer::Yes);  // create sunset.dat
+        ASSERT_EQ(window.Load(), StartupResult::Ready);
+        platform.messages.clear();
+        new MainCommands(window, calendar);
+    }
+    void TearDown() override { EXPECT_EQ(script.failures, std::vector<std::string>{}); }
+
+    Engine& engine() { return calendar.engine; }
+    std::string Message() { return testing::TakeMessage(platform.messages); }
+    // Takes the report from the output window and presses "&Done".
+    Action TakeReport() {
+        return [this](QWidget* w) {
+            report = static_cast<OutForm*>(w)->ExportText();
+            w->findChild<QPushButton*>("Command1")->click();
+        };
+    }
+    ModalScript& GregorianDate(int month, const char* day) {
+        return script.Then("GMonthDateForm", [=](QWidget* w) {
+            w->findChild<QComboBox*>("GMonthBox")->setCurrentIndex(month - 1);
+            TypeAndPress("GDateBox", day, "Command1")(w);
+        });
+    }
+    ModalScript& JewishDate(int position, const char* day) {
+        return script.Then("JMonthDateForm", [=](QWidget* w) {
+            w->findChild<QComboBox*>("JMonthEntry")->setCurrentIndex(position);
+            TypeAndPress("JDateEntry", day, "Command1")(w);
+        });
+    }
+    void Run(QAction* item) {
+        report.clear();
+        script.Run([item] { item->trigger(); });
+    }
+    std::string FirstLine() const { return report.substr(0, report.find("\r\n")); }
+
+    qavo::testing::TempDir dir;
+    qavo::testing::FakePlatform platform{{2008, 4, 10}, dir.path()};
+    Calendar calendar{platform};
+    QavoWin window{calendar, std::make_unique<CommonDialog>()};
+    const MainMenu& menu = window.Menu();
+    ModalScript script;
+    std::string report;
+};
+
+TEST_F(CommandsTest, ADayClickShowsTheSunsetAfterASaturdaysReadings) {
+    // Cell 7 is Saturday 5 April 2008, the Sabbath of Tazri'a; cell 22 a Sunday.
+    QTest::mouseClick(window.Cells()->CalDay2(7), Qt::LeftButton);
+    const std::string saturday = Message();
+    EXPECT_EQ(saturday.rfind("Sunset Time: Torah reading: Tazri'a", 0), 0u) << saturday;
+    QTest::mouseClick(window.Cells()->GDatePanel(22), Qt::LeftButton);
+    const std::string sunday = Message();
+    EXPECT_EQ(sunday.rfind("Sunset Time: Sunset Time in New York is ", 0), 0u) << sunday;
+    EXPECT_EQ(engine().TargetGDay, 20);
+    // A typed year is applied first, or refused when the calendar lacks it.
+    auto* yearBox = window.findChild<QLineEdit*>("YearLabel");
+    yearBox->setText("99999");
+    QTest::mouseClick(window.Cells()->CalDay2(22), Qt::LeftButton);
+    EXPECT_EQ(Message(), "Incorrect Year: Year must be between 1583 and 7000");
+    yearBox->setText("2009");
+    QTest::mouseClick(window.Cells()->CalDay2(22), Qt::LeftButton);
+    EXPECT_EQ(window.Page().yearText, "2009");
+    EXPECT_EQ(engine().TargetGDay, 19);  // 1 April 2009 was a Wednesday
+    Message();
+}
+
+TEST_F(CommandsTest, AJewishDateMarksItsCellUntilTheNextBuild) {
+    const MonthPage& page = window.Page();
+    ASSERT_EQ(page.MarkedCell, 12);
+    script.Then("GetJYear", TypeAndPress("jyear_box", "5769", "button_ok"));
+    JewishDate(0, " 1");
+    Run(menu.Menu_2JewishDate);
+    // 1 Tishri 5769 was Tuesday 30 September 2008: cell 31, the 1st being a Monday.
+    EXPECT_EQ(page.monthIndex, 8);
+    EXPECT_EQ(page.MarkedCell, 31);
+    EXPECT_FALSE(page.MarkJewishDate);
+    EXPECT_FALSE(engine().YearDialogOpen);
+    menu.Menu_today->trigger();
+    EXPECT_EQ(page.MarkedCell, 12);
+}
+
+TEST_F(CommandsTest, CancelInEitherPromptOfAJewishDateLeavesThePage) {
+    script.Then("GetJYear", Press("button_cancel"));
+    Run(menu.Menu_2JewishDate);
+    script.Then("GetJYear", TypeAndPress("jyear_box", "5770", "button_ok"));
+    script.Then("JMonthDateForm", Press("Command2"));
+    Run(menu.Menu_2JewishDate);
+    EXPECT_FALSE(window.Page().MarkJewishDate);
+    EXPECT_FALSE(engine().Cancelled);
+    EXPECT_EQ(window.Page().monthIndex, 3);
+    EXPECT_EQ(window.Page().MarkedCell, 12);
+}
+
+TEST_F(CommandsTest, AReadingsListReportsAndShowsTheMonthAfterIt) {
+    script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
+    GregorianDate(5, "25");
+    script.Then("SuccDays", TypeAndPress("sdays", " 7", "Command1"));
+    script.Then("OutForm", TakeReport());
+    Run(menu.menu_readings);
+    // 25 to 31 May 2008 hold one Sabbath, the 31st.
+    EXPECT_NE(report.find("May       31, 2008 Sat"), std::string::npos) << report;
+    EXPECT_EQ(report.find("Sat,"), report.rfind("Sat,"));
+    EXPECT_EQ(window.Page().monthIndex, 5);
+}
+
+TEST_F(CommandsTest, ASunsetListAsksAgainForABadCountAndEndsQuietlyOnCancel) {
+    script.Then("GetGyear", TypeAndPress("gyear_box", "7000", "button_ok"));
+    GregorianDate(12, "25");
+    script.Then("SuccDays", TypeAndPress("sdays", "8", "Command1"));
+    script.Then("SuccDays", [this](QWidget* w) {
+        // The calendar ends on 31 December 7000, seven days on.
+        EXPECT_EQ(Message(), "Incorrect Entry: Can not be more than 7.");
+        TypeAndPress("sdays", "7", "Command1")(w);
+    });
+    script.Then("OutForm", TakeReport());
+    Run(menu.menu_sunset_times);
+    EXPECT_NE(report.find("December  31, 7000"), std::string::npos);
+    EXPECT_EQ(window.Page().yearText, "7000");
+    script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
+    GregorianDate(5, "25");
+    script.Then("SuccDays", Press("Command2"));
+    Run(menu.menu_sunset_times);
+    EXPECT_TRUE(report.empty());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(engine().Cancelled);
+}
+
+TEST_F(CommandsTest, YearReportsReachTheOutputWindow) {
+    script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"))
+        .Then("OutForm", TakeReport());
+    Run(menu.Menu_GregYear);
+    EXPECT_EQ(FirstLine(), "  The Gregorian year 2008 begins in 5768");
+    script.Then("GetJYear", TypeAndPress("jyear_box", "5769", "button_ok"))
+        .Then("OutForm", TakeReport());
+    Run(menu.Menu_JewishYear);
+    EXPECT_EQ(FirstLine(), "  The Jewish year 5769 begins on Tue, Sep 30, 2008.");
+    EXPECT_FALSE(engine().YearDialogOpen);
+    auto* button = window.findChild<QPushButton*>("Btn_Jyear");
+    script.Then("OutForm", TakeReport());
+    report.clear();
+    script.Run([button] { button->click(); });
+    EXPECT_EQ(FirstLine(), "  The Jewish year 5768 begins on Thu, Sep 13, 2007.");
+}
+
+TEST_F(CommandsTest, CancelledYearPromptsKeepTheSpunYearAndShowNothing) {
+    script.Then("GetGyear", Spin("gyear_box", "2008", +2, false));
+    Run(menu.Menu_GregYear);
+    EXPECT_EQ(engine().GYear, 2010);
+    engine().JYear = 5768;
+    script.Then("GetJYear", Spin("jyear_box", "5768", +1, false));
+    Run(menu.Menu_JewishYear);
+    EXPECT_EQ(engine().JYear, 5769);
+    EXPECT_TRUE(report.empty());
+    EXPECT_FALSE(engine().Cancelled);
+}
+
+// Closing a year prompt by its frame hands on a spun year that the command
+// refuses with its own title, and asks again.
+TEST_F(CommandsTest, ASpunYearOutsideTheCalendarIsRefusedAndAskedAgain) {
+    const struct {
+        QAction* item;
+        const char* start;
+        int steps;
+        const char* refusal;
+    } cases[] = {
+        {menu.Menu_GregYear, "1583", -1, "Entry Error: Can not be less than  1583"},
+        {menu.Menu_GregYear, "7000", +1, "Entry Error: Year must be between 1583 and 7000"},
+        {menu.menu_sunset_times, "1583", -1, "Incorrect Year: Can not be less than  1583"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refusal);
+        script.Then("GetGyear", Spin("gyear_box", c.start, c.steps, true));
+        script.Then("GetGyear", [this, &c](QWidget* w) {
+            EXPECT_EQ(Message(), c.refusal);
+            Press("button_cancel")(w);
+        });
+        Run(c.item);
+        EXPECT_TRUE(report.empty());
+    }
+}
+
+TEST_F(CommandsTest, ConversionsAndAnniversariesTakeTheirDatesAndHeading) {
+    script.Then("GetJYear", TypeAndPress("jyear_box", "5768", "button_ok"));
+    JewishDate(7, " 15");  // Nisan, the eighth month of a leap year
+    script.Then("HeaderForm", [](QWidget* w) {
+        w->findChild<QLineEdit*>("HeaderBox")->setText("Passover");
+        TypeAndPress("SYearsBox", "3", "Command1")(w);
+    });
+    script.Then("OutForm", TakeReport());
+    Run(menu.AnnivFromJewish);
+    // 15 Nisan 5768 was Sunday 20 April 2008; then two more years, one line each.
+    EXPECT_EQ(report.rfind("Passover\r\nNisan 15, 5768\r\n\r\nSun, April     20, 2008\r\n", 0), 0u)
+        << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 6);
+    EXPECT_FALSE(engine().AnnivMode);
+
+    // A plain conversion resets the heading and the count for the next one.
+    script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
+    GregorianDate(4, "20");
+    script.Then("OutForm", TakeReport());
+    Run(menu.Menu_G2J);
+    EXPECT_EQ(FirstLine(), "Nisan 15, 5768");
+    script.Then("GetGyear", Press("button_ok"));
+    script.Then("GMonthDateForm", Press("Command1"));
+    script.Then("HeaderForm", [](QWidget* w) {
+        EXPECT_EQ(w->findChild<QLineEdit*>("SYearsBox")->text(), " 1");
+        EXPECT_EQ(w->findChild<QLineEdit*>("HeaderBox")->text(), "");
+        Press("Command2")(w);
+    });
+    Run(menu.AnnivFromGreg);
+    EXPECT_TRUE(report.empty());
+    EXPECT_FALSE(engine().AnnivMode);
+}
+
+// The prompt takes the focus from the year box, which applies what was typed.
+TEST_F(CommandsTest, AConversionAppliesATypedYearAndEndsOnCancel) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* yearBox = window.findChild<QLineEdit*>("YearLabel");
+    yearBox->setFocus();
+    yearBox->setText("2009");
+    script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
+    script.Then("GMonthDateForm", Press("Command2"));
+    Run(menu.Menu_G2J);
+    EXPECT_EQ(window.Page().yearText, "2009");
+    script.Then("GetJYear", TypeAndPress("jyear_box", "5768", "button_ok"));
+    script.Then("JMonthDateForm", Press("Command2"));
+    Run(menu.Menu_J2G);
+    EXPECT_TRUE(report.empty());
+    EXPECT_FALSE(engine().Cancelled);
+}
+
+}  // namespace
+}  // namespace qavo::ui

@@ -1,0 +1,256 @@
+// The prompts driven as a user drives them: what OK accepts and refuses, what
+// Cancel, Escape and the window frame leave, and where the keyboard starts.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+
+#include "tests/support/fake_platform.hpp"
+#include "ui/dialogs/get_gyear.hpp"
+#include "ui/dialogs/get_jyear.hpp"
+#include "ui/dialogs/gmonth_date_form.hpp"
+#include "ui/dialogs/header_form.hpp"
+#include "ui/dialogs/jmonth_date_form.hpp"
+#include "ui/dialogs/succ_days.hpp"
+#include "ui/tests/ui_fixture.hpp"
+#include "ui/widgets/number_box.hpp"
+#include "ui/widgets/spin_button.hpp"
+
+namespace qavo::ui {
+namespace {
+
+using testing::TakeMessage;
+
+struct PromptTest : ::testing::Test {
+    qavo::testing::FakePlatform platform{{2008, 4, 10}};
+    Engine engine{platform};
+
+    static void Show(QWidget& dialog) {
+        dialog.show();
+        QApplication::processEvents();
+    }
+    // Shows the dialog as the active window, as a command's modal showing does.
+    static void ShowActive(QWidget& dialog) {
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+    static void Type(QLineEdit* box, const char* text) { box->setText(text); }
+    std::string Refusal() { return TakeMessage(platform.messages); }
+};
+
+TEST_F(PromptTest, GregorianYearOkAcceptsOnly1583To7000) {
+    GetGyear dialog(engine);
+    const struct {
+        const char* typed;
+        int year;  // 0: refused
+        int leapIndex;
+    } cases[] = {
+        {"1582", 0, 0},       {"1583", 1583, 0}, {"7000", 7000, 0},
+        {"7001", 0, 0},       {"1900", 1900, 0}, {"2000", 2000, 1},
+        {"2008abc", 2008, 1}, {"99999", 0, 0},   {"", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        engine.GYear = 1999;
+        Show(dialog);
+        Type(dialog.gyear_box(), c.typed);
+        dialog.button_ok()->click();
+        EXPECT_EQ(dialog.isVisible(), c.year == 0);
+        if (c.year == 0) {
+            EXPECT_EQ(Refusal(), "Entry Error: Year must be between 1583 and 7000");
+            EXPECT_EQ(engine.GYear, 1999);
+            dialog.hide();
+        } else {
+            EXPECT_EQ(engine.GYear, c.year);
+            EXPECT_EQ(engine.GLeapIndex, c.leapIndex);
+        }
+    }
+    // Centred on its screen: half the spare width and height, rounded down.
+    const QRect area = dialog.screen()->geometry();
+    EXPECT_EQ(dialog.frameGeometry().left(), (area.width() - dialog.frameGeometry().width()) / 2);
+    EXPECT_EQ(dialog.frameGeometry().top(), (area.height() - dialog.frameGeometry().height()) / 2);
+}
+
+TEST_F(PromptTest, GregorianYearSpinsChangeTheYearAtOnceAndTheFrameDoesNotCancel) {
+    GetGyear dialog(engine);
+    engine.GYear = 2008;
+    Show(dialog);
+    dialog.UpDown1()->UpArrow()->click();
+    dialog.UpDown1()->UpArrow()->click();
+    EXPECT_EQ(dialog.gyear_box()->text(), "2010");
+    dialog.close();
+    EXPECT_EQ(engine.GYear, 2010);
+    EXPECT_FALSE(engine.Cancelled);
+    // A spin on a year beyond 16 bits is refused and changes nothing.
+    Show(dialog);
+    Type(dialog.gyear_box(), "99999");
+    dialog.UpDown1()->UpArrow()->click();
+    EXPECT_EQ(Refusal(), "Entry Error: Year must be between 1583 and 7000");
+    EXPECT_EQ(engine.GYear, 2010);
+    dialog.button_cancel()->click();
+    EXPECT_TRUE(engine.Cancelled);
+}
+
+TEST_F(PromptTest, JewishYearOpensOnJYearAcceptsOnly5343To10760AndEscapeCancels) {
+    GetJYear dialog(engine);
+    const std::pair<const char*, int> cases[] = {
+        {"5342", 0}, {"5343", 5343}, {"10760", 10760}, {"10761", 0}, {"-5769", 0},
+    };
+    for (const auto& [typed, year] : cases) {
+        SCOPED_TRACE(typed);
+        engine.JYear = 5768;
+        Show(dialog);
+        EXPECT_EQ(dialog.jyear_box()->text(), "5768");
+        Type(dialog.jyear_box(), typed);
+        dialog.button_ok()->click();
+        EXPECT_EQ(engine.ResultJYear, year == 0 ? 5768 : year);
+        if (year == 0) {
+            EXPECT_EQ(Refusal(), "Entry Error: Year must be between 5343 and 10760");
+            dialog.hide();
+        }
+    }
+    Show(dialog);
+    dialog.UpDown1()->DownArrow()->click();
+    EXPECT_EQ(engine.ResultJYear, 5767);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(engine.Cancelled);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(PromptTest, JewishMonthListFollowsTheYearAndTheDayItsMonth) {
+    JMonthDateForm dialog(engine);
+    const auto showFor = [&](int jYear, int shownMonth, int day) {
+        engine.JYear = static_cast<Integer>(jYear);
+        engine.ComputeYearType(jYear);
+        engine.JMonthShown = static_cast<Integer>(shownMonth);
+        engine.JDay = static_cast<Integer>(day);
+        dialog.hide();
+        Show(dialog);
+    };
+    // 5768 is a leap year with a 29-day Kislev, 5769 a common one, and 5770
+    // has a 30-day Heshvan.
+    showFor(5768, 7, 14);
+    EXPECT_EQ(dialog.JMonthEntry()->count(), 13);
+    EXPECT_EQ(dialog.JMonthEntry()->currentText().trimmed(), "Adar II");
+    showFor(5769, 13, 29);  // Elul of a leap year shown for a common one: its Elul
+    EXPECT_EQ(dialog.JMonthEntry()->count(), 12);
+    EXPECT_EQ(dialog.JMonthEntry()->currentText().trimmed(), "Elul");
+    dialog.JMonthEntry()->setCurrentIndex(6);
+    Type(dialog.JDateEntry(), " 15");
+    QTest::keyClick(dialog.JDateEntry(), Qt::Key_Return);
+    EXPECT_EQ(engine.JMonthShown, 7);
+    EXPECT_EQ(engine.JMonth, 8);  // Nisan
+    EXPECT_EQ(engine.JDay, 15);
+    const struct {
+        int jYear, position;
+        const char* typed;
+        bool accepted;
+    } days[] = {{5768, 2, "30", false}, {5768, 2, "29", true}, {5770, 1, "30", true},
+                {5769, 1, "30", false}, {5769, 0, "0", false}, {5769, 0, "", false}};
+    for (const auto& d : days) {
+        SCOPED_TRACE(std::to_string(d.jYear) + " " + d.typed);
+        showFor(d.jYear, 1, 1);
+        dialog.JMonthEntry()->setCurrentIndex(d.position);
+        Type(dialog.JDateEntry(), d.typed);
+        dialog.Command1()->click();
+        EXPECT_EQ(dialog.isVisible(), !d.accepted);
+        if (!d.accepted) {
+            EXPECT_EQ(Refusal(), "Entry Error: Invalid Date Entry");
+            dialog.hide();
+        }
+    }
+    showFor(5768, 3, 1);  // the spin wraps within Kislev 5768
+    dialog.UpDown1()->DownArrow()->click();
+    EXPECT_EQ(dialog.JDateEntry()->text(), " 29");
+}
+
+TEST_F(PromptTest, GregorianMonthReadsTheLeapIndexAtTheClickAndCancelKeepsTheDate) {
+    GMonthDateForm dialog(engine);
+    for (int showing = 0; showing < 2; ++showing) {
+        engine.GLeapIndex = 0;
+        engine.TargetGMonth = 2;
+        engine.TargetGDay = 29;
+        Show(dialog);
+    }
+    EXPECT_EQ(dialog.GMonthBox()->count(), 12);
+    dialog.Command1()->click();
+    EXPECT_EQ(Refusal(), "Entry Error: Illegal entry");
+    engine.GLeapIndex = 1;
+    dialog.Command1()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(engine.TargetGDay, 29);
+    Show(dialog);
+    dialog.GMonthBox()->setCurrentIndex(0);
+    Type(dialog.GDateBox(), "3");
+    dialog.Command2()->click();
+    EXPECT_TRUE(engine.Cancelled);
+    EXPECT_EQ(engine.TargetGMonth, 2);
+    EXPECT_EQ(engine.TargetGDay, 29);
+}
+
+TEST_F(PromptTest, HeadingAndCountAreKeptAndACountPastTheCalendarIsRefused) {
+    std::string heading = "Old";
+    HeaderForm dialog(engine, heading);
+    engine.SuccYears = 2;
+    dialog.SetFirstJewishYear(10760);
+    Show(dialog);
+    dialog.UpDown1()->DownArrow()->click();
+    dialog.UpDown1()->DownArrow()->click();
+    EXPECT_EQ(dialog.SYearsBox()->text(), " 1");  // the count stays at one going down
+    Type(dialog.HeaderBox(), "New");
+    Type(dialog.SYearsBox(), "3");
+    dialog.Command1()->click();
+    EXPECT_EQ(Refusal(),
+              "Entry Error: Enter at most 2 successive years: the calendar ends with the "
+              "Jewish year 10761.");
+    dialog.Command2()->click();
+    EXPECT_EQ(heading, "Old");
+    EXPECT_EQ(engine.SuccYears, 2);
+    Show(dialog);
+    Type(dialog.HeaderBox(), "New");
+    Type(dialog.SYearsBox(), "2");
+    dialog.Command1()->click();
+    EXPECT_EQ(heading, "New");
+    EXPECT_EQ(engine.SuccYears, 2);
+}
+
+TEST_F(PromptTest, DayCountHandsBackItsText) {
+    SuccDays dialog(engine);
+    engine.SuccDayCount = 30;
+    Show(dialog);
+    EXPECT_EQ(dialog.sdays()->text(), " 30");
+    dialog.sdays()->clear();
+    QTest::keyClicks(dialog.sdays(), " 7days");
+    dialog.Command1()->click();
+    EXPECT_EQ(dialog.SuccDaysText(), "7");
+    EXPECT_FALSE(engine.Cancelled);
+}
+
+// Typing replaces the box's text on every showing: the first one, and one
+// after Cancel was clicked with the mouse.
+TEST_F(PromptTest, EveryShowingStartsInTheBoxWithItsTextSelected) {
+    GetGyear dialog(engine);
+    for (const char* typed : {"1999", "2024"}) {
+        SCOPED_TRACE(typed);
+        engine.GYear = 2008;
+        ShowActive(dialog);
+        ASSERT_EQ(QApplication::focusWidget(), dialog.gyear_box());
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        EXPECT_EQ(dialog.gyear_box()->text(), typed);
+        QTest::mouseClick(dialog.button_cancel(), Qt::LeftButton);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    std::string heading = "Seder";
+    HeaderForm header(engine, heading);  // its first box is the heading
+    ShowActive(header);
+    QTest::keyClicks(QApplication::focusWidget(), "Passover");
+    EXPECT_EQ(header.HeaderBox()->text(), "Passover");
+}
+
+}  // namespace
+}  // namespace qavo::ui
