@@ -217,7 +217,7 @@ TEST_F(OutFormTest, AHolidayListIsSavedAsTheToolsCalendarFile) {
     };
     EXPECT_EQ(withoutStamps(ReadAll(path)),
               withoutStamps(QByteArray::fromStdString(CalendarFileText(days, 0))));
-    EXPECT_EQ(LastMessage("Calendar File"), "Calendar file sent to " + path.toStdString());
+    EXPECT_EQ(Message(), "Calendar File: Calendar file sent to " + path.toStdString());
     // The suffix added makes a name the dialog did not ask about: asked here.
     {
         QFile old(path);
