@@ -88,15 +88,17 @@ struct ListShape {
     std::array<int, Levels> counts;
     std::array<std::string_view, Levels> nouns;  // what one item of each level is called
     bool skipBlanks;                             // blanks dropped, rather than kept in the token
-    std::string_view beyondCounts;               // a value past the counts
-    std::string_view unfinished;                 // the text ends before its last list closes
+    std::int64_t min;                            // the values the table's integers hold
+    std::int64_t max;
+    std::string_view beyondCounts;  // a value past the counts
+    std::string_view unfinished;    // the text ends before its last list closes
 };
 
 template <std::size_t Levels>
 using ListPosition = std::array<int, Levels>;  // 0-based, outermost level first
 
 // Reads `text` as lists of `shape`, handing every value to `store(position,
-// token)`, which gives a reason when it refuses the value.
+// value)`, which gives a reason when it refuses the value.
 template <std::size_t Levels, typename Store>
 std::optional<ParseFailure> ReadNestedLists(std::string_view text, const ListShape<Levels>& shape,
                                             Store store) {
@@ -112,7 +114,11 @@ std::optional<ParseFailure> ReadNestedLists(std::string_view text, const ListSha
                 return Refuse(i, std::string(shape.beyondCounts));
             }
         }
-        if (std::optional<std::string> reason = store(at, token)) {
+        const auto value = TokenValue(token, shape.min, shape.max);
+        if (!value) {
+            return Refuse(i, NotANumber(token));
+        }
+        if (std::optional<std::string> reason = store(at, *value)) {
             return Refuse(i, std::move(*reason));
         }
         token.clear();
@@ -175,20 +181,17 @@ std::optional<ParseFailure> ParseScheduleIndex(std::string_view text, ScheduleIn
     constexpr ListShape<2> kShape{{7, 6},
                                   {"row", "value"},
                                   true,
+                                  std::numeric_limits<Integer>::min(),
+                                  std::numeric_limits<Integer>::max(),
                                   "a value beyond the 7 rows of 6 year types",
                                   "the text does not end after its 7th row"};
     ScheduleIndexTable parsed{};
     const auto store = [&](const ListPosition<2>& at,
-                           const std::string& token) -> std::optional<std::string> {
-        const auto value = TokenValue(token, std::numeric_limits<Integer>::min(),
-                                      std::numeric_limits<Integer>::max());
-        if (!value) {
-            return NotANumber(token);
+                           std::int64_t value) -> std::optional<std::string> {
+        if (value < 1 || value > kYearPatternCount) {
+            return std::to_string(value) + " is no year pattern";
         }
-        if (*value < 1 || *value > kYearPatternCount) {
-            return std::to_string(*value) + " is no year pattern";
-        }
-        parsed[at[0]][at[1]] = static_cast<Integer>(*value);
+        parsed[at[0]][at[1]] = static_cast<Integer>(value);
         return std::nullopt;
     };
     if (auto failure = ReadNestedLists(text, kShape, store)) {
@@ -202,17 +205,14 @@ std::optional<ParseFailure> ParseReadingSchedule(std::string_view text, ReadingC
     constexpr ListShape<3> kShape{{2, kYearPatternCount, kSabbathSlots},
                                   {"plane", "list", "code"},
                                   false,
+                                  std::numeric_limits<std::int32_t>::min(),
+                                  std::numeric_limits<std::int32_t>::max(),
                                   "a code beyond the 2 planes of 15 lists of 56 codes",
                                   "the text does not end after its 2nd plane"};
     ReadingCodeTable parsed{};
     const auto store = [&](const ListPosition<3>& at,
-                           const std::string& token) -> std::optional<std::string> {
-        const auto value = TokenValue(token, std::numeric_limits<std::int32_t>::min(),
-                                      std::numeric_limits<std::int32_t>::max());
-        if (!value) {
-            return NotANumber(token);
-        }
-        const auto code = static_cast<std::int32_t>(*value);
+                           std::int64_t value) -> std::optional<std::string> {
+        const auto code = static_cast<std::int32_t>(value);
         if (!IsReadingCode(code, static_cast<Plane>(at[0] + 1))) {
             return "the code " + std::to_string(code) + " names no reading";
         }
