@@ -3,18 +3,14 @@
 #include <algorithm>
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
-#include "engine/jewish_months.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
 
 namespace {
-
-bool IsInEngineRange(int jYear) {
-    return jYear >= kFirstJewishYear && jYear <= kLastEngineJewishYear;
-}
 
 // The number of Gregorian date lines: one, or SuccYears in anniversary mode.
 int LineCount(const Engine& engine) {
@@ -47,7 +43,7 @@ int MaxSuccessiveYears(int firstJYear) {
 std::optional<std::string> ConversionReport(Engine& engine, std::string_view headerText) {
     const Integer jYear = engine.JYear;
     const Integer gYear = engine.GYear;
-    if (!IsInEngineRange(jYear) || gYear != jYear - kJewishYearOffset || engine.JMonth < 1 ||
+    if (!IsEngineJewishYear(jYear) || gYear != jYear - kJewishYearOffset || engine.JMonth < 1 ||
         engine.JMonth > jmonth::kElul || engine.JDay < 1 || engine.JDay > 30 ||
         !CountFits(engine, jYear)) {
         return std::nullopt;
@@ -87,7 +83,7 @@ std::optional<std::string> ConversionReport(Engine& engine, std::string_view hea
 }
 
 std::optional<int> JewishYearOfTargetDate(const Engine& engine) {
-    if (engine.GYear < kFirstGregorianYear || engine.GYear > kLastGregorianYear) {
+    if (!IsAcceptedGregorianYear(engine.GYear)) {
         return std::nullopt;
     }
     Engine probe = engine;  // the conversion rewrites most of the state
@@ -131,7 +127,7 @@ std::optional<std::string> ConvertFromGregorianReport(Engine& engine, std::strin
 }
 
 bool PrepareJewishDatePrompt(Engine& engine) {
-    if (!IsInEngineRange(engine.JYear)) {
+    if (!IsEngineJewishYear(engine.JYear)) {
         return false;
     }
     engine.ComputeYearType(engine.JYear);
@@ -140,7 +136,7 @@ bool PrepareJewishDatePrompt(Engine& engine) {
 
 int DaysInListedMonth(Engine& engine, int monthListIndex) {
     const bool leap = Engine::IsJewishLeap(engine.JYear);
-    if (!IsInEngineRange(engine.JYear) || monthListIndex < 0 ||
+    if (!IsEngineJewishYear(engine.JYear) || monthListIndex < 0 ||
         monthListIndex >= (leap ? jmonth::kElul : jmonth::kElul - 1)) {
         return 0;
     }
@@ -154,7 +150,7 @@ int DaysInListedMonth(Engine& engine, int monthListIndex) {
 std::optional<std::string> ConvertFromJewishReport(Engine& engine, int monthListIndex,
                                                    std::string_view headerText) {
     const Integer jYear = engine.JYear;
-    if (!IsInEngineRange(jYear) || engine.GYear != jYear - kJewishYearOffset ||
+    if (!IsEngineJewishYear(jYear) || engine.GYear != jYear - kJewishYearOffset ||
         !CountFits(engine, jYear)) {
         return std::nullopt;
     }

@@ -40,8 +40,7 @@ void AppendLine(std::string& text, const HolidayPlacement& place, int jYear) {
 std::optional<std::string> GregorianYearReport(Engine& engine) {
     const int g = engine.GYear;
     const int j = engine.JYear;
-    if (g < kFirstGregorianYear || g > kLastGregorianYear ||
-        j != g + kJewishYearAtStartOfGregorian) {
+    if (!IsAcceptedGregorianYear(g) || j != g + kJewishYearAtStartOfGregorian) {
         return std::nullopt;
     }
     std::string text = Header(g, j);
@@ -81,7 +80,7 @@ std::optional<std::string> GregorianYearReport(Engine& engine) {
 }
 
 std::optional<std::string> GregorianYearCommandReport(Engine& engine) {
-    if (engine.GYear < kFirstGregorianYear || engine.GYear > kLastGregorianYear) {
+    if (!IsAcceptedGregorianYear(engine.GYear)) {
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);

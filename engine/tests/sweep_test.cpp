@@ -1,6 +1,8 @@
 // Every day from 1 January 1583 to 31 December 7000.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/calendar_tables.hpp"
 #include "engine/engine.hpp"
 #include "tests/support/fake_platform.hpp"
@@ -23,10 +25,9 @@ TEST(Sweep, EveryDayFollowsTheDayBeforeRoundTripsAndHasItsWeekday) {
         const int weekday =
             (engine.NewYearWeekday + engine.DaysFromNewYear(engine.JMonth, engine.JDay)) % 7;
         if (days > 0) {
-            ASSERT_EQ(engine.JYear, expectedYear) << day.year << '-' << day.month << '-' << day.day;
-            ASSERT_EQ(engine.JMonth, expectedMonth)
+            ASSERT_EQ(std::tuple(engine.JYear, engine.JMonth, engine.JDay),
+                      std::tuple(expectedYear, expectedMonth, expectedDay))
                 << day.year << '-' << day.month << '-' << day.day;
-            ASSERT_EQ(engine.JDay, expectedDay) << day.year << '-' << day.month << '-' << day.day;
         }
         ASSERT_EQ(weekday, GregorianWeekday(day.year, day.month, day.day));
         ASSERT_EQ(engine.JMonthShown, engine.JMonth > 6 && !Engine::IsJewishLeap(engine.JYear)
