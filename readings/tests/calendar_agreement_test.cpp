@@ -201,26 +201,5 @@ TEST_F(CalendarAgreementTest, TheSabbathsThatTheDateDecides) {
     EXPECT_GT(specialSabbaths, 2500);
 }
 
-// The days after a year's last Sabbath read the Sabbath that opens the next
-// year; with the next year's own information it must be the same text.
-TEST_F(CalendarAgreementTest, TheWeekOfRoshHashanahReadsAlikeFromBothYears) {
-    for (int year = kFirstYear; year < kLastYear; ++year) {
-        DescribeYear(year);
-        const int weekday = engine.NewYearWeekday;
-        const int length = JewishYearLength(engine.YearType);
-        DescribeYear(year + 1);
-        const int nextWeekday = engine.NewYearWeekday;
-        const int nextType = engine.YearType;
-        ASSERT_EQ((weekday + length) % 7, nextWeekday);
-        const int firstSabbath = (6 - nextWeekday + 7) % 7;
-        DescribeYear(year);
-        for (int d = length - 1; (weekday + d) % 7 != 6; --d) {
-            EXPECT_EQ(SabbathReadings(schedule, weekday, engine.YearType, d),
-                      SabbathReadings(schedule, nextWeekday, nextType, firstSabbath))
-                << year;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace qavo

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "engine/calendar_tables.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "tests/support/fake_platform.hpp"
 
@@ -32,22 +31,9 @@ TEST_F(SabbathReadingsTest, WorkedExamples) {
               " Replaced by: Sab1 Hanukkah, Zech 2:14-4:7\r\n"
               " Also: RH, add Isa 66:1 & 24, Sam 20:18 & 42\r\n"
               "\r\n");
-    // A year beginning on a Saturday opens with Rosh Hashanah.
-    for (int type : {1, 3, 4, 6}) {
-        EXPECT_EQ(SabbathReadings(schedule, 6, type, 0),
-                  "Torah reading: Rosh Hashanah, Gen 21:1-34, Num 29:1-6\r\n"
-                  "Prophets: Rosh Hashanah, I Sam 1:1-2:10\r\n"
-                  "\r\n");
-    }
     // A plain Sabbath: three lines. Monday, 353 days: Sabbath 4 is Bereshit.
     EXPECT_EQ(SabbathReadings(schedule, 1, 1, 26),
               "Torah reading: Bereshit, Gen 1:1-6:8\r\nProphets: Isa 42:5-43:11\r\n\r\n");
-    // Two portions read together, with the Haftarah of the second.
-    EXPECT_EQ(SabbathReadings(schedule, 1, 1, 348),
-              "Torah reading: Nizzavim, Deut 29:9-30:20\r\n"
-              " and: Va-Yelekh, Deut 31:1-30\r\n"
-              "Prophets: Isa 61:10-63:9\r\n"
-              "\r\n");
     // Saturday, 353 days: 1 Av (day 294) is a Sabbath. Mattot and Masei with
     // the Rosh Hodesh reading; Masei's prophetic reading keeps its place and
     // adds the Rosh Hodesh verses.
@@ -60,61 +46,76 @@ TEST_F(SabbathReadingsTest, WorkedExamples) {
               "\r\n");
 }
 
-TEST_F(SabbathReadingsTest, AnImpossibleYearShapeGivesTheFirstReadings) {
+TEST_F(SabbathReadingsTest, AnImpossibleYearShapeGivesTheFirstReadingsAndNoDayIsOutside) {
     for (auto [weekday, type] : {std::pair{0, 1}, {3, 2}, {5, 6}, {1, 2}, {6, 5}}) {
         EXPECT_EQ(SabbathReadings(schedule, weekday, type, 100),
                   "Torah reading: Bereshit, Gen 1:1-6:8\r\nProphets: Isa 42:5-43:11\r\n\r\n");
     }
-}
-
-TEST_F(SabbathReadingsTest, ADayOutsideTheYearIsRefused) {
+    // A day outside the year is a caller's fault.
     EXPECT_THROW(SabbathReadings(schedule, 1, 1, -8), std::out_of_range);
     EXPECT_THROW(SabbathReadings(schedule, 6, 6, 385), std::out_of_range);
 }
 
-// For every year shape: each day gives its week's Saturday's text, every
-// Sabbath has a text that names real readings, and the days after the last
-// Sabbath give the Sabbath that opens the next year.
-TEST_F(SabbathReadingsTest, EveryYearPatternCoversEveryDay) {
-    struct Shape {
-        int weekday, type, sabbaths;
+TEST(ReadingCode, SplitsIntoFurtherReadingAndOneOrTwoReadings) {
+    const struct {
+        std::int32_t code;
+        ReadingCode parts;
+    } cases[] = {
+        {52, {52, 0, 0, false}},     // one reading
+        {5152, {51, 52, 0, true}},   // two portions read together
+        {1079, {10, 79, 0, true}},   // a portion with a Hanukkah reading
+        {52223, {22, 23, 5, true}},  // two portions, further Hahodesh
+        {30043, {43, 0, 3, false}},  // C = 3 with the single reading 43
+        {40047, {47, 0, 4, false}},  // zeros inside are not a second reading
+        {174, {1, 74, 0, true}},     // three digits: A = 1, B = 74
+        {9999, {99, 99, 0, true}},   // the largest code without C
+        {10000, {0, 0, 1, false}},   // C alone: no reading, refused below
     };
-    const Shape shapes[] = {{1, 1, 50}, {6, 1, 51}, {2, 2, 50}, {4, 2, 51}, {1, 3, 50},
-                            {4, 3, 51}, {6, 3, 51}, {1, 4, 54}, {4, 4, 55}, {6, 4, 55},
-                            {2, 5, 55}, {1, 6, 55}, {4, 6, 55}, {6, 6, 55}};
-    for (const Shape& s : shapes) {
-        const int length = JewishYearLength(s.type);
-        const int nextWeekday = (s.weekday + length) % 7;
-        int sabbaths = 0;
-        for (int day = 0; day < length; ++day) {
-            const int toSaturday = (6 - (s.weekday + day) % 7);
-            const std::string text = SabbathReadings(schedule, s.weekday, s.type, day);
-            ASSERT_EQ(text.rfind("Torah reading: ", 0), 0u);
-            EXPECT_NE(text.find("\r\nProphets: "), std::string::npos);
-            EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
-            EXPECT_EQ(text.find("??"), std::string::npos)
-                << s.weekday << ' ' << s.type << ' ' << day;
-            EXPECT_EQ(text.find(": \r\n"), std::string::npos);  // no blank reading
-            if (day + toSaturday < length) {
-                EXPECT_EQ(text, SabbathReadings(schedule, s.weekday, s.type, day + toSaturday));
-                sabbaths += toSaturday == 0 ? 1 : 0;
-            } else {
-                // The week of the next new year: its first Sabbath, as the
-                // next year's own information gives it. Every shape that
-                // begins on that weekday opens alike.
-                for (int type = 1; type <= 6; ++type) {
-                    if (schedule.YearPattern(nextWeekday, type) == kImpossiblePattern) {
-                        continue;
-                    }
-                    EXPECT_EQ(text, SabbathReadings(schedule, nextWeekday, type,
-                                                    day + toSaturday - length))
-                        << s.weekday << ' ' << s.type << " to " << type;
-                }
-                EXPECT_EQ(SabbathNumber(s.weekday, day), s.sabbaths + 1);
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecodeReading(c.code), c.parts) << c.code;
+    }
+    EXPECT_TRUE(IsReadingCode(52468, Plane::Torah));
+    EXPECT_TRUE(IsReadingCode(51076, Plane::Haftarah));
+    EXPECT_TRUE(IsReadingCode(92380, Plane::Torah));                // C 9 -> Torah 76
+    EXPECT_FALSE(IsReadingCode(62380, Plane::Haftarah));            // C 6 -> Haftarah 81
+    for (std::int32_t code : {0, 81, 5100, 10000, -52, 1000052}) {  // B = 0, C = 100
+        EXPECT_FALSE(IsReadingCode(code, Plane::Torah)) << code;
+    }
+    EXPECT_THROW(TorahReading(0), std::out_of_range);
+    EXPECT_THROW(HaftarahReading(81), std::out_of_range);
+}
+
+// The readings of a page's Saturday, which may lie in the next Jewish year,
+// are those of the day's own year.
+TEST_F(SabbathReadingsTest, PageAgreesWithTheDaysOwnYearOnEveryShownSaturday) {
+    Engine engine{platform};
+    const auto convert = [&](int year, int month, int day) {
+        engine.GYear = static_cast<Integer>(year);
+        engine.TargetGMonth = static_cast<Integer>(month);
+        engine.TargetGDay = static_cast<Integer>(day);
+        EXPECT_TRUE(engine.GregorianToJewish());
+    };
+    int elulPages = 0;
+    for (int year = 1900; year <= 2100; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            convert(year, month, 1);
+            const Engine first = engine;
+            elulPages += first.JMonth == 13 ? 1 : 0;
+            const int saturday = 7 - GregorianWeekday(year, month, 1);
+            for (int row = 1;
+                 row <= 6 && IsValidGregorianDate(year, month, saturday + 7 * (row - 1)); ++row) {
+                const std::string page = PageSabbathReadings(schedule, first, row, first.JYear,
+                                                             first.JMonth, first.JDay);
+                convert(year, month, saturday + 7 * (row - 1));
+                EXPECT_EQ(page, SabbathReadings(schedule, engine.NewYearWeekday, engine.YearType,
+                                                engine.DaysFromNewYear(engine.JMonth, engine.JDay)))
+                    << year << '-' << month << " row " << row;
             }
         }
-        EXPECT_EQ(sabbaths, s.sabbaths) << s.weekday << ' ' << s.type;
     }
+    EXPECT_GT(elulPages, 50);
+    EXPECT_THROW(PageSabbathReadings(schedule, engine, 0, 5785, 1, 1), std::out_of_range);
+    EXPECT_THROW(PageSabbathReadings(schedule, engine, 7, 5785, 1, 1), std::out_of_range);
 }
 
 }  // namespace
