@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/engine.hpp"
 #include "tests/support/fake_platform.hpp"
 
@@ -44,47 +46,35 @@ TEST(Conversion, GregorianToJewishWorkedExamples) {
     }
 }
 
-TEST(Conversion, DatesThatDoNotExistAreRefusedWithoutChange) {
+// The years a user may enter; the dates that exist in the years the engine
+// reaches, and the refusal of the others without change.
+TEST(Conversion, YearRangeAndDatesThatDoNotExist) {
+    for (auto [year, accepted] :
+         {std::pair{1582, false}, {1583, true}, {7000, true}, {7001, false}}) {
+        EXPECT_EQ(IsAcceptedGregorianYear(year), accepted) << year;
+    }
+    for (auto [year, reached] :
+         {std::pair{5342, false}, {5343, true}, {10761, true}, {10762, false}}) {
+        EXPECT_EQ(IsEngineJewishYear(year), reached) << year;
+    }
+    const std::pair<GregorianDate, bool> dates[] = {
+        {{2024, 2, 29}, true}, {{2023, 2, 29}, false}, {{1582, 12, 31}, false},
+        {{1583, 1, 1}, true},  {{2024, 13, 1}, false}, {{2024, 4, 31}, false},
+        {{2024, 1, 0}, false}, {{7238, 12, 31}, true}, {{7239, 1, 1}, false}};
     testing::FakePlatform platform;
     Engine engine(platform);
-    for (const GregorianDate& date : {GregorianDate{1582, 12, 31},
-                                      {2023, 2, 29},
-                                      {2024, 13, 1},
-                                      {2024, 0, 1},
-                                      {2024, 6, 31},
-                                      {7239, 1, 1}}) {
+    for (const auto& [date, valid] : dates) {
+        EXPECT_EQ(IsValidGregorianDate(date.year, date.month, date.day), valid) << date.year;
         engine.JYear = 1234;
         SetTarget(engine, date);
-        EXPECT_FALSE(engine.GregorianToJewish()) << date.year << '-' << date.month;
-        EXPECT_EQ(engine.JYear, 1234);
+        if (!valid) {
+            EXPECT_FALSE(engine.GregorianToJewish()) << date.year << '-' << date.month;
+            EXPECT_EQ(engine.JYear, 1234);
+        }
     }
 }
 
-TEST(Conversion, NextJewishDayAtMonthAndYearEnds) {
-    const struct {
-        int jYear, type;
-        Integer month, day, nextMonth, nextDay;
-    } cases[] = {
-        {5785, 3, 6, 29, 8, 1},                            // 29 Adar of a common year: 1 Nisan
-        {5784, 4, 6, 29, 6, 30},                           // a leap year's Adar has 30 days
-        {5784, 4, 6, 30, 7, 1},                            // then Adar II
-        {5784, 4, 7, 29, 8, 1},  {5785, 3, 13, 29, 1, 1},  // Elul 29: Tishri 1, the year unchanged
-        {5784, 4, 3, 29, 4, 1},                            // Kislev of a deficient year has 29 days
-        {5785, 3, 2, 29, 2, 30},                           // Heshvan of a full year has 30
-    };
-    testing::FakePlatform platform;
-    Engine engine(platform);
-    for (const auto& c : cases) {
-        engine.JYear = c.jYear;
-        engine.YearType = c.type;
-        Integer month = c.month, day = c.day;
-        engine.NextJewishDay(month, day);
-        EXPECT_EQ(month, c.nextMonth) << c.jYear << ' ' << c.month << ' ' << c.day;
-        EXPECT_EQ(day, c.nextDay) << c.jYear << ' ' << c.month << ' ' << c.day;
-        EXPECT_EQ(engine.JYear, c.jYear);
-    }
-}
-
+// Before the new year or after the year's end the walk would never meet the target.
 TEST(Conversion, StepToGregorianDateRefusesATargetOutsideTheYear) {
     testing::FakePlatform platform;
     for (Reckoning reckoning : {Reckoning::Fast, Reckoning::Stepping}) {
@@ -92,11 +82,21 @@ TEST(Conversion, StepToGregorianDateRefusesATargetOutsideTheYear) {
         ASSERT_TRUE(engine.NewYearGregorianDate(5785, engine.NewYearGDay, engine.NewYearGMonth));
         engine.JYear = 5785;
         engine.NewYearGYear = 2024;
-        Integer d = 0, m = 0, w = 0;
-        SetTarget(engine, {2026, 1, 1});  // after the year's end: the walk would never meet it
-        EXPECT_FALSE(engine.StepToGregorianDate(d, m, w));
-        SetTarget(engine, {2024, 1, 1});  // before the new year
-        EXPECT_FALSE(engine.StepToGregorianDate(d, m, w));
+        for (const GregorianDate& target : {GregorianDate{2026, 1, 1}, {2024, 1, 1}}) {
+            SetTarget(engine, target);
+            Integer d = 0, m = 0, w = 0;
+            EXPECT_FALSE(engine.StepToGregorianDate(d, m, w)) << target.year;
+        }
+    }
+}
+
+TEST(Gregorian, NumberKeyFilter) {
+    for (int key : std::initializer_list<int>{'0', '5', '9', 8, 13, '+', '-'}) {
+        EXPECT_TRUE(IsNumberKey(key)) << key;
+    }
+    for (int key :
+         std::initializer_list<int>{'/', ':', '.', ',', ' ', 'a', 'E', 9, 10, 27, 127, 0}) {
+        EXPECT_FALSE(IsNumberKey(key)) << key;
     }
 }
 

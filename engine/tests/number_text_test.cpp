@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/number_text.hpp"
 
 namespace qavo {
@@ -14,36 +16,25 @@ TEST(NumberText, BlankSignedAndTwoDigit) {
     EXPECT_EQ(TwoDigit(123), "123");
 }
 
-// The leading number, rounded half to even, and whether it fits 16 bits.
+// The leading number, rounded half to even, and the nearest 16-bit value
+// with `fits` false when it lies beyond.
 TEST(NumberText, ReadLeadingNumber) {
-    const struct {
-        const char* text;
-        Integer value;
-        bool fits;
-    } cases[] = {
-        {"", 0, true},
-        {"  2024", 2024, true},
-        {"+12", 12, true},
-        {"-12", -12, true},
-        {"12abc", 12, true},
-        {"abc", 0, true},
-        {"-", 0, true},
-        {"2.5", 2, true},
-        {"3.5", 4, true},
-        {"2.51", 3, true},
-        {"-2.5", -2, true},
-        {"1e5", 1, true},
-        {"32767", 32767, true},
-        {"-32768", -32768, true},
-        {"32768", 32767, false},
-        {"-99999", -32768, false},
-        {"32767.5", 32767, false},
-        {"-99999999999999999999", -32768, false},
+    const std::pair<const char*, int> fitting[] = {
+        {"", 0},      {"  2024", 2024}, {"+12", 12},      {"-12", -12},       {"12abc", 12},
+        {"abc", 0},   {"-", 0},         {"2.5", 2},       {"3.5", 4},         {"2.51", 3},
+        {"-2.5", -2}, {"1e5", 1},       {"32767", 32767}, {"-32768", -32768},
     };
-    for (const auto& c : cases) {
-        const LeadingNumber n = ReadLeadingNumber(c.text);
-        EXPECT_EQ(n.value, c.value) << '"' << c.text << '"';
-        EXPECT_EQ(n.fits, c.fits) << '"' << c.text << '"';
+    for (auto [text, value] : fitting) {
+        EXPECT_EQ(ReadLeadingNumber(text).value, value) << '"' << text << '"';
+        EXPECT_TRUE(ReadLeadingNumber(text).fits) << '"' << text << '"';
+    }
+    const std::pair<const char*, int> beyond[] = {{"32768", 32767},
+                                                  {"-99999", -32768},
+                                                  {"32767.5", 32767},
+                                                  {"-99999999999999999999", -32768}};
+    for (auto [text, value] : beyond) {
+        EXPECT_EQ(ReadLeadingNumber(text).value, value) << '"' << text << '"';
+        EXPECT_FALSE(ReadLeadingNumber(text).fits) << '"' << text << '"';
     }
 }
 

@@ -12,15 +12,14 @@ namespace qavo::testing {
 // carriage return anywhere else, or an unfinished last line, is a defect.
 inline std::vector<std::string> SplitLines(std::string_view text, bool& wellFormed) {
     std::vector<std::string> lines;
-    wellFormed = true;
-    for (std::size_t end; !text.empty(); text.remove_prefix(end + 2)) {
-        end = text.find("\r\n");
-        if (end == std::string_view::npos) {
-            wellFormed = false;
-            break;
-        }
+    std::size_t end = 0;
+    for (; !text.empty() && (end = text.find("\r\n")) != std::string_view::npos;
+         text.remove_prefix(end + 2)) {
         lines.emplace_back(text.substr(0, end));
-        wellFormed = wellFormed && lines.back().find_first_of("\r\n") == std::string::npos;
+    }
+    wellFormed = text.empty();
+    for (const std::string& line : lines) {
+        wellFormed = wellFormed && line.find_first_of("\r\n") == std::string::npos;
     }
     return lines;
 }

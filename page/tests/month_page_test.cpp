@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
 #include "engine/calendar_tables.hpp"
+#include "page/navigation.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -55,13 +60,6 @@ TEST_F(PageFixture, April2024WithTheChangeToNisanAndPassover) {
               std::tuple(5784, 8, 23, 1));
 }
 
-TEST_F(PageFixture, TheLastRowCountsFiveUpToCell35AndSixFrom36) {
-    Show(2015, 1);  // Thursday 1st, 31 days
-    EXPECT_EQ(std::tuple(page.lastCell, PageRows(page)), std::tuple(35, 5));
-    Show(2016, 1);  // Friday 1st
-    EXPECT_EQ(std::tuple(page.lastCell, PageRows(page)), std::tuple(36, 6));
-}
-
 TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
     Show(2024, 4);
     EXPECT_EQ(MarkedCells(), std::vector<int>{24});
@@ -89,24 +87,26 @@ TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
 // The range itself is the engine's; here the rounded number is checked.
 TEST_F(PageFixture, TheEnteredYearIsCheckedBeforeTheBuild) {
     Show(2024, 4);
-    const struct {
-        const char* text;
-        int year;  // 0: refused
-    } cases[] = {{"2008abc", 2008}, {"1582.6", 1583}, {"7000.7", 0}, {"99999", 0}, {"", 0}};
-    for (const auto& c : cases) {
+    const std::pair<const char*, int> cases[] = {// the year shown, 0: refused
+                                                 {"2008abc", 2008},
+                                                 {"1582.6", 1583},
+                                                 {"7000.7", 0},
+                                                 {"99999", 0},
+                                                 {"", 0}};
+    for (auto [text, year] : cases) {
         const Integer before = engine.GYear;
         platform.messages.clear();
-        EXPECT_EQ(ShowEnteredMonth(engine, page, c.text, 6), c.year != 0) << c.text;
-        EXPECT_EQ(engine.GYear, c.year != 0 ? c.year : before) << c.text;
-        if (c.year != 0) {
+        EXPECT_EQ(ShowEnteredMonth(engine, page, text, 6), year != 0) << text;
+        EXPECT_EQ(engine.GYear, year != 0 ? year : before) << text;
+        if (year != 0) {
             EXPECT_EQ(engine.TargetGMonth, 7);
             EXPECT_TRUE(platform.messages.empty());
         } else {
-            ASSERT_EQ(platform.messages.size(), 1u) << c.text;
-            EXPECT_EQ(platform.messages[0].text, "Year must be between 1583 and 7000");
-            EXPECT_EQ(platform.messages[0].title, "Incorrect Year");
-            EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
-            EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
+            ASSERT_EQ(platform.messages.size(), 1u) << text;
+            const testing::ShownMessage& m = platform.messages[0];
+            EXPECT_EQ(std::tuple(m.text, m.title, m.icon, m.buttons),
+                      std::tuple("Year must be between 1583 and 7000", "Incorrect Year",
+                                 MessageIcon::Stop, MessageButtons::Ok));
         }
     }
 }
@@ -124,6 +124,7 @@ TEST_F(PageFixture, PagesFollowOneAnotherOverTheWholeRange) {
             const int days = GMonthLen(month, Engine::IsGregorianLeap(year) ? 1 : 0);
             ASSERT_EQ(page.firstCell, GregorianWeekday(year, month, 1) + 1);
             ASSERT_EQ(page.lastCell - page.firstCell + 1, days);
+            ASSERT_EQ(PageRows(page), std::max(5, (page.lastCell + 6) / 7));  // at least 5
             ASSERT_TRUE(page.cells[page.lastCell].visible &&
                         !page.cells[page.lastCell + 1].visible);
             ASSERT_EQ(page.cells[page.firstCell].jewishDate,
@@ -137,6 +138,28 @@ TEST_F(PageFixture, PagesFollowOneAnotherOverTheWholeRange) {
             nextDay = engine.JDay;
         }
     }
+}
+
+TEST(Navigation, MonthsCycleAndYearsStepOnTheTypedText) {
+    EXPECT_EQ(PreviousMonthIndex(0), 11);
+    EXPECT_EQ(PreviousMonthIndex(5), 4);
+    EXPECT_EQ(NextMonthIndex(11), 0);
+    EXPECT_EQ(NextMonthIndex(0), 1);
+    const struct {
+        const char* text;
+        int delta;
+        const char* expected;
+    } cases[] = {
+        {"2008", -1, "2007"}, {"7000", 1, "7001"}, {"1583", -1, "1582"},
+        {"", 1, "1"},         {"+12", 1, "13"},    {"2008abc", 1, "2009"},
+        {"-3", -1, "-4"},     {"0", -1, "-1"},     {"40000", 1, "32768"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StepYearText(c.text, c.delta), c.expected) << c.text;
+    }
+    EXPECT_EQ(StepJewishYearCaption(" 5768", -1), " 5767");
+    EXPECT_EQ(StepJewishYearCaption(" 10760", 1), " 10761");
+    EXPECT_EQ(StepJewishYearCaption("", -1), "-1");
 }
 
 }  // namespace
