@@ -49,33 +49,15 @@ TEST_P(JewishYear, NewYearsOfTheWorkedExamples) {
     }
 }
 
+// Outside the years the anchors reach nothing changes.
 TEST_P(JewishYear, TheRangeOfTheAnchorTableIsChecked) {
     Integer day = 7, month = 7;
     EXPECT_FALSE(engine.NewYearGregorianDate(5342, day, month));
-    EXPECT_EQ(day, 7);
     EXPECT_FALSE(engine.NewYearGregorianDate(kLastWalkableJewishYear + 1, day, month));
-    EXPECT_EQ(month, 7);
+    EXPECT_EQ(std::tuple(day, month), std::tuple(7, 7));
     EXPECT_TRUE(engine.NewYearGregorianDate(kLastWalkableJewishYear, day, month));
     engine.JYear = 5342;
     EXPECT_FALSE(engine.AdvanceNewYearDate());
-}
-
-// The year lengths and weekdays that follow are checked by the report sweep.
-TEST_P(JewishYear, AdvancingAgreesWithFindingEachYearAfresh) {
-    testing::FakePlatform other;
-    Engine fresh(other, GetParam());
-    ASSERT_TRUE(engine.NewYearGregorianDate(5343, engine.NewYearGDay, engine.NewYearGMonth));
-    const int last = GetParam() == Reckoning::Fast ? kLastEngineJewishYear : 5800;
-    for (engine.JYear = 5344; engine.JYear <= last; ++engine.JYear) {
-        ASSERT_TRUE(engine.AdvanceNewYearDate());
-        Integer day = 0, month = 0;
-        ASSERT_TRUE(fresh.NewYearGregorianDate(engine.JYear, day, month));
-        ASSERT_EQ(
-            std::tuple(engine.NewYearGDay, engine.NewYearGMonth, engine.YearType,
-                       engine.NewYearWeekday, engine.RunningSeptDay),
-            std::tuple(day, month, fresh.YearType, fresh.NewYearWeekday, fresh.RunningSeptDay))
-            << engine.JYear;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothReckonings, JewishYear,

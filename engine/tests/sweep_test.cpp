@@ -12,8 +12,7 @@ namespace {
 
 TEST(Sweep, EveryDayFollowsTheDayBeforeRoundTripsAndHasItsWeekday) {
     testing::FakePlatform platform;
-    Engine engine(platform);
-    Engine back(platform);
+    Engine engine(platform), back(platform);
     GregorianDate day{1583, 1, 1};
     Integer expectedYear = 0, expectedMonth = 0, expectedDay = 0;
     long days = 0;
@@ -48,13 +47,10 @@ TEST(Sweep, EveryDayFollowsTheDayBeforeRoundTripsAndHasItsWeekday) {
         ASSERT_EQ(foundWeekday, weekday);
 
         // The Jewish day after this one, crossing Elul into the next year.
-        expectedYear = engine.JYear;
         expectedMonth = engine.JMonth;
         expectedDay = engine.JDay;
         engine.NextJewishDay(expectedMonth, expectedDay);
-        if (expectedMonth == 1 && expectedDay == 1) {
-            ++expectedYear;
-        }
+        expectedYear = engine.JYear + (expectedMonth == 1 && expectedDay == 1 ? 1 : 0);
         ++days;
         if (day == GregorianDate{7000, 12, 31}) {
             break;
