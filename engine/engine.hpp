@@ -121,6 +121,10 @@ struct Engine {
     const YearTable* table_;
 };
 
+// A Gregorian year the program accepts from its users, 1583 to 7000.
+bool IsAcceptedGregorianYear(int year);
+// A Jewish year the engine describes, 5343 to 10761 (a date in late 7000 lies in 10761).
+bool IsEngineJewishYear(int year);
 // A Gregorian date that exists, in any year the engine accepts.
 bool IsValidGregorianDate(int year, int month, int day);
 // Days since 1 March of year 0; the difference of two of these counts days.

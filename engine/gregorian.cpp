@@ -27,6 +27,10 @@ bool Engine::IsToday(int year, int month, int day) const {
     return year == TodayGYear && month == TodayGMonth && day == TodayGDay;
 }
 
+bool IsAcceptedGregorianYear(int year) {
+    return year >= kFirstGregorianYear && year <= kLastGregorianYear;
+}
+
 bool IsValidGregorianDate(int year, int month, int day) {
     if (year < kFirstGregorianYear || year > kLastWalkableJewishYear - kJewishYearOffset ||
         month < 1 || month > 12) {

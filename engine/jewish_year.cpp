@@ -7,6 +7,10 @@
 
 namespace qavo {
 
+bool IsEngineJewishYear(int year) {
+    return year >= kFirstJewishYear && year <= kLastEngineJewishYear;
+}
+
 bool Engine::IsJewishLeap(int year) {
     switch (year % 19) {
         case 0:

@@ -76,6 +76,16 @@ inline constexpr std::array<HolidayEntry, kHolidayCount> kHolidays = {{
     {"Erev RoshHash Elul 29,", 13, 29},
 }};
 
+constexpr bool AllHolidayRowsOf22() {
+    for (const HolidayEntry& entry : kHolidays) {
+        if (entry.def.size() != 22) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(AllHolidayRowsOf22());
+
 // Accessors with the tables' own 1-based (or weekday) indexes.
 constexpr std::string_view DayName(int weekday) {
     return kDayName.at(weekday);

@@ -12,10 +12,6 @@ namespace qavo {
 
 namespace {
 
-bool IsInEngineRange(int jYear) {
-    return jYear >= kFirstJewishYear && jYear <= kLastEngineJewishYear;
-}
-
 // The number of Gregorian date lines: one, or SuccYears in anniversary mode.
 int LineCount(const Engine& engine) {
     return engine.AnnivMode ? std::max<int>(1, engine.SuccYears) : 1;
@@ -67,7 +63,7 @@ std::optional<std::string> ConversionReport(Engine& engine, std::string_view hea
 std::optional<ListedReport> ConversionListing(Engine& engine, std::string_view headerText) {
     const Integer jYear = engine.JYear;
     const Integer gYear = engine.GYear;
-    if (!IsInEngineRange(jYear) || gYear != jYear - kJewishYearOffset || engine.JMonth < 1 ||
+    if (!IsEngineJewishYear(jYear) || gYear != jYear - kJewishYearOffset || engine.JMonth < 1 ||
         engine.JMonth > jmonth::kElul || engine.JDay < 1 || engine.JDay > 30 ||
         !CountFits(engine, jYear)) {
         return std::nullopt;
@@ -109,7 +105,7 @@ std::optional<ListedReport> ConversionListing(Engine& engine, std::string_view h
 }
 
 std::optional<int> JewishYearOfTargetDate(const Engine& engine) {
-    if (engine.GYear < kFirstGregorianYear || engine.GYear > kLastGregorianYear) {
+    if (!IsAcceptedGregorianYear(engine.GYear)) {
         return std::nullopt;
     }
     Engine probe = engine;  // the conversion rewrites most of the state
@@ -158,7 +154,7 @@ std::optional<ListedReport> ConvertFromGregorianListing(Engine& engine,
 }
 
 bool PrepareJewishDatePrompt(Engine& engine) {
-    if (!IsInEngineRange(engine.JYear)) {
+    if (!IsEngineJewishYear(engine.JYear)) {
         return false;
     }
     engine.ComputeYearType(engine.JYear);
@@ -167,7 +163,7 @@ bool PrepareJewishDatePrompt(Engine& engine) {
 
 int DaysInListedMonth(Engine& engine, int monthListIndex) {
     const bool leap = Engine::IsJewishLeap(engine.JYear);
-    if (!IsInEngineRange(engine.JYear) || monthListIndex < 0 ||
+    if (!IsEngineJewishYear(engine.JYear) || monthListIndex < 0 ||
         monthListIndex >= (leap ? jmonth::kElul : jmonth::kElul - 1)) {
         return 0;
     }
@@ -186,7 +182,7 @@ std::optional<std::string> ConvertFromJewishReport(Engine& engine, int monthList
 std::optional<ListedReport> ConvertFromJewishListing(Engine& engine, int monthListIndex,
                                                      std::string_view headerText) {
     const Integer jYear = engine.JYear;
-    if (!IsInEngineRange(jYear) || engine.GYear != jYear - kJewishYearOffset ||
+    if (!IsEngineJewishYear(jYear) || engine.GYear != jYear - kJewishYearOffset ||
         !CountFits(engine, jYear)) {
         return std::nullopt;
     }

@@ -40,8 +40,7 @@ void AppendLine(ListedReport& report, int entry, const HolidayPlacement& place, 
 std::optional<ListedReport> GregorianYearListing(Engine& engine) {
     const int g = engine.GYear;
     const int j = engine.JYear;
-    if (g < kFirstGregorianYear || g > kLastGregorianYear ||
-        j != g + kJewishYearAtStartOfGregorian) {
+    if (!IsAcceptedGregorianYear(g) || j != g + kJewishYearAtStartOfGregorian) {
         return std::nullopt;
     }
     ListedReport report{Header(g, j), {}};
@@ -91,7 +90,7 @@ std::optional<std::string> GregorianYearCommandReport(Engine& engine) {
 }
 
 std::optional<ListedReport> GregorianYearCommandListing(Engine& engine) {
-    if (engine.GYear < kFirstGregorianYear || engine.GYear > kLastGregorianYear) {
+    if (!IsAcceptedGregorianYear(engine.GYear)) {
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
-#include "engine/jewish_months.hpp"
 
 namespace qavo {
 
@@ -12,106 +12,124 @@ namespace {
 
 using namespace jmonth;
 
-// Holiday table entries that the rules single out.
-constexpr int kPurimEntry = 8;
-constexpr int kYomHashoahEntry = 10;
-constexpr int kYomHaatzmautEntry = 11;
-constexpr int kTishaBAvEntry = 14;
+constexpr int kFriday = 5;  // engine weekdays, 0 = Sunday
 
-// Month-page columns, 1 = Sunday.
-constexpr int kSundayColumn = 1;
-constexpr int kThursdayColumn = 5;
-constexpr int kFridayColumn = 6;
-constexpr int kSaturdayColumn = 7;
+// A holiday kept on its table day moves by `days` when that day falls on `weekday`.
+struct Move {
+    int weekday = -1;
+    int days = 0;
+    std::string_view row;  // the yearly lists' row for the moved day
+};
 
-// Engine weekdays, 0 = Sunday.
-constexpr int kSunday = 0;
-constexpr int kThursday = 4;
-constexpr int kFriday = 5;
+// A label that some Jewish years use instead of the default one.
+struct Label {
+    enum class Years { None, All, Common, Leap } years = Years::None;
+    std::string_view text;
+    bool AppliesIn(bool leap) const {
+        return years == Years::All || (years == Years::Common && !leap) ||
+               (years == Years::Leap && leap);
+    }
+};
+using Y = Label::Years;
 
-bool IsYomHaatzmautYear(int gregorianYear) {
-    return gregorianYear >= kFirstYomHaatzmautYear;
+// A holiday of the table whose day depends on the year: kept from a first
+// Gregorian year on, moved off some weekdays, and labelled in its own way by
+// each caller. The three operations below read only these descriptions.
+struct KeptHoliday {
+    int entry;               // 1..15 in the holiday table
+    int firstGregorianYear;  // not kept before this year
+    std::array<Move, 2> moves;
+    std::string_view shortName;
+    Label listPrefix;  // the list's row before the day number, instead of the table row
+    Label yearlyRow;   // the yearly lists' row, instead of the table row
+};
+
+constexpr std::array<KeptHoliday, 4> kKeptHolidays = {{
+    // Yom Haatzmaut, 5 Iyar: kept on the Thursday before when 5 Iyar falls
+    // on Friday or Saturday.
+    {11,
+     kFirstYomHaatzmautYear,
+     {{{kFriday, -1, "Yom Haatzmaut Iyar  4,"}, {kSaturday, -2, "Yom Haatzmaut Iyar  3,"}}},
+     "Y'Haatzmaut",
+     {Y::All, "Yom Haatzmaut  Iyar "},
+     {}},
+    // Tisha B'Av, 9 Av: a fast never kept on the Sabbath moves to Sunday.
+    {14,
+     0,
+     {{{kSaturday, 1, "Tisha B'Av      Av 10,"}}},
+     "Tisha B'Av",
+     {Y::All, "Tisha B''Av  Av "},
+     {}},
+    // Purim, 14 Adar II: a common year keeps it in its one Adar.
+    {8, 0, {}, "Purim", {Y::Common, "Purim       Adar "}, {Y::Leap, "Purim      Adar II 14,"}},
+    // Yom Hashoah, 27 Nisan, with no move.
+    {10, kFirstYomHashoahYear, {}, "Y'Hashoah", {}, {}},
+}};
+
+// The month of a table entry in the year: Adar II is Adar in a common year.
+int MonthIn(int tableMonth, bool leap) {
+    return tableMonth == kAdarII && !leap ? kAdar : tableMonth;
 }
-bool IsYomHashoahYear(int gregorianYear) {
-    return gregorianYear >= kFirstYomHashoahYear;
+
+const Move* MoveOn(const KeptHoliday& holiday, int tableDayWeekday) {
+    for (const Move& move : holiday.moves) {
+        if (move.weekday == tableDayWeekday) {
+            return &move;
+        }
+    }
+    return nullptr;
 }
 
-// The names of the month page, one for each line of the lookup below.
+// Whether the holiday is kept on this day (13-slot month, day, weekday
+// 0 = Sunday) of the engine's JYear, in Gregorian year gregorianYear.
+bool IsKeptOn(const KeptHoliday& holiday, const Engine& engine, int gregorianYear, int month,
+              int day, int weekday) {
+    const int tableDay = HolidayDay(holiday.entry);
+    if (gregorianYear < holiday.firstGregorianYear ||
+        month != MonthIn(HolidayMonth(holiday.entry), Engine::IsJewishLeap(engine.JYear))) {
+        return false;
+    }
+    const int tableDayWeekday = ((weekday + tableDay - day) % 7 + 7) % 7;
+    const Move* move = MoveOn(holiday, tableDayWeekday);
+    return day == tableDay + (move ? move->days : 0);
+}
+
+const KeptHoliday* KeptHolidayOf(int entry) {
+    for (const KeptHoliday& holiday : kKeptHolidays) {
+        if (holiday.entry == entry) {
+            return &holiday;
+        }
+    }
+    return nullptr;
+}
+
+// The festivals of the month page whose days do not depend on the weekday.
 struct ShortNameRule {
     Integer month;
     Integer firstDay;
     Integer lastDay;
-    enum class Condition {
-        None,
-        KislevOf29Days,
-        CommonYear,
-        LeapYear,
-        YomHashoahYear,
-        YomHaatzmautThursday,
-        YomHaatzmautWeekday,
-        NotSaturday,
-        Sunday,
-    } condition;
+    bool onlyWhenKislevHas29Days;
     std::string_view name;
 };
-using C = ShortNameRule::Condition;
-constexpr std::array<ShortNameRule, 19> kShortNameRules = {{
-    {kTishri, 1, 1, C::None, "Rosh Hash"},
-    {kTishri, 10, 10, C::None, "Yom Kippur"},
-    {kTishri, 15, 16, C::None, "Succoth"},
-    {kTishri, 22, 22, C::None, "Sh'mini Atz"},
-    {kTishri, 23, 23, C::None, "Simchat Tor"},
-    {kKislev, 25, 30, C::None, "Hanukkah"},
-    {kTevet, 1, 2, C::None, "Hanukkah"},
-    {kTevet, 3, 3, C::KislevOf29Days, "Hanukkah"},
-    {kShevat, 15, 15, C::None, "Tu B'Shevat"},
-    {kAdar, 14, 14, C::CommonYear, "Purim"},
-    {kAdarII, 14, 14, C::LeapYear, "Purim"},
-    {kNisan, 15, 22, C::None, "Passover"},
-    {kNisan, 27, 27, C::YomHashoahYear, "Y'Hashoah"},
-    {kIyar, 3, 4, C::YomHaatzmautThursday, "Y'Haatzmaut"},
-    {kIyar, 5, 5, C::YomHaatzmautWeekday, "Y'Haatzmaut"},
-    {kIyar, 18, 18, C::None, "Lag B'Omer"},
-    {kSivan, 6, 7, C::None, "Shavuot"},
-    {kAv, 9, 9, C::NotSaturday, "Tisha B'Av"},
-    {kAv, 10, 10, C::Sunday, "Tisha B'Av"},
+constexpr std::array<ShortNameRule, 12> kShortNameRules = {{
+    {kTishri, 1, 1, false, "Rosh Hash"},
+    {kTishri, 10, 10, false, "Yom Kippur"},
+    {kTishri, 15, 16, false, "Succoth"},
+    {kTishri, 22, 22, false, "Sh'mini Atz"},
+    {kTishri, 23, 23, false, "Simchat Tor"},
+    {kKislev, 25, 30, false, "Hanukkah"},
+    {kTevet, 1, 2, false, "Hanukkah"},
+    {kTevet, 3, 3, true, "Hanukkah"},  // the eighth day, after a Kislev of 29 days
+    {kShevat, 15, 15, false, "Tu B'Shevat"},
+    {kNisan, 15, 22, false, "Passover"},
+    {kIyar, 18, 18, false, "Lag B'Omer"},
+    {kSivan, 6, 7, false, "Shavuot"},
 }};
 
-bool Holds(C condition, const Engine& engine, int column) {
-    switch (condition) {
-        case C::None:
-            return true;
-        case C::KislevOf29Days:
-            return engine.YearType == 1 || engine.YearType == 4;
-        case C::CommonYear:
-            return !Engine::IsJewishLeap(engine.JYear);
-        case C::LeapYear:
-            return Engine::IsJewishLeap(engine.JYear);
-        case C::YomHashoahYear:
-            return IsYomHashoahYear(engine.GYear);
-        case C::YomHaatzmautThursday:
-            return IsYomHaatzmautYear(engine.GYear) && column == kThursdayColumn;
-        case C::YomHaatzmautWeekday:
-            return IsYomHaatzmautYear(engine.GYear) && column != kFridayColumn &&
-                   column != kSaturdayColumn;
-        case C::NotSaturday:
-            return column != kSaturdayColumn;
-        case C::Sunday:
-            return column == kSundayColumn;
-    }
-    return false;
+// Deficient and Deficient-Leap years give Kislev 29 days.
+bool KislevHas29Days(const Engine& engine) {
+    return engine.YearType == 1 || engine.YearType == 4;
 }
-
-// The rows of the yearly lists for a shifted or relabelled holiday.
-constexpr std::string_view kYomHaatzmautOn4Row = "Yom Haatzmaut Iyar  4,";
-constexpr std::string_view kYomHaatzmautOn3Row = "Yom Haatzmaut Iyar  3,";
-constexpr std::string_view kTishaBAvOn10Row = "Tisha B'Av      Av 10,";
-constexpr std::string_view kPurimAdarIIRow = "Purim      Adar II 14,";
-
-// The row prefixes of the successive-days list, followed by the day number.
-constexpr std::string_view kYomHaatzmautPrefix = "Yom Haatzmaut  Iyar ";
-constexpr std::string_view kTishaBAvPrefix = "Tisha B''Av  Av ";
-constexpr std::string_view kPurimPrefix = "Purim       Adar ";
 
 void ConvertInto(const Engine& engine, int month, int day, HolidayPlacement& place) {
     engine.OffsetToGregorian(engine.DaysFromNewYear(month, day), place.year, place.month, place.day,
@@ -121,10 +139,16 @@ void ConvertInto(const Engine& engine, int month, int day, HolidayPlacement& pla
 }  // namespace
 
 std::string HolidayShortName(const Engine& engine, int cell) {
-    const int column = (cell - 1) % 7 + 1;
+    const int weekday = (cell - 1) % 7;  // the cell's column, Sunday first
+    for (const KeptHoliday& holiday : kKeptHolidays) {
+        if (IsKeptOn(holiday, engine, engine.GYear, engine.JMonth, engine.JDay, weekday)) {
+            return std::string(holiday.shortName);
+        }
+    }
     for (const ShortNameRule& rule : kShortNameRules) {
         if (engine.JMonth == rule.month && engine.JDay >= rule.firstDay &&
-            engine.JDay <= rule.lastDay && Holds(rule.condition, engine, column)) {
+            engine.JDay <= rule.lastDay &&
+            (!rule.onlyWhenKislevHas29Days || KislevHas29Days(engine))) {
             return std::string(rule.name);
         }
     }
@@ -133,29 +157,17 @@ std::string HolidayShortName(const Engine& engine, int cell) {
 
 bool FindHoliday(const Engine& engine, int listJMonth, int listJDay, int listWeekday,
                  std::string& row) {
-    if (IsYomHaatzmautYear(engine.GYear) && listJMonth == kIyar &&
-        (((listJDay == 3 || listJDay == 4) && listWeekday == kThursday) ||
-         (listJDay == 5 && listWeekday != kFriday && listWeekday != kSaturday))) {
-        row = std::string(kYomHaatzmautPrefix) + BlankSigned(listJDay);
-        return true;
-    }
-    if (listJMonth == kAv && ((listJDay == 9 && listWeekday != kSaturday) ||
-                              (listJDay == 10 && listWeekday == kSunday))) {
-        row = std::string(kTishaBAvPrefix) + BlankSigned(listJDay);
-        return true;
-    }
-    if (listJMonth == kAdar && listJDay == 14 && !Engine::IsJewishLeap(engine.JYear)) {
-        row = std::string(kPurimPrefix) + BlankSigned(listJDay);
-        return true;
+    const bool leap = Engine::IsJewishLeap(engine.JYear);
+    for (const KeptHoliday& holiday : kKeptHolidays) {
+        if (IsKeptOn(holiday, engine, engine.GYear, listJMonth, listJDay, listWeekday)) {
+            row = holiday.listPrefix.AppliesIn(leap)
+                      ? std::string(holiday.listPrefix.text) + BlankSigned(listJDay)
+                      : std::string(HolidayDef(holiday.entry));
+            return true;
+        }
     }
     for (int i = 1; i <= kHolidayCount; ++i) {
-        if (i == kYomHaatzmautEntry || i == kTishaBAvEntry) {
-            continue;  // found only by the shift tests above
-        }
-        if (i == kYomHashoahEntry && !IsYomHashoahYear(engine.GYear)) {
-            continue;
-        }
-        if (listJMonth == HolidayMonth(i) && listJDay == HolidayDay(i)) {
+        if (!KeptHolidayOf(i) && listJMonth == HolidayMonth(i) && listJDay == HolidayDay(i)) {
             row = std::string(HolidayDef(i));
             return true;
         }
@@ -168,36 +180,21 @@ HolidayPlacement PlaceHoliday(const Engine& engine, int entry) {
     place.listed = true;
     place.row = HolidayDef(entry);
     ConvertInto(engine, HolidayMonth(entry), HolidayDay(entry), place);
-    switch (entry) {
-        case kYomHaatzmautEntry:
-            // Kept on the Thursday before when 5 Iyar falls on Friday or Saturday.
-            if (!IsYomHaatzmautYear(place.year)) {
-                place.listed = false;
-            } else if (place.weekday == kFriday) {
-                ConvertInto(engine, kIyar, 4, place);
-                place.row = kYomHaatzmautOn4Row;
-            } else if (place.weekday == kSaturday) {
-                ConvertInto(engine, kIyar, 3, place);
-                place.row = kYomHaatzmautOn3Row;
-            }
-            break;
-        case kTishaBAvEntry:
-            // A fast never kept on the Sabbath moves to Sunday.
-            if (place.weekday == kSaturday) {
-                ConvertInto(engine, kAv, 10, place);
-                place.row = kTishaBAvOn10Row;
-            }
-            break;
-        case kPurimEntry:
-            if (Engine::IsJewishLeap(engine.JYear)) {
-                place.row = kPurimAdarIIRow;
-            }
-            break;
-        case kYomHashoahEntry:
-            place.listed = IsYomHashoahYear(place.year);
-            break;
-        default:
-            break;
+    const KeptHoliday* holiday = KeptHolidayOf(entry);
+    if (holiday == nullptr) {
+        return place;
+    }
+    // The cut-off year and the move go by the table day; the moved day is printed.
+    if (place.year < holiday->firstGregorianYear) {
+        place.listed = false;
+        return place;
+    }
+    if (const Move* move = MoveOn(*holiday, place.weekday)) {
+        ConvertInto(engine, HolidayMonth(entry), HolidayDay(entry) + move->days, place);
+        place.row = move->row;
+    }
+    if (holiday->yearlyRow.AppliesIn(Engine::IsJewishLeap(engine.JYear))) {
+        place.row = holiday->yearlyRow.text;
     }
     return place;
 }

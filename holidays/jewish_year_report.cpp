@@ -14,13 +14,9 @@ namespace {
 using jmonth::kAdarII;
 using jmonth::kElul;
 
-bool IsInEngineRange(int jYear) {
-    return jYear >= kFirstJewishYear && jYear <= kLastEngineJewishYear;
-}
-
 // JYear in range, with GYear the Gregorian year of its 1 Tishri.
 bool HasYearPair(const Engine& engine) {
-    return IsInEngineRange(engine.JYear) && engine.GYear == engine.JYear - kJewishYearOffset;
+    return IsEngineJewishYear(engine.JYear) && engine.GYear == engine.JYear - kJewishYearOffset;
 }
 
 // The year pair, and a new year found for it.
@@ -129,7 +125,7 @@ std::optional<std::string> JewishYearHolidays(Engine& engine) {
 }
 
 std::optional<std::string> JewishYearButtonReport(Engine& engine, int jYear) {
-    if (!IsInEngineRange(jYear)) {
+    if (!IsEngineJewishYear(jYear)) {
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);

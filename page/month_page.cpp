@@ -92,7 +92,7 @@ bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText
     // The rounded year is checked, so that no fraction can slip a year just
     // outside the range past the test.
     const LeadingNumber year = ReadLeadingNumber(yearText);
-    if (!year.fits || year.value < kFirstGregorianYear || year.value > kLastGregorianYear) {
+    if (!year.fits || !IsAcceptedGregorianYear(year.value)) {
         engine.platform.ShowMessage(kGregorianYearRangeMessage, kYearRangeTitle, MessageIcon::Stop,
                                     MessageButtons::Ok);
         return false;

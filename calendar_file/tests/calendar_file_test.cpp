@@ -55,15 +55,11 @@ GregorianDate NextDay(const GregorianDate& date) {
             static_cast<Integer>(unsigned(next.day()))};
 }
 
-// The date at the end of an anniversary line, "Sun, April     20, 2008".
-GregorianDate ReadLongDate(std::string_view line) {
-    int month = 0;
-    for (int m = 1; m <= 12; ++m) {
-        month = line.substr(5, 3) == GMonthAbbr(m) ? m : month;
-    }
-    return {static_cast<Integer>(std::stoi(std::string(line.substr(line.size() - 4)))),
-            static_cast<Integer>(month),
-            static_cast<Integer>(std::stoi(std::string(line.substr(line.size() - 8, 2))))};
+// The date at the end of a holiday line ("Tue, Sep 30, 2008") or of an
+// anniversary line ("Sun, April     20, 2008").
+GregorianDate DateAtTheEnd(std::string_view line, bool longMonth) {
+    const testing::ShortDate d = testing::ReadDate(line, longMonth);
+    return {Integer(d.year), Integer(d.month), Integer(d.day)};
 }
 
 std::string Trimmed(std::string_view text) {
@@ -100,13 +96,10 @@ struct CalendarFileTest : ::testing::Test {
             const Event& e = events[i];
             const std::string& line = lines[first + i];
             if (holidays) {
-                const testing::ShortDate d = testing::ReadShortDate(line);
-                EXPECT_EQ(e.start,
-                          (GregorianDate{Integer(d.year), Integer(d.month), Integer(d.day)}))
-                    << line;
+                EXPECT_EQ(e.start, DateAtTheEnd(line, false)) << line;
                 EXPECT_TRUE(line.starts_with(e.summary + ' ') && e.summary.back() != ' ') << line;
             } else {
-                EXPECT_EQ(e.start, ReadLongDate(line)) << line;
+                EXPECT_EQ(e.start, DateAtTheEnd(line, true)) << line;
             }
             EXPECT_EQ(e.end, NextDay(e.start));
             EXPECT_EQ(e.description, Trimmed(line));

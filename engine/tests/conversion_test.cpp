@@ -1,154 +1,145 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/engine.hpp"
+#include "engine/number_text.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
 namespace {
 
-struct ToJewishCase {
-    GregorianDate date;
-    Integer jYear, jMonth, jDay, jMonthShown;
-};
+void SetTarget(Engine& engine, const GregorianDate& date) {
+    engine.GYear = date.year;
+    engine.TargetGMonth = date.month;
+    engine.TargetGDay = date.day;
+}
 
 TEST(Conversion, GregorianToJewishWorkedExamples) {
-    const ToJewishCase cases[] = {
-        {{1999, 9, 11}, 5760, 1, 1, 1},
-        {{1999, 9, 10}, 5759, 13, 29, 12},  // before the new year: the previous year
-        {{2024, 10, 3}, 5785, 1, 1, 1},     // a new year in October
-        {{2024, 10, 2}, 5784, 13, 29, 13},
-        {{1583, 1, 1}, 5343, 4, 7, 4},      // the first supported date
-        {{7000, 12, 31}, 10761, 3, 15, 3},  // the last
-        {{2024, 2, 29}, 5784, 6, 20, 6},    // first Adar of a leap year
-        {{2024, 3, 11}, 5784, 7, 1, 7},     // 1 Adar II
-        {{2025, 4, 13}, 5785, 8, 15, 7},    // Passover of a common year
+    const struct {
+        GregorianDate date;
+        Integer jYear, jMonth, jDay, jMonthShown, newYearGYear;
+    } cases[] = {
+        {{1999, 9, 11}, 5760, 1, 1, 1, 1999},
+        {{1999, 9, 10}, 5759, 13, 29, 12, 1998},  // before the new year: the previous year
+        {{2024, 10, 3}, 5785, 1, 1, 1, 2024},     // a new year in October
+        {{2024, 10, 2}, 5784, 13, 29, 13, 2023},
+        {{1583, 1, 1}, 5343, 4, 7, 4, 1582},      // the first supported date
+        {{7000, 12, 31}, 10761, 3, 15, 3, 7000},  // the last
+        {{2024, 2, 29}, 5784, 6, 20, 6, 2023},    // first Adar of a leap year
+        {{2024, 3, 11}, 5784, 7, 1, 7, 2023},     // 1 Adar II
+        {{2025, 4, 13}, 5785, 8, 15, 7, 2024},    // Passover of a common year
     };
     testing::FakePlatform platform;
     for (Reckoning reckoning : {Reckoning::Fast, Reckoning::Stepping}) {
         Engine engine(platform, reckoning);
         for (const auto& c : cases) {
-            engine.GYear = c.date.year;
-            engine.TargetGMonth = c.date.month;
-            engine.TargetGDay = c.date.day;
+            SCOPED_TRACE(std::to_string(c.date.year) + "-" + std::to_string(c.date.month));
+            SetTarget(engine, c.date);
             ASSERT_TRUE(engine.GregorianToJewish());
-            EXPECT_EQ(engine.JYear, c.jYear) << c.date.year << '-' << c.date.month;
+            EXPECT_EQ(engine.JYear, c.jYear);
             EXPECT_EQ(engine.ResultJYear, c.jYear);
-            EXPECT_EQ(engine.JMonth, c.jMonth) << c.date.year << '-' << c.date.month;
-            EXPECT_EQ(engine.JDay, c.jDay) << c.date.year << '-' << c.date.month;
-            EXPECT_EQ(engine.JMonthShown, c.jMonthShown) << c.date.year << '-' << c.date.month;
+            EXPECT_EQ(engine.JMonth, c.jMonth);
+            EXPECT_EQ(engine.JDay, c.jDay);
+            EXPECT_EQ(engine.JMonthShown, c.jMonthShown);
+            EXPECT_EQ(engine.NewYearGYear, c.newYearGYear);
         }
     }
 }
 
-TEST(Conversion, Year5784IsDeficientLeap) {
+// The years a user may enter; the dates that exist in the years the engine
+// reaches, and the refusal of the others without change.
+TEST(Conversion, YearRangeAndDatesThatDoNotExist) {
+    for (auto [year, accepted] :
+         {std::pair{1582, false}, {1583, true}, {7000, true}, {7001, false}}) {
+        EXPECT_EQ(IsAcceptedGregorianYear(year), accepted) << year;
+    }
+    for (auto [year, reached] :
+         {std::pair{5342, false}, {5343, true}, {10761, true}, {10762, false}}) {
+        EXPECT_EQ(IsEngineJewishYear(year), reached) << year;
+    }
+    const std::pair<GregorianDate, bool> dates[] = {
+        {{2024, 2, 29}, true}, {{2023, 2, 29}, false}, {{1582, 12, 31}, false},
+        {{1583, 1, 1}, true},  {{2024, 13, 1}, false}, {{2024, 4, 31}, false},
+        {{2024, 1, 0}, false}, {{7238, 12, 31}, true}, {{7239, 1, 1}, false}};
     testing::FakePlatform platform;
     Engine engine(platform);
-    engine.GYear = 2024;
-    engine.TargetGMonth = 2;
-    engine.TargetGDay = 29;
-    ASSERT_TRUE(engine.GregorianToJewish());
-    EXPECT_EQ(engine.YearType, 4);
-    EXPECT_EQ(engine.NewYearGYear, 2023);
-}
-
-TEST(Conversion, DatesOutsideTheRangeAreRefusedWithoutChange) {
-    testing::FakePlatform platform;
-    Engine engine(platform);
-    const GregorianDate bad[] = {{1582, 12, 31}, {2023, 2, 29}, {2024, 13, 1}, {2024, 0, 1},
-                                 {2024, 6, 31},  {7239, 1, 1},  {-5, 1, 1}};
-    for (const auto& d : bad) {
+    for (const auto& [date, valid] : dates) {
+        EXPECT_EQ(IsValidGregorianDate(date.year, date.month, date.day), valid) << date.year;
         engine.JYear = 1234;
-        engine.GYear = d.year;
-        engine.TargetGMonth = d.month;
-        engine.TargetGDay = d.day;
-        EXPECT_FALSE(engine.GregorianToJewish()) << d.year;
-        EXPECT_EQ(engine.JYear, 1234);
+        SetTarget(engine, date);
+        if (!valid) {
+            EXPECT_FALSE(engine.GregorianToJewish()) << date.year << '-' << date.month;
+            EXPECT_EQ(engine.JYear, 1234);
+        }
     }
 }
 
-TEST(Conversion, JewishToGregorianThroughTheMonthArithmetic) {
-    testing::FakePlatform platform;
-    Engine engine(platform);
-    struct Case {
-        int jYear, shownMonth, day;
-        Integer jMonth;
-        GregorianDate date;
-    } cases[] = {
-        {5784, 8, 14, 8, {2024, 4, 22}},  // leap year: Nisan is shown 8th
-        {5785, 7, 14, 8, {2025, 4, 12}},  // common year: Nisan is shown 7th
-        {5784, 6, 30, 6, {2024, 3, 10}},   {5785, 1, 1, 1, {2024, 10, 3}},
-        {5784, 13, 29, 13, {2024, 10, 2}},
-    };
-    for (const auto& c : cases) {
-        engine.JYear = c.jYear;
-        engine.GYear = c.jYear - kJewishYearOffset;
-        ASSERT_TRUE(
-            engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth));
-        engine.JMonthShown = c.shownMonth;
-        engine.DisplayToInternalMonth();
-        EXPECT_EQ(engine.JMonth, c.jMonth);
-        GregorianDate d;
-        Integer weekday = -1;
-        engine.OffsetToGregorian(engine.DaysFromNewYear(engine.JMonth, c.day), d.year, d.month,
-                                 d.day, weekday);
-        EXPECT_EQ(d, c.date) << c.jYear << ' ' << c.shownMonth << ' ' << c.day;
-        EXPECT_EQ(weekday, GregorianWeekday(d.year, d.month, d.day));
-    }
-}
-
-TEST(Conversion, OffsetToGregorianCountsTheLeapDay) {
-    testing::FakePlatform platform;
-    Engine engine(platform);
-    engine.JYear = 5784;  // new year in the autumn of 2023
-    engine.GYear = 2023;
-    ASSERT_TRUE(engine.NewYearGregorianDate(5784, engine.NewYearGDay, engine.NewYearGMonth));
-    GregorianDate d;
-    Integer weekday = 0;
-    const int toFeb29 = GregorianDayNumber(2024, 2, 29) - GregorianDayNumber(2023, 9, 16);
-    engine.OffsetToGregorian(toFeb29, d.year, d.month, d.day, weekday);
-    EXPECT_EQ(d, (GregorianDate{2024, 2, 29}));
-    EXPECT_EQ(engine.DaysFromNewYear(7, 1), engine.DaysFromNewYear(6, 1) + 30);
-}
-
-TEST(Conversion, NextJewishDayAtMonthAndYearEnds) {
-    testing::FakePlatform platform;
-    Engine engine(platform);
-    struct Case {
-        int jYear, type;
-        Integer month, day, nextMonth, nextDay;
-    } cases[] = {
-        {5785, 3, 6, 29, 8, 1},                            // 29 Adar of a common year: 1 Nisan
-        {5784, 4, 6, 29, 6, 30},                           // a leap year's Adar has 30 days
-        {5784, 4, 6, 30, 7, 1},                            // then Adar II
-        {5784, 4, 7, 29, 8, 1},  {5785, 3, 13, 29, 1, 1},  // Elul 29: Tishri 1, the year unchanged
-        {5784, 4, 3, 29, 4, 1},                            // Kislev of a deficient year has 29 days
-        {5785, 3, 2, 29, 2, 30},                           // Heshvan of a full year has 30
-    };
-    for (const auto& c : cases) {
-        engine.JYear = c.jYear;
-        engine.YearType = c.type;
-        Integer month = c.month, day = c.day;
-        engine.NextJewishDay(month, day);
-        EXPECT_EQ(month, c.nextMonth) << c.jYear << ' ' << c.month << ' ' << c.day;
-        EXPECT_EQ(day, c.nextDay) << c.jYear << ' ' << c.month << ' ' << c.day;
-        EXPECT_EQ(engine.JYear, c.jYear);
-    }
-}
-
+// Before the new year or after the year's end the walk would never meet the target.
 TEST(Conversion, StepToGregorianDateRefusesATargetOutsideTheYear) {
     testing::FakePlatform platform;
     for (Reckoning reckoning : {Reckoning::Fast, Reckoning::Stepping}) {
         Engine engine(platform, reckoning);
-        engine.JYear = 5785;
         ASSERT_TRUE(engine.NewYearGregorianDate(5785, engine.NewYearGDay, engine.NewYearGMonth));
+        engine.JYear = 5785;
         engine.NewYearGYear = 2024;
-        engine.GYear = 2026;  // after the year's end: the walk would never meet it
-        engine.TargetGMonth = 1;
-        engine.TargetGDay = 1;
-        Integer d = 0, m = 0, w = 0;
-        EXPECT_FALSE(engine.StepToGregorianDate(d, m, w));
-        engine.GYear = 2024;  // before the new year
-        EXPECT_FALSE(engine.StepToGregorianDate(d, m, w));
+        for (const GregorianDate& target : {GregorianDate{2026, 1, 1}, {2024, 1, 1}}) {
+            SetTarget(engine, target);
+            Integer d = 0, m = 0, w = 0;
+            EXPECT_FALSE(engine.StepToGregorianDate(d, m, w)) << target.year;
+        }
+    }
+}
+
+TEST(Gregorian, NumberKeyFilter) {
+    for (int key : std::initializer_list<int>{'0', '5', '9', 8, 13, '+', '-'}) {
+        EXPECT_TRUE(IsNumberKey(key)) << key;
+    }
+    for (int key :
+         std::initializer_list<int>{'/', ':', '.', ',', ' ', 'a', 'E', 9, 10, 27, 127, 0}) {
+        EXPECT_FALSE(IsNumberKey(key)) << key;
+    }
+}
+
+TEST(NumberText, BlankSignedAndTwoDigit) {
+    EXPECT_EQ(BlankSigned(2008), " 2008");
+    EXPECT_EQ(BlankSigned(0), " 0");
+    EXPECT_EQ(BlankSigned(-12), "-12");
+    EXPECT_EQ(TwoDigit(5), "05");
+    EXPECT_EQ(TwoDigit(0), "00");
+    EXPECT_EQ(TwoDigit(123), "123");
+}
+
+// The leading number, rounded half to even, and the nearest 16-bit value
+// with `fits` false when it lies beyond.
+TEST(NumberText, ReadLeadingNumber) {
+    const std::pair<const char*, int> fitting[] = {
+        {"", 0},      {"  2024", 2024}, {"+12", 12},      {"-12", -12},       {"12abc", 12},
+        {"abc", 0},   {"-", 0},         {"2.5", 2},       {"3.5", 4},         {"2.51", 3},
+        {"-2.5", -2}, {"1e5", 1},       {"32767", 32767}, {"-32768", -32768},
+    };
+    for (auto [text, value] : fitting) {
+        EXPECT_EQ(ReadLeadingNumber(text).value, value) << '"' << text << '"';
+        EXPECT_TRUE(ReadLeadingNumber(text).fits) << '"' << text << '"';
+    }
+    const std::pair<const char*, int> beyond[] = {{"32768", 32767},
+                                                  {"-99999", -32768},
+                                                  {"32767.5", 32767},
+                                                  {"-99999999999999999999", -32768}};
+    for (auto [text, value] : beyond) {
+        EXPECT_EQ(ReadLeadingNumber(text).value, value) << '"' << text << '"';
+        EXPECT_FALSE(ReadLeadingNumber(text).fits) << '"' << text << '"';
+    }
+}
+
+TEST(NumberText, ReadLeadingValueKeepsTheFraction) {
+    const std::pair<const char*, double> cases[] = {
+        {"", 0},          {"abc", 0},      {"-", 0},           {".", 0},  {" 40.5", 40.5},
+        {"-23.5", -23.5}, {"+.25x", 0.25}, {"-.5", -0.5},      {"7.", 7}, {"1.5.9", 1.5},
+        {"12abc", 12},    {"1e5", 1},      {"\t-0.75", -0.75},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ReadLeadingValue(text), value) << '"' << text << '"';
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/calendar_tables.hpp"
+#include <tuple>
+
 #include "engine/engine.hpp"
 #include "tests/support/fake_platform.hpp"
 
@@ -13,20 +14,6 @@ class JewishYear : public ::testing::TestWithParam<Reckoning> {
     Engine engine{platform, GetParam()};
 };
 
-TEST_P(JewishYear, Year5760IsPostponedByTheOldMolad) {
-    engine.NewYearWeekdayOf(5760);
-    EXPECT_EQ(engine.CyclePos, 3);
-    EXPECT_EQ(engine.CommonsBefore, 2);
-    EXPECT_EQ(engine.LeapsBefore, 0);
-    EXPECT_EQ(engine.Molad, (MoladTime{5, 15, 44, 9}));
-    EXPECT_TRUE(engine.Postpone);
-    EXPECT_EQ(engine.NewYearWeekday, 6);
-    ASSERT_TRUE(engine.NewYearGregorianDate(5760, engine.NewYearGDay, engine.NewYearGMonth));
-    EXPECT_EQ(engine.NewYearGDay, 11);
-    EXPECT_EQ(engine.NewYearGMonth, 9);
-    EXPECT_EQ(engine.YearType, 6);
-}
-
 struct NewYearCase {
     int year;
     MoladTime molad;  // Day -1: not checked
@@ -35,6 +22,7 @@ struct NewYearCase {
 
 TEST_P(JewishYear, NewYearsOfTheWorkedExamples) {
     const NewYearCase cases[] = {
+        {5760, {5, 15, 44, 9}, 6, 9, 11, 6},  // the old molad: Friday noon postpones to Saturday
         {5786, {1, 12, 10, 7}, 2, 9, 23, 2},  // postponed from Monday to Tuesday
         {5700, {-1}, 4, 9, 14, 0},            // an anchor year: one pass
         {5785, {4, 3, 21, 13}, 4, 10, 3, 3},  // a new year in October
@@ -61,46 +49,15 @@ TEST_P(JewishYear, NewYearsOfTheWorkedExamples) {
     }
 }
 
+// Outside the years the anchors reach nothing changes.
 TEST_P(JewishYear, TheRangeOfTheAnchorTableIsChecked) {
     Integer day = 7, month = 7;
     EXPECT_FALSE(engine.NewYearGregorianDate(5342, day, month));
-    EXPECT_EQ(day, 7);
     EXPECT_FALSE(engine.NewYearGregorianDate(kLastWalkableJewishYear + 1, day, month));
-    EXPECT_EQ(month, 7);
+    EXPECT_EQ(std::tuple(day, month), std::tuple(7, 7));
     EXPECT_TRUE(engine.NewYearGregorianDate(kLastWalkableJewishYear, day, month));
     engine.JYear = 5342;
     EXPECT_FALSE(engine.AdvanceNewYearDate());
-}
-
-TEST_P(JewishYear, AdvancingAgreesWithFindingEachYearAfresh) {
-    testing::FakePlatform other;
-    Engine fresh(other, GetParam());
-    ASSERT_TRUE(engine.NewYearGregorianDate(5343, engine.NewYearGDay, engine.NewYearGMonth));
-    int earliest = 99, latest = 0;
-    const int last = GetParam() == Reckoning::Fast ? kLastEngineJewishYear : 5800;
-    for (engine.JYear = 5344; engine.JYear <= last; ++engine.JYear) {
-        ASSERT_TRUE(engine.AdvanceNewYearDate());
-        Integer day = 0, month = 0;
-        ASSERT_TRUE(fresh.NewYearGregorianDate(engine.JYear, day, month));
-        ASSERT_EQ(engine.NewYearGDay, day) << engine.JYear;
-        ASSERT_EQ(engine.NewYearGMonth, month) << engine.JYear;
-        ASSERT_EQ(engine.YearType, fresh.YearType) << engine.JYear;
-        ASSERT_EQ(engine.RunningSeptDay, fresh.RunningSeptDay) << engine.JYear;
-        // The year's length agrees with the weekdays of the two new years.
-        Integer nextDay = 0, nextMonth = 0;
-        ASSERT_TRUE(fresh.NewYearGregorianDate(engine.JYear + 1, nextDay, nextMonth));
-        const int gYear = engine.JYear - kJewishYearOffset;
-        const int length = GregorianDayNumber(gYear + 1, nextMonth, nextDay) -
-                           GregorianDayNumber(gYear, month, day);
-        ASSERT_EQ(length, JewishYearLength(engine.YearType)) << engine.JYear;
-        ASSERT_EQ(engine.NewYearWeekday, GregorianWeekday(gYear, month, day)) << engine.JYear;
-        earliest = std::min(earliest, int{engine.RunningSeptDay});
-        latest = std::max(latest, int{engine.RunningSeptDay});
-    }
-    if (GetParam() == Reckoning::Fast) {
-        EXPECT_EQ(earliest, 3);
-        EXPECT_EQ(latest, 57);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothReckonings, JewishYear,
@@ -140,21 +97,6 @@ TEST(Postponements, ThresholdsOfTheFourRules) {
         EXPECT_EQ(engine.NewYearWeekday, c.weekday)
             << c.molad.Day << ' ' << c.molad.Hour << ':' << c.molad.Minute << '/' << c.molad.Part;
     }
-}
-
-TEST(Molad, AdditionAndMultiplicationCarry) {
-    MoladTime out;
-    Engine::MoladAdd({6, 23, 59, 17}, {0, 0, 0, 1}, out);
-    EXPECT_EQ(out, (MoladTime{0, 0, 0, 0}));
-    Engine::MoladTimes(kMoladCommonYear, 2, out);
-    MoladTime twice;
-    Engine::MoladAdd(kMoladCommonYear, kMoladCommonYear, twice);
-    EXPECT_EQ(out, twice);
-    // 19 years of 12 and 13 months make one cycle of 235 months.
-    MoladTime sum;
-    for (int i = 0; i < 12; ++i) Engine::MoladAdd(sum, kMoladCommonYear, sum);
-    for (int i = 0; i < 7; ++i) Engine::MoladAdd(sum, kMoladLeapYear, sum);
-    EXPECT_EQ(sum, kMoladCycle);
 }
 
 }  // namespace

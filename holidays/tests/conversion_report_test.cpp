@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "engine/number_text.hpp"
+#include <tuple>
 
 #include "holidays/tests/report_lines.hpp"
 #include "tests/support/fake_platform.hpp"
@@ -45,39 +44,18 @@ class ConversionReportTest : public ::testing::Test {
 };
 
 TEST_F(ConversionReportTest, GregorianToJewish) {
-    EXPECT_EQ(FromGregorian(2008, 4, 20),
-              JoinLines({"Nisan 15, 5768", "", "Sun, April     20, 2008"}));
     EXPECT_EQ(FromGregorian(2008, 9, 1),
               JoinLines({"Elul 1, 5768", "", "Mon, September 01, 2008"}));
-    EXPECT_EQ(engine.GYear, 2007) << "the year of 1 Tishri 5768";
-    EXPECT_EQ(engine.JYear, 5768);
-    EXPECT_EQ(engine.ResultJYear, 5769) << "the year first tried";
-    EXPECT_EQ(engine.NewYearGYear, 2007);
-    EXPECT_EQ(FromGregorian(2008, 9, 30),
-              JoinLines({"Tishri 1, 5769", "", "Tue, September 30, 2008"}));
-    EXPECT_EQ(engine.GYear, 2008);
-    EXPECT_EQ(FromGregorian(1583, 1, 1),
-              JoinLines({"Tevet 7, 5343", "", "Sat, January   01, 1583"}));
-    EXPECT_EQ(FromGregorian(7000, 12, 31),
-              JoinLines({"Kislev 15, 10761", "", "Wed, December  31, 7000"}));
-    EXPECT_EQ(platform.calls.back(), "busy off");
+    // 5769 is tried first, then the year before; GYear is left at its new year.
+    EXPECT_EQ(std::tuple(engine.GYear, engine.JYear, engine.ResultJYear, engine.NewYearGYear),
+              std::tuple(2007, 5768, 5769, 2007));
 }
 
+// The month as the prompt lists it: Nisan is 7th in a common year (8th in a leap year).
 TEST_F(ConversionReportTest, JewishToGregorian) {
-    EXPECT_EQ(FromJewish(5768, 8, 15),
-              JoinLines({"Nisan 15, 5768", "", "Sun, April     20, 2008"}));
-    EXPECT_EQ(engine.JMonth, 8);
-    EXPECT_EQ(engine.JMonthShown, 8);
-    // Nisan is the 7th month of a common year's list.
     EXPECT_EQ(FromJewish(5769, 7, 15),
               JoinLines({"Nisan 15, 5769", "", "Thu, April     09, 2009"}));
-    EXPECT_EQ(engine.JMonth, 8);
-    EXPECT_EQ(engine.JMonthShown, 7);
-    EXPECT_EQ(FromJewish(5768, 7, 14),
-              JoinLines({"Adar II 14, 5768", "", "Fri, March     21, 2008"}));
-    EXPECT_EQ(FromJewish(5769, 1, 1), JoinLines({"Tishri 1, 5769", "", "Tue, September 30, 2008"}));
-    EXPECT_EQ(engine.JYear, 5769);
-    EXPECT_EQ(engine.GYear, 2008);
+    EXPECT_EQ(std::tuple(engine.JMonth, engine.JMonthShown), std::tuple(8, 7));
 }
 
 TEST_F(ConversionReportTest, AnniversariesOfPassover) {
@@ -85,67 +63,49 @@ TEST_F(ConversionReportTest, AnniversariesOfPassover) {
         JoinLines({"Passover", "Nisan 15, 5768", "", "Sun, April     20, 2008",
                    "Thu, April     09, 2009", "Tue, March     30, 2010"});
     EXPECT_EQ(FromJewish(5768, 8, 15, 3, "Passover"), expected);
-    EXPECT_EQ(engine.JYear, 5768);
-    EXPECT_EQ(engine.GYear, 2007);
-    EXPECT_EQ(engine.TargetGMonth, 4);
-    EXPECT_EQ(engine.TargetGDay, 20);
-    // From the Gregorian date the same list.
+    EXPECT_EQ(std::tuple(engine.JYear, engine.GYear, engine.TargetGMonth, engine.TargetGDay),
+              std::tuple(5768, 2007, 4, 20));
     EXPECT_EQ(FromGregorian(2008, 4, 20, 3, "Passover"), expected);
-}
-
-TEST_F(ConversionReportTest, AnniversariesOfDaysSomeYearsLack) {
-    struct Case {
-        int jYear, listMonth, day, years;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        // Heshvan 5772 has 29 days: its 30th is 1 Kislev.
-        {5770,
-         2,
-         30,
-         3,
-         {"Heshvan 30, 5770", "", "Tue, November  17, 2009", "Sun, November  07, 2010",
-          "Sun, November  27, 2011"}},
-        // Adar of a common year, then Adar I of a leap year.
-        {5783,
-         6,
-         14,
-         3,
-         {"Adar 14, 5783", "", "Tue, March     07, 2023", "Fri, February  23, 2024",
-          "Fri, March     14, 2025"}},
-        // Adar II read as Adar in the common years after.
-        {5784,
-         7,
-         14,
-         3,
-         {"Adar II 14, 5784", "", "Sun, March     24, 2024", "Fri, March     14, 2025",
-          "Tue, March     03, 2026"}},
-        // 30 Adar I, then a common Adar of 29 days: 1 Nisan.
-        {5784,
-         6,
-         30,
-         2,
-         {"Adar 30, 5784", "", "Sun, March     10, 2024", "Sun, March     30, 2025"}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FromJewish(c.jYear, c.listMonth, c.day, c.years), JoinLines(c.lines))
-            << c.lines[0];
-    }
-}
-
-TEST_F(ConversionReportTest, NoMoreThanOneDateUnlessAnniversaries) {
+    // One date only, unless anniversaries of at least two years are asked for.
     const std::string one = JoinLines({"Nisan 15, 5768", "", "Sun, April     20, 2008"});
-    EXPECT_EQ(FromJewish(5768, 8, 15, 0), one);
-    engine.AnnivMode = true;
-    for (int years : {0, 1, -5}) {
+    for (auto [anniversaries, years] : {std::pair{true, 0}, {true, 1}, {true, -5}, {false, 5}}) {
+        engine.AnnivMode = anniversaries;
         engine.SuccYears = years;
-        engine.JYear = 5768;
-        engine.GYear = 2007;
         EXPECT_EQ(ConversionReport(engine, ""), one) << years;
     }
-    engine.AnnivMode = false;
-    engine.SuccYears = 5;
-    EXPECT_EQ(ConversionReport(engine, ""), one);
+}
+
+// The first line names the date, each further line is one year's date.
+TEST_F(ConversionReportTest, AnniversariesOfDaysSomeYearsLack) {
+    struct JewishDate {
+        int jYear, listMonth, day;
+    };
+    const struct {
+        JewishDate date;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // Heshvan 5772 has 29 days: its 30th is 1 Kislev.
+        {{5770, 2, 30},
+         {"Heshvan 30, 5770", "Tue, November  17, 2009", "Sun, November  07, 2010",
+          "Sun, November  27, 2011"}},
+        // Adar of a common year, then Adar I of a leap year.
+        {{5783, 6, 14},
+         {"Adar 14, 5783", "Tue, March     07, 2023", "Fri, February  23, 2024",
+          "Fri, March     14, 2025"}},
+        // Adar II read as Adar in the common years after.
+        {{5784, 7, 14},
+         {"Adar II 14, 5784", "Sun, March     24, 2024", "Fri, March     14, 2025",
+          "Tue, March     03, 2026"}},
+        // 30 Adar I, then a common Adar of 29 days: 1 Nisan.
+        {{5784, 6, 30}, {"Adar 30, 5784", "Sun, March     10, 2024", "Sun, March     30, 2025"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> lines = c.lines;
+        lines.insert(lines.begin() + 1, "");
+        const int years = static_cast<int>(c.lines.size()) - 1;
+        EXPECT_EQ(FromJewish(c.date.jYear, c.date.listMonth, c.date.day, years), JoinLines(lines))
+            << lines[0];
+    }
 }
 
 TEST_F(ConversionReportTest, DaysThePromptRefusesAreRefused) {
@@ -153,9 +113,6 @@ TEST_F(ConversionReportTest, DaysThePromptRefusesAreRefused) {
     EXPECT_FALSE(FromJewish(5769, 13, 1).has_value());  // a common year has 12 months
     EXPECT_FALSE(FromJewish(5769, 0, 1).has_value());
     EXPECT_FALSE(FromJewish(5769, 1, 0).has_value());
-    EXPECT_FALSE(FromGregorian(2023, 2, 29).has_value());
-    EXPECT_FALSE(FromGregorian(1582, 12, 31).has_value());
-    EXPECT_FALSE(FromGregorian(7001, 1, 1).has_value());
     engine.JYear = 10762;
     EXPECT_FALSE(PrepareJewishDatePrompt(engine));
 }
@@ -169,30 +126,18 @@ TEST_F(ConversionReportTest, AnniversariesPastTheEndOfTheRange) {
     ASSERT_TRUE(last.has_value());
     EXPECT_EQ(std::count(last->begin(), last->end(), '\n'), 4);
 
-    EXPECT_EQ(SuccessiveYearsRefusal(" 2", 10760), std::nullopt);
-    EXPECT_EQ(SuccessiveYearsRefusal(" 0", 10760), std::nullopt);
-    EXPECT_EQ(SuccessiveYearsRefusal("-7", 10760), std::nullopt);
     const std::string refusal =
         "Enter at most 2 successive years: the calendar ends with the Jewish year 10761.";
     EXPECT_EQ(SuccessiveYearsRefusal(" 3", 10760), refusal);
     EXPECT_EQ(SuccessiveYearsRefusal("40000", 10760), refusal);  // beyond 16 bits
-    EXPECT_EQ(SuccessiveYearsRefusal("5419", 5343), std::nullopt);
     EXPECT_NE(SuccessiveYearsRefusal("5420", 5343), std::nullopt);
-    EXPECT_NE(SuccessiveYearsRefusal("99999", 5343), std::nullopt);
-
-    for (int years : {3, 32767}) {
-        engine.JDay = 1;
-        EXPECT_FALSE(FromJewish(10760, 7, 15, years).has_value()) << years;
-        EXPECT_EQ(engine.JYear, 10760);
-        EXPECT_EQ(engine.JDay, 15);
-        EXPECT_NE(engine.JMonth, 8) << "not reached";
+    for (const char* fits : {" 2", " 0", "-7"}) {
+        EXPECT_EQ(SuccessiveYearsRefusal(fits, 10760), std::nullopt) << fits;
     }
-    // From a Gregorian date the first Jewish year decides.
-    engine.GYear = 7000;
-    engine.TargetGMonth = 12;
-    engine.TargetGDay = 31;
-    EXPECT_EQ(JewishYearOfTargetDate(engine), 10761);
-    EXPECT_EQ(engine.GYear, 7000);
+    EXPECT_EQ(SuccessiveYearsRefusal("5419", 5343), std::nullopt);
+    EXPECT_FALSE(FromJewish(10760, 7, 15, 3).has_value());
+    EXPECT_EQ(engine.JYear, 10760);
+    // From a Gregorian date the first Jewish year decides: 31 December 7000 lies in 10761.
     EXPECT_TRUE(FromGregorian(7000, 12, 31, 1).has_value());
     EXPECT_FALSE(FromGregorian(7000, 12, 31, 2).has_value());
     EXPECT_EQ(engine.GYear, 7000) << "nothing changed";
@@ -202,22 +147,17 @@ TEST_F(ConversionReportTest, AnniversariesPastTheEndOfTheRange) {
 // Every fifth day of the range converts and shows the date entered.
 TEST_F(ConversionReportTest, GregorianDatesComeBackUnchanged) {
     Integer year = 1583, month = 1, day = 1;
-    Engine stepper(platform);
-    int count = 0;
-    while (year <= 7000) {
+    for (Engine stepper(platform); year <= 7000;) {
         const std::optional<std::string> text = FromGregorian(year, month, day);
         ASSERT_TRUE(text.has_value());
-        const std::string expected = std::string(GMonthName(month)) + " " + TwoDigit(day) + ", " +
-                                     std::to_string(year) + "\r\n";
-        ASSERT_TRUE(text->ends_with(expected)) << *text;
-        ASSERT_EQ(text->substr(text->size() - expected.size() - 5, 3),
-                  DayName(GregorianWeekday(year, month, day)));
+        const testing::ShortDate shown = testing::ReadDate(text->substr(0, text->size() - 2), true);
+        ASSERT_EQ(std::tuple(shown.year, shown.month, shown.day, shown.weekday),
+                  std::tuple(year, month, day, GregorianWeekday(year, month, day)))
+            << *text;
         for (int n = 0; n < 5; ++n) {
             stepper.NextGregorianDay(year, month, day);
         }
-        ++count;
     }
-    EXPECT_GT(count, 395000);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <map>
 #include <optional>
-#include <utility>
+#include <tuple>
 
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
@@ -17,42 +17,29 @@
 namespace qavo {
 namespace {
 
-using testing::ReadShortDate;
+using testing::ReadDate;
 using testing::ShortDate;
 using testing::SplitLines;
 
-// The Jewish month (13 slots) and day that each row names. Purim's table row
-// is only printed in a common year, where it lies in Adar.
-std::map<std::string, std::pair<int, int>> RowDates() {
-    std::map<std::string, std::pair<int, int>> rows;
+// Each row's Jewish month (13 slots) and day, and the weekdays it may fall on
+// (bit 0 = Sunday): Yom Haatzmaut on 5 Iyar only on Monday or Wednesday, on
+// a Thursday when moved; Tisha B'Av never on Saturday, on 10 Av only on Sunday.
+struct RowRule {
+    int month, day, weekdays;
+};
+std::map<std::string, RowRule> RowRules() {
+    std::map<std::string, RowRule> rows;
     for (int i = 1; i <= kHolidayCount; ++i) {
-        rows[std::string(HolidayDef(i))] = {HolidayMonth(i), HolidayDay(i)};
+        rows[std::string(HolidayDef(i))] = {HolidayMonth(i), HolidayDay(i), 0x7f};
     }
-    rows["Purim         Adar 14,"] = {6, 14};
-    rows["Purim      Adar II 14,"] = {7, 14};
-    rows["Yom Haatzmaut Iyar  4,"] = {9, 4};
-    rows["Yom Haatzmaut Iyar  3,"] = {9, 3};
-    rows["Tisha B'Av      Av 10,"] = {12, 10};
+    rows["Purim         Adar 14,"] = {6, 14, 0x7f};  // printed only in a common year
+    rows["Purim      Adar II 14,"] = {7, 14, 0x7f};
+    rows["Yom Haatzmaut Iyar  5,"].weekdays = 0x0a;
+    rows["Yom Haatzmaut Iyar  4,"] = {9, 4, 0x10};
+    rows["Yom Haatzmaut Iyar  3,"] = {9, 3, 0x10};
+    rows["Tisha B'Av      Av  9,"].weekdays = 0x3f;
+    rows["Tisha B'Av      Av 10,"] = {12, 10, 0x01};
     return rows;
-}
-
-// Whether a holiday row's weekday obeys the shifts: Yom Haatzmaut on 5 Iyar
-// only on Monday or Wednesday, moved to a Thursday otherwise; Tisha B'Av
-// never on Saturday, on 10 Av only on Sunday.
-bool WeekdayFitsRow(std::string_view row, int weekday) {
-    if (row == "Yom Haatzmaut Iyar  5,") {
-        return weekday == 1 || weekday == 3;
-    }
-    if (row == "Yom Haatzmaut Iyar  4," || row == "Yom Haatzmaut Iyar  3,") {
-        return weekday == 4;
-    }
-    if (row == "Tisha B'Av      Av  9,") {
-        return weekday != kSaturday;
-    }
-    if (row == "Tisha B'Av      Av 10,") {
-        return weekday == 0;
-    }
-    return true;
 }
 
 class ReportSweep : public ::testing::Test {
@@ -60,9 +47,8 @@ class ReportSweep : public ::testing::Test {
     testing::FakePlatform platform;
     Engine engine{platform};
     Engine checker{platform};  // converts the printed dates back
-    const std::map<std::string, std::pair<int, int>> rowDates = RowDates();
+    const std::map<std::string, RowRule> rowRules = RowRules();
 
-    // The Jewish date of a Gregorian date, by the engine's own conversion.
     std::tuple<int, int, int> JewishDateOf(int year, int month, int day) {
         checker.GYear = year;
         checker.TargetGMonth = month;
@@ -71,43 +57,45 @@ class ReportSweep : public ::testing::Test {
         return {checker.JYear, checker.JMonth, checker.JDay};
     }
 
-    // Checks one holiday line's row against its date; returns the date.
-    ShortDate CheckHolidayLine(const std::string& line, int jYear, int gYear) {
-        const std::string row = line.substr(0, 22);
-        const ShortDate date = ReadShortDate(line);
-        const auto found = rowDates.find(row);
-        EXPECT_NE(found, rowDates.end()) << line;
-        EXPECT_EQ(date.weekday, GregorianWeekday(date.year, date.month, date.day)) << line;
-        if (gYear != 0) {
-            EXPECT_EQ(date.year, gYear) << line;
-        }
-        // The autumn of 5343 lies in 1582, before the dates the engine converts.
-        if (found != rowDates.end() && date.year >= kFirstGregorianYear) {
-            const auto [month, day] = found->second;
-            EXPECT_EQ(JewishDateOf(date.year, date.month, date.day),
-                      std::make_tuple(jYear, month, day))
-                << line;
-        }
-        EXPECT_TRUE(WeekdayFitsRow(row, date.weekday)) << line;
-        return date;
-    }
-
-    int HanukkahsIn(int gYear) {
-        int count = 0;
-        for (int month : {1, 2, 11, 12}) {
-            for (int day = 1; day <= GMonthLen(month, Engine::IsGregorianLeap(gYear) ? 1 : 0);
-                 ++day) {
-                const auto [jYear, jMonth, jDay] = JewishDateOf(gYear, month, day);
-                count += jMonth == 3 && jDay == 25 ? 1 : 0;
+    // Checks the holiday lines from line 6 on: each row names its date, and
+    // the dates ascend. Returns the last date.
+    ShortDate CheckHolidayLines(const std::vector<std::string>& lines, int jYear, bool gregorian) {
+        ShortDate date;
+        int previousDay = 0;
+        for (std::size_t n = 6; n < lines.size(); ++n) {
+            const std::string& line = lines[n];
+            // The Gregorian report: J + 1 from Rosh Hashanah on, and for a December Hanukkah.
+            const bool nextYear = gregorian && (line.find(" Tish ") != std::string::npos ||
+                                                (line.starts_with("Hanukkah") && n != 6));
+            const int lineJYear = jYear + (nextYear ? 1 : 0);
+            if (gregorian) {
+                const std::string column = " " + std::to_string(lineJYear) + "  ";
+                EXPECT_EQ(line.substr(22, column.size()), column) << line;
             }
+            date = ReadDate(line);
+            EXPECT_EQ(date.weekday, GregorianWeekday(date.year, date.month, date.day)) << line;
+            const auto rule = rowRules.find(line.substr(0, 22));
+            if (rule == rowRules.end()) {
+                ADD_FAILURE() << "unknown row: " << line;
+                continue;
+            }
+            EXPECT_TRUE(rule->second.weekdays & (1 << date.weekday)) << line;
+            // The autumn of 5343 lies in 1582, before the dates the engine converts.
+            if (date.year >= kFirstGregorianYear) {
+                EXPECT_EQ(JewishDateOf(date.year, date.month, date.day),
+                          std::make_tuple(lineJYear, rule->second.month, rule->second.day))
+                    << line;
+            }
+            const int dayNumber = GregorianDayNumber(date.year, date.month, date.day);
+            EXPECT_GT(dayNumber, previousDay) << line;
+            previousDay = dayNumber;
         }
-        return count;
+        return date;
     }
 };
 
 TEST_F(ReportSweep, EveryGregorianYear) {
-    int withoutDecemberHanukkah = 0;
-    int firstWithout = 0;
+    int withoutDecemberHanukkah = 0, firstWithout = 0;
     for (int g = kFirstGregorianYear; g <= kLastGregorianYear; ++g) {
         engine.GYear = g;
         const std::optional<std::string> text = GregorianYearCommandReport(engine);
@@ -115,30 +103,17 @@ TEST_F(ReportSweep, EveryGregorianYear) {
         bool wellFormed = false;
         const std::vector<std::string> lines = SplitLines(*text, wellFormed);
         ASSERT_TRUE(wellFormed) << g;
-        const int hanukkahs = HanukkahsIn(g);
-        const int expected = 13 - (g < 1949 ? 1 : 0) - (g < 1951 ? 1 : 0) + hanukkahs;
-        ASSERT_EQ(lines.size(), 6u + expected) << g;
-
-        const int j = g + 3760;
-        int previousDay = 0;
-        bool decemberHanukkah = false;
-        for (std::size_t n = 6; n < lines.size(); ++n) {
-            const std::string& line = lines[n];
-            // The Jewish year column: J up to Tisha B'Av (and a January
-            // Hanukkah), J + 1 from Rosh Hashanah on.
-            const bool fromNextYear = line.find(" Tish ") != std::string::npos ||
-                                      (line.starts_with("Hanukkah") && n != 6);
-            const int jYear = fromNextYear ? j + 1 : j;
-            const std::string yearColumn = " " + std::to_string(jYear);
-            EXPECT_EQ(line.substr(22, yearColumn.size()), yearColumn) << line;
-            EXPECT_EQ(line.size(), 22 + yearColumn.size() + 19) << line;
-            const ShortDate date = CheckHolidayLine(line, jYear, g);
-            const int dayNumber = GregorianDayNumber(date.year, date.month, date.day);
-            EXPECT_GT(dayNumber, previousDay) << line;
-            previousDay = dayNumber;
-            decemberHanukkah = decemberHanukkah || (line.starts_with("Hanukkah") && n != 6);
+        int hanukkahs = 0;  // 25 Kislev in G, found by the engine
+        for (int month : {1, 2, 11, 12}) {
+            for (int day = 1; day <= GMonthLen(month, Engine::IsGregorianLeap(g)); ++day) {
+                const auto date = JewishDateOf(g, month, day);
+                hanukkahs += std::get<1>(date) == 3 && std::get<2>(date) == 25;
+            }
         }
-        if (!decemberHanukkah) {
+        ASSERT_EQ(lines.size(), 6u + 13 - (g < 1949) - (g < 1951) + hanukkahs) << g;
+        const ShortDate last = CheckHolidayLines(lines, g + 3760, true);
+        EXPECT_EQ(last.year, g);
+        if (!lines.back().starts_with("Hanukkah")) {
             ++withoutDecemberHanukkah;
             firstWithout = firstWithout == 0 ? g : firstWithout;
         }
@@ -166,23 +141,18 @@ TEST_F(ReportSweep, EveryJewishYear) {
                 lines[3] == "  The type of year is: " + std::string(YearTypeName(t)) ? t : yearType;
         }
         ASSERT_EQ(IsLeapYearType(yearType), leap) << lines[3];
-
         int total = 0;
         for (std::size_t n = 7; n < lines.size(); ++n) {
-            const std::string& line = lines[n];
-            const int length = std::stoi(line.substr(12, 2));
-            const ShortDate first = ReadShortDate(line);
-            EXPECT_EQ(first.weekday, GregorianWeekday(first.year, first.month, first.day)) << line;
+            const int length = std::stoi(lines[n].substr(12, 2));
+            const ShortDate first = ReadDate(lines[n]);
+            EXPECT_EQ(first.weekday, GregorianWeekday(first.year, first.month, first.day))
+                << lines[n];
             const int dayNumber = GregorianDayNumber(first.year, first.month, first.day);
-            if (nextNewYear) {
-                EXPECT_EQ(dayNumber, *nextNewYear) << j << ' ' << line;
-            }
+            EXPECT_EQ(dayNumber, nextNewYear.value_or(dayNumber)) << j << ' ' << lines[n];
             nextNewYear = dayNumber + length;
             total += length;
-            if (n + 1 == lines.size()) {
-                EXPECT_EQ(engine.GYear, first.year) << "the year of 1 Elul";
-            }
         }
+        EXPECT_EQ(engine.GYear, ReadDate(lines.back()).year) << "the year of 1 Elul";
         EXPECT_EQ(total, JewishYearLength(yearType)) << j;
 
         engine.GYear = j - kJewishYearOffset;
@@ -190,19 +160,9 @@ TEST_F(ReportSweep, EveryJewishYear) {
         ASSERT_TRUE(holidays.has_value());
         const std::vector<std::string> holidayLines = SplitLines(*holidays, wellFormed);
         const int gYearOfIyar = j - kJewishYearOffset + 1;
-        ASSERT_EQ(holidayLines.size(),
-                  6u + 15 - (gYearOfIyar < 1949 ? 1 : 0) - (gYearOfIyar < 1951 ? 1 : 0))
-            << j;
-        int previousDay = 0;
-        for (std::size_t n = 6; n < holidayLines.size(); ++n) {
-            const ShortDate date = CheckHolidayLine(holidayLines[n], j, 0);
-            const int dayNumber = GregorianDayNumber(date.year, date.month, date.day);
-            EXPECT_GT(dayNumber, previousDay) << holidayLines[n];
-            previousDay = dayNumber;
-            if (n + 1 == holidayLines.size()) {
-                EXPECT_EQ(engine.GYear, date.year) << "the year of 29 Elul";
-            }
-        }
+        ASSERT_EQ(holidayLines.size(), 6u + 15 - (gYearOfIyar < 1949) - (gYearOfIyar < 1951)) << j;
+        EXPECT_EQ(engine.GYear, CheckHolidayLines(holidayLines, j, false).year)
+            << "the year of 29 Elul";
     }
 }
 

@@ -47,5 +47,18 @@ TEST(InitCalendar, AsksForTheCityFileWithTheNormalPointer) {
     EXPECT_EQ(calendar.cities.CityTable[0], DefaultCity());
 }
 
+TEST(InitCalendar, StopsOnARefusedReadingScheduleWithThePointerRestored) {
+    testing::TempDir dir;
+    testing::FakePlatform platform({2025, 3, 1}, dir.path());
+    ScheduleTexts texts = ProgramScheduleTexts();
+    texts.index.back() = 'x';
+    Calendar calendar(platform);
+    EXPECT_EQ(InitCalendar(calendar, texts), StartupResult::ReadingScheduleRefused);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Initialization Error");
+    EXPECT_FALSE(platform.busy);
+    EXPECT_EQ(dir.Listing(), "");  // start-up stopped before the city file
+}
+
 }  // namespace
 }  // namespace qavo

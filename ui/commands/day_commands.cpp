@@ -22,7 +22,7 @@ void MainCommands::ShowDayInfo(int cell) {
     }
     // The typed year passes the check of the page's own year box first.
     const LeadingNumber year = ReadLeadingNumber(yearBox->text().toStdString());
-    if (!year.fits || year.value < kFirstGregorianYear || year.value > kLastGregorianYear) {
+    if (!year.fits || !IsAcceptedGregorianYear(year.value)) {
         Tell(kGregorianYearRangeMessage, "Incorrect Year", MessageIcon::Stop);
         return;
     }
@@ -71,7 +71,7 @@ void MainCommands::Menu_2JewishDate_Click() {
         e.OffsetToGregorian(e.DaysFromNewYear(e.JMonth, e.JDay), gYear, gMonth, gDay, weekday);
     }
     // The first months of 5343 fall in 1582, before the page's first year.
-    if (gYear < kFirstGregorianYear || gYear > kLastGregorianYear) {
+    if (!IsAcceptedGregorianYear(gYear)) {
         page.MarkJewishDate = false;
         Tell(kGregorianYearRangeMessage, "Incorrect Year", MessageIcon::Stop);
         return;

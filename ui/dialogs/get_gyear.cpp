@@ -37,7 +37,7 @@ void GetGyear::Step(int delta) {
 
 void GetGyear::button_ok_Click() {
     const LeadingNumber year = ReadLeadingNumber(YearBox()->text().toStdString());
-    if (!year.fits || year.value < kFirstGregorianYear || year.value > kLastGregorianYear) {
+    if (!year.fits || !IsAcceptedGregorianYear(year.value)) {
         Refuse(kGregorianYearRangeMessage);
         return;
     }

@@ -141,8 +141,7 @@ StartupResult QavoWin::Load() {
     CentreOnScreen();
     StartupResult result = InitCalendar(calendar_);
     // The pages cover 1583 to 7000; a clock outside them has no page to show.
-    if (result == StartupResult::Ready &&
-        (engine().TodayGYear < kFirstGregorianYear || engine().TodayGYear > kLastGregorianYear)) {
+    if (result == StartupResult::Ready && !IsAcceptedGregorianYear(engine().TodayGYear)) {
         result = StartupResult::TodayOutOfRange;
     }
     if (result != StartupResult::Ready) {

@@ -1,0 +1,147 @@
+// The texts of the yearly reports; the report sweep checks every year's dates.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "holidays/gregorian_year_report.hpp"
+#include "holidays/jewish_year_report.hpp"
+#include "holidays/tests/report_lines.hpp"
+#include "tests/support/fake_platform.hpp"
+
+namespace qavo {
+namespace {
+
+using testing::JoinLines;
+
+class YearReports : public ::testing::Test {
+  protected:
+    testing::FakePlatform platform;
+    Engine engine{platform};
+
+    static std::string Text(const std::optional<std::string>& text) {
+        EXPECT_TRUE(text.has_value());
+        return text.value_or("");
+    }
+    std::string ReportOf(int gYear) {
+        engine.GYear = gYear;
+        return Text(GregorianYearCommandReport(engine));
+    }
+    std::string InfoOf(int jYear) { return Text(JewishYearButtonReport(engine, jYear)); }
+    std::string HolidaysOf(int jYear) {
+        engine.ResultJYear = jYear;
+        TakeJewishYearFromPrompt(engine);
+        return Text(JewishYearCommandReport(engine));
+    }
+};
+
+TEST_F(YearReports, GregorianYear2008IsExact) {
+    const std::string expected = JoinLines({
+        "  The Gregorian year 2008 begins in 5768",
+        "  and ends in 5769.",
+        "  It is a leap year.",
+        "                  ",
+        "               H O L I D A Y S ",
+        "==============================================",
+        "Tu B'Shevat   Shev 15, 5768  Tue, Jan 22, 2008",
+        "Purim      Adar II 14, 5768  Fri, Mar 21, 2008",
+        "Passover       Nis 15, 5768  Sun, Apr 20, 2008",
+        "Yom Hashoah    Nis 27, 5768  Fri, May 02, 2008",
+        "Yom Haatzmaut Iyar  3, 5768  Thu, May 08, 2008",
+        "Lag B'Omer    Iyar 18, 5768  Fri, May 23, 2008",
+        "Shavuot        Siv  6, 5768  Mon, Jun 09, 2008",
+        "Tisha B'Av      Av  9, 5768  Sun, Aug 10, 2008",
+        "Rosh Hashanah Tish  1, 5769  Tue, Sep 30, 2008",
+        "Yom Kippur    Tish 10, 5769  Thu, Oct 09, 2008",
+        "Succoth       Tish 15, 5769  Tue, Oct 14, 2008",
+        "Sh'mini Atz   Tish 22, 5769  Tue, Oct 21, 2008",
+        "Simchat Torah Tish 23, 5769  Wed, Oct 22, 2008",
+        "Hanukkah       Kis 25, 5769  Mon, Dec 22, 2008",
+    });
+    engine.ResultJYear = 1;
+    EXPECT_EQ(ReportOf(2008), expected);
+    EXPECT_EQ(std::tuple(engine.GYear, engine.JYear, engine.ResultJYear, engine.NewYearGMonth,
+                         engine.NewYearGDay),
+              std::tuple(2008, 5769, 5768, 9, 30));
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy off"}));
+}
+
+TEST_F(YearReports, GregorianHeaderOfACommonCenturyYearAndRefusals) {
+    EXPECT_NE(ReportOf(1900).find("\r\n  It is not a leap year.\r\n"), std::string::npos);
+    // The builder alone insists on the Jewish year that began before G.
+    engine.GYear = 2008;
+    engine.JYear = 5769;
+    EXPECT_FALSE(GregorianYearReport(engine).has_value());
+    EXPECT_EQ(YearBelowRangeMessage(), "Can not be less than  1583");
+}
+
+TEST_F(YearReports, JewishInformationOf5769IsExact) {
+    const std::string expected = JoinLines({
+        "  The Jewish year 5769 begins on Tue, Sep 30, 2008.",
+        "  It is year 12 of the 19 year cycle ",
+        "  therefore it is not a leap year.",
+        "  The type of year is: Normal         ",
+        "",
+        "  Month  Length     First-of-Month",
+        "  ==================================",
+        "  Tishri    30     Tue, Sep 30, 2008",
+        "  Heshvan   29     Thu, Oct 30, 2008",
+        "  Kislev    30     Fri, Nov 28, 2008",
+        "  Tevet     29     Sun, Dec 28, 2008",
+        "  Shevat    30     Mon, Jan 26, 2009",
+        "  Adar      29     Wed, Feb 25, 2009",
+        "  Nisan     30     Thu, Mar 26, 2009",
+        "  Iyar      29     Sat, Apr 25, 2009",
+        "  Sivan     30     Sun, May 24, 2009",
+        "  Tammuz    29     Tue, Jun 23, 2009",
+        "  Av        30     Wed, Jul 22, 2009",
+        "  Elul      29     Fri, Aug 21, 2009",
+    });
+    EXPECT_EQ(InfoOf(5769), expected);
+    EXPECT_EQ(std::tuple(engine.JYear, engine.JMonth), std::tuple(5769, 13));
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy off"}));
+}
+
+TEST_F(YearReports, JewishInformationOfALeapYearNamesAdarII) {
+    const std::string info = InfoOf(5768);
+    EXPECT_NE(info.find("\r\n  therefore it is a leap year.\r\n"), std::string::npos);
+    EXPECT_NE(info.find("\r\n  Adar      30     Thu, Feb 07, 2008\r\n"
+                        "  Adar II   29     Sat, Mar 08, 2008\r\n"),
+              std::string::npos);
+}
+
+TEST_F(YearReports, JewishHolidaysOf5769AreExact) {
+    const std::string expected = JoinLines({
+        "  The Jewish year 5769 begins on Tue, Sep 30, 2008.",
+        "  It is year 12 of the 19 year cycle",
+        "  therefore it is not a leap year.",
+        "  The type of year is: Normal         ",
+        "          H O L I D A Y S ",
+        "========================================",
+        "Rosh Hashanah Tish  1, Tue, Sep 30, 2008",
+        "Yom Kippur    Tish 10, Thu, Oct 09, 2008",
+        "Succoth       Tish 15, Tue, Oct 14, 2008",
+        "Sh'mini Atz   Tish 22, Tue, Oct 21, 2008",
+        "Simchat Torah Tish 23, Wed, Oct 22, 2008",
+        "Hanukkah       Kis 25, Mon, Dec 22, 2008",
+        "Tu B'Shevat   Shev 15, Mon, Feb 09, 2009",
+        "Purim         Adar 14, Tue, Mar 10, 2009",
+        "Passover       Nis 15, Thu, Apr 09, 2009",
+        "Yom Hashoah    Nis 27, Tue, Apr 21, 2009",
+        "Yom Haatzmaut Iyar  5, Wed, Apr 29, 2009",
+        "Lag B'Omer    Iyar 18, Tue, May 12, 2009",
+        "Shavuot        Siv  6, Fri, May 29, 2009",
+        "Tisha B'Av      Av  9, Thu, Jul 30, 2009",
+        "Erev RoshHash Elul 29, Fri, Sep 18, 2009",
+    });
+    EXPECT_EQ(HolidaysOf(5769), expected);
+}
+
+// The holiday list needs GYear to match the year the prompt gave.
+TEST_F(YearReports, JewishHolidaysNeedTheYearPairOfThePrompt) {
+    engine.JYear = 5769;
+    engine.GYear = 2009;  // the year of its 29 Elul, not of its 1 Tishri
+    EXPECT_FALSE(JewishYearCommandReport(engine).has_value());
+}
+
+}  // namespace
+}  // namespace qavo

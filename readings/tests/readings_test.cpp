@@ -1,0 +1,253 @@
+// The reading schedule built from its texts, the readings text of a Sabbath,
+// and the refusal of damaged texts.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "readings/sabbath_readings.hpp"
+#include "tests/support/fake_platform.hpp"
+
+namespace qavo {
+namespace {
+
+// The fourteen year shapes: weekday of 1 Tishri and year type.
+struct Shape {
+    int weekday, type;
+};
+constexpr Shape kShapes[14] = {{1, 1}, {6, 1}, {2, 2}, {4, 2}, {1, 3}, {4, 3}, {6, 3},
+                               {1, 4}, {4, 4}, {6, 4}, {2, 5}, {1, 6}, {4, 6}, {6, 6}};
+constexpr int kLengthOfType[7] = {0, 353, 354, 355, 383, 384, 385};
+
+ReadingSchedule ProgramSchedule() {
+    testing::FakePlatform platform;
+    ReadingSchedule schedule;
+    EXPECT_TRUE(InitReadings(schedule, platform));
+    return schedule;
+}
+
+// Every part of a code on both planes, and a plain Sabbath; the calendar
+// agreement checks the schedule's content.
+TEST(SabbathReadings, WorkedExamples) {
+    const ReadingSchedule schedule = ProgramSchedule();
+    // Tuesday, 354 days: the Sabbath of 30 Kislev is day 30+29+29.
+    EXPECT_EQ(SabbathReadings(schedule, 2, 2, 88),
+              "Torah reading: Mi-Kez, Gen 41:1-44:17\r\n"
+              " and: Rosh Hodesh, Num 28:9-15\r\n"
+              " Also: Hanukkah 6, Num 7:42-53\r\n"
+              "Prophets: I Kings 3:15-4:1\r\n"
+              " Replaced by: Sab1 Hanukkah, Zech 2:14-4:7\r\n"
+              " Also: RH, add Isa 66:1 & 24, Sam 20:18 & 42\r\n"
+              "\r\n");
+    // A plain Sabbath: three lines. Monday, 353 days: Sabbath 4 is Bereshit.
+    EXPECT_EQ(SabbathReadings(schedule, 1, 1, 26),
+              "Torah reading: Bereshit, Gen 1:1-6:8\r\nProphets: Isa 42:5-43:11\r\n\r\n");
+}
+
+TEST(SabbathReadings, AnImpossibleYearShapeGivesTheFirstReadingsAndNoDayIsOutside) {
+    const ReadingSchedule schedule = ProgramSchedule();
+    // Any weekday and type that no year has, out of range too, reads pattern 15.
+    for (auto [weekday, type] :
+         {std::pair{0, 1}, {3, 2}, {5, 6}, {1, 2}, {6, 5}, {7, 1}, {-1, 3}}) {
+        EXPECT_EQ(SabbathReadings(schedule, weekday, type, 100),
+                  "Torah reading: Bereshit, Gen 1:1-6:8\r\nProphets: Isa 42:5-43:11\r\n\r\n");
+    }
+    // A day outside the year is a caller's fault, and so is a reading outside the tables.
+    EXPECT_THROW(SabbathReadings(schedule, 1, 1, -8), std::out_of_range);
+    EXPECT_THROW(SabbathReadings(schedule, 6, 6, 385), std::out_of_range);
+    EXPECT_THROW(TorahReading(0), std::out_of_range);
+    EXPECT_THROW(HaftarahReading(81), std::out_of_range);
+}
+
+// The readings of a page's Saturday, which may lie in the next Jewish year,
+// are those of the day's own year.
+TEST(SabbathReadings, PageAgreesWithTheDaysOwnYearOnEveryShownSaturday) {
+    const ReadingSchedule schedule = ProgramSchedule();
+    testing::FakePlatform platform;
+    Engine engine{platform};
+    const auto convert = [&](int year, int month, int day) {
+        engine.GYear = static_cast<Integer>(year);
+        engine.TargetGMonth = static_cast<Integer>(month);
+        engine.TargetGDay = static_cast<Integer>(day);
+        EXPECT_TRUE(engine.GregorianToJewish());
+    };
+    int elulPages = 0;
+    for (int year = 1900; year <= 2100; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            convert(year, month, 1);
+            const Engine first = engine;
+            elulPages += first.JMonth == 13 ? 1 : 0;
+            const int saturday = 7 - GregorianWeekday(year, month, 1);
+            for (int row = 1;
+                 row <= 6 && IsValidGregorianDate(year, month, saturday + 7 * (row - 1)); ++row) {
+                const std::string page = PageSabbathReadings(schedule, first, row, first.JYear,
+                                                             first.JMonth, first.JDay);
+                convert(year, month, saturday + 7 * (row - 1));
+                EXPECT_EQ(page, SabbathReadings(schedule, engine.NewYearWeekday, engine.YearType,
+                                                engine.DaysFromNewYear(engine.JMonth, engine.JDay)))
+                    << year << '-' << month << " row " << row;
+            }
+        }
+    }
+    EXPECT_GT(elulPages, 50);
+    EXPECT_THROW(PageSabbathReadings(schedule, engine, 0, 5785, 1, 1), std::out_of_range);
+    EXPECT_THROW(PageSabbathReadings(schedule, engine, 7, 5785, 1, 1), std::out_of_range);
+}
+
+// Each list holds the year's Sabbaths, then the Sabbath that opens the next
+// year, then fillers that no day reaches; every day reads its week's Saturday.
+TEST(ReadingSchedule, EveryPatternCoversEveryDayOfItsYear) {
+    const ReadingSchedule schedule = ProgramSchedule();
+    for (int p = 1; p <= 14; ++p) {
+        const auto [weekday, type] = kShapes[p - 1];
+        const int length = kLengthOfType[type];
+        const int nextWeekday = (weekday + length) % 7;
+        int sabbaths = 0;
+        for (int day = 0; day < length; ++day) {
+            const int toSaturday = 6 - (weekday + day) % 7;
+            sabbaths += toSaturday == 0 ? 1 : 0;
+            const std::string text = SabbathReadings(schedule, weekday, type, day);
+            EXPECT_EQ(text.find("??"), std::string::npos) << p << ' ' << day;  // no filler
+            EXPECT_EQ(text.find(": \r\n"), std::string::npos) << p << ' ' << day;
+            if (day + toSaturday < length) {
+                EXPECT_EQ(text, SabbathReadings(schedule, weekday, type, day + toSaturday));
+            }
+        }
+        for (int q = 1; q <= 14; ++q) {  // every pattern of a weekday opens alike
+            for (Plane plane : {Plane::Torah, Plane::Haftarah}) {
+                if (kShapes[q - 1].weekday == nextWeekday) {
+                    EXPECT_EQ(schedule.Code(plane, p, sabbaths + 1), schedule.Code(plane, q, 1));
+                }
+            }
+        }
+        const int openingTorah = nextWeekday == 6 ? 59 : nextWeekday == 4 ? 53 : 52;
+        EXPECT_EQ(schedule.Code(Plane::Torah, p, sabbaths + 1), openingTorah) << p;
+        for (int k = 1; k <= kSabbathSlots; ++k) {
+            for (Plane plane : {Plane::Torah, Plane::Haftarah}) {
+                EXPECT_EQ(schedule.Code(plane, p, k) == 75, k > sabbaths + 1) << p << ' ' << k;
+                EXPECT_EQ(schedule.Code(plane, kImpossiblePattern, k), 1);
+            }
+        }
+    }
+    EXPECT_THROW(schedule.Code(Plane::Torah, 1, 57), std::out_of_range);
+    EXPECT_THROW(schedule.Code(Plane::Torah, 16, 1), std::out_of_range);
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+}
+
+TEST(ScheduleIndex, IgnoresBlanks) {
+    const std::string text = ProgramScheduleTexts().index;
+    std::string spaced = " ";
+    for (char c : text) {
+        spaced += std::string(1, c) + " ";
+    }
+    ScheduleIndexTable plain{}, fromSpaced{};
+    EXPECT_FALSE(ParseScheduleIndex(text, plain) || ParseScheduleIndex(spaced, fromSpaced));
+    EXPECT_EQ(plain, fromSpaced);
+}
+
+TEST(ScheduleIndex, RefusesATextThatDoesNotFitAndKeepsTheTable) {
+    const std::string good = ProgramScheduleTexts().index;
+    const std::string row = "(15,15,15,15,15,15)";
+    const std::string broken[] = {
+        Replaced(good, "(1,15,5,8,15,12)", "(1,15,5,8,15,12,15)"),  // a seventh column
+        Replaced(good, "(1,15,5,8,15,12)", "(1,15,5,8,15)"),        // a row short
+        good.substr(0, good.size() - 1) + row + ")",                // an eighth row
+        Replaced(good, row, ""),                                    // six rows
+        Replaced(good, "(2,15,7,10,15,14))", "(2,15,7,10,15,14)"),  // cut short
+        good + ")",                                                 // unbalanced
+        good + "7",                                                 // trailing garbage
+        Replaced(good, "(15,4,6,9,15,13)", "(15,4,6,9,15,1x)"),     // not a number
+        Replaced(good, "(15,4,6,9,15,13)", "(15,4,6,9,15,16)"),     // no such pattern
+        Replaced(good, "(15,4,6,9,15,13)", "(15,4,,9,15,13)"),      // empty gives 0
+        Replaced(good, "(15,4,6,9,15,13)", "(15,4,6,9,15,70000)"),  // beyond 16 bits
+        Replaced(good, "(15,4,6,9,15,13)", "((15,4,6,9,15,13))"),   // nested too deep
+        Replaced(good, ")(", "),("),                                // a value between rows
+        "",
+    };
+    for (const std::string& text : broken) {
+        ScheduleIndexTable index{}, untouched{};
+        index[3][3] = untouched[3][3] = 99;
+        const auto failure = ParseScheduleIndex(text, index);
+        ASSERT_TRUE(failure.has_value()) << text;
+        EXPECT_FALSE(failure->reason.empty());
+        EXPECT_GE(failure->position, 1u);
+        EXPECT_LE(failure->position, text.size() + 1);
+        EXPECT_EQ(index, untouched) << text;
+    }
+}
+
+TEST(ReadingSchedule, RefusesATextThatDoesNotFitAndKeepsTheTable) {
+    const std::string good = ProgramScheduleTexts().schedule;
+    std::string ones = "(1";
+    for (int k = 2; k <= kSabbathSlots; ++k) {
+        ones += ",1";
+    }
+    ones += ")";
+    const std::size_t firstClose = good.find(')');
+    const std::string broken[] = {
+        good.substr(0, firstClose) + ",52" + good.substr(firstClose),  // 57 entries
+        Replaced(good, ",75)", ")"),                                   // 55 entries
+        Replaced(good, ones + ")", ones + ones + ")"),                 // 16 lists
+        Replaced(good, ones + ")", ")"),                               // 14 lists
+        good.substr(0, good.size() - 1) + "(" + ones + "))",           // a third plane
+        good.substr(0, good.size() - 1),                               // cut short
+        good + ")",                                                    // unbalanced
+        good + "1",                                                    // trailing garbage
+        Replaced(good, "52223", "5x223"),                              // not a number
+        Replaced(good, "52223", "5 2223"),                             // a blank inside
+        Replaced(good, "52223", "99999999999"),                        // beyond 32 bits
+        Replaced(good, "52223", "81"),                                 // no such reading
+        Replaced(good, "51076", "61076"),  // C 6 has no Haftarah addition
+        Replaced(good, "52223", "-52"),
+        Replaced(good, "52223", ""),  // empty gives 0, no reading
+        Replaced(good, "(52,53,55", "((52,53,55"),
+        "",
+    };
+    for (const std::string& text : broken) {
+        auto codes = std::make_unique<ReadingCodeTable>();
+        auto untouched = std::make_unique<ReadingCodeTable>();
+        (*codes)[1][2][3] = (*untouched)[1][2][3] = 4;
+        const auto failure = ParseReadingSchedule(text, *codes);
+        ASSERT_TRUE(failure.has_value()) << text.substr(0, 80);
+        EXPECT_FALSE(failure->reason.empty());
+        EXPECT_LE(failure->position, text.size() + 1);
+        EXPECT_EQ(*codes, *untouched);
+    }
+    // C 6 names Torah 73: allowed in the Torah plane.
+    auto codes = std::make_unique<ReadingCodeTable>();
+    EXPECT_FALSE(ParseReadingSchedule(Replaced(good, "52223", "62223"), *codes).has_value());
+}
+
+TEST(InitReadings, BuildsUnderTheBusyPointerAndReportsARefusedText) {
+    testing::FakePlatform platform;
+    ReadingSchedule schedule;
+    ASSERT_TRUE(InitReadings(schedule, platform));
+
+    testing::FakePlatform refusing;
+    ScheduleTexts texts = ProgramScheduleTexts();
+    texts.schedule.pop_back();
+    EXPECT_FALSE(InitReadings(schedule, refusing, texts));
+    EXPECT_EQ(refusing.calls,
+              (std::vector<std::string>{"busy on", "busy off", "message:Initialization Error"}));
+    ASSERT_EQ(refusing.messages.size(), 1u);
+    EXPECT_EQ(refusing.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(refusing.messages[0].text,
+              "The reading schedule is damaged (character " +
+                  std::to_string(texts.schedule.size() + 1) +
+                  ": the text does not end after its 2nd plane). The program cannot start.");
+
+    testing::FakePlatform refusingIndex;
+    texts = ProgramScheduleTexts();
+    texts.index = Replaced(texts.index, "(15,4,6,9,15,13)", "(15,4,6,9,15,x)");
+    EXPECT_FALSE(InitReadings(schedule, refusingIndex, texts));
+    ASSERT_EQ(refusingIndex.messages.size(), 1u);
+    EXPECT_TRUE(refusingIndex.messages[0].text.starts_with(
+        "The reading schedule index is damaged (character 88: \"x\" is not a number"));
+}
+
+}  // namespace
+}  // namespace qavo
