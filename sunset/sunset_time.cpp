@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <numbers>
 
 #include "engine/number_text.hpp"
 
@@ -75,7 +76,10 @@ void SunPosition(SunsetWork& w) {
     if (q - std::floor(q) == 0) {
         l = Stored(l + 4.84814e-6);  // one second of arc off the quadrant edge
     }
-    const int quadrant = l > kThreeQuarterTurn ? 2 : l > Stored(kQuarterTurn) ? 1 : 0;
+    // The quadrant by the true quarter turns: just past them the tangent has
+    // turned its sign while L is still below 1.5708 or 4.712389946, which
+    // put the sunset twelve hours off (Innsbruck on 21 June 2025).
+    const int quadrant = l > 3 * std::numbers::pi / 2 ? 2 : l > std::numbers::pi / 2 ? 1 : 0;
     float ra = Stored(std::sin(double{l}) / std::cos(double{l}));
     ra = Stored(std::atan(ra * 0.91746));
     if (quadrant == 2) {

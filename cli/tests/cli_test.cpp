@@ -22,7 +22,6 @@ TEST(Cli, EachCommandPrintsItsText) {
         {{"g2j", "--from", "2024-10-02", "--to", "2024-10-03"},
          "2024-10-02 5784 13 29 13 3\n2024-10-03 5785 1 1 1 4\n"},
         {{"g2j", "7000-12-31"}, "10761 3 15 3 3\n"},
-        {{"year", "5776"}, "5776 2015-09-14 1 6 19\n"},
         {{"year", "10761"}, "10761 7000-10-18 6 3 7\n"},
         {{"convert-greg", "2008-04-20", "--anniv", "2", "--heading", "Passover"},
          "Passover\r\nNisan 15, 5768\r\n\r\nSun, April     20, 2008\r\nThu, April     09, "
@@ -47,21 +46,35 @@ TEST(Cli, EachCommandPrintsItsText) {
     EXPECT_EQ(RunCli({"readings"}).out, RunCli({"readings", "2024-10-05"}).out);
 }
 
-TEST(Cli, TheReportCommandsPrintTheirReports) {
+TEST(Cli, TheLongerTextsHoldTheirLines) {
     const struct {
         std::vector<std::string> words;
-        std::string firstLine;
+        std::vector<std::string> parts;  // the first one begins the text
         long lines;
     } cases[] = {
-        {{"greg-year", "2008"}, "  The Gregorian year 2008 begins in 5768", 20},
-        {{"jewish-info", "5769"}, "  The Jewish year 5769 begins on Tue, Sep 30, 2008.", 19},
-        {{"jewish-holidays", "10760"}, "  The Jewish year 10760 begins on", 21},
-        {{"convert-jewish", "10760", "Nisan", "15", "--anniv", "2"}, "Nisan 15, 10760", 4},
+        {{"greg-year", "2008"}, {"  The Gregorian year 2008 begins in 5768"}, 20},
+        {{"jewish-info", "5769"}, {"  The Jewish year 5769 begins on Tue, Sep 30, 2008."}, 19},
+        {{"jewish-holidays", "10760"}, {"  The Jewish year 10760 begins on"}, 21},
+        {{"convert-jewish", "10760", "Nisan", "15", "--anniv", "2"}, {"Nisan 15, 10760"}, 4},
+        // 1 October 2024 was a Tuesday, 28 Elul; 3 October is today, Rosh Hashanah.
+        {{"month", "2024", "10"},
+         {"October 2024   Jewish year 5784\n\n"
+          "Sun         Mon         Tue         Wed         Thu         Fri         Sat\n",
+          "\n                        1           2           3 *         4           5\n"
+          "                        Elul 28     Elul 29     Tishri 1    Tishri 2    Tishri 3\n"
+          "                                                Rosh Hash\n"},
+         23},
+        {{"month", "2024", "4", "--cells"},
+         {"1\t\t\n2\t 1\tAdar II 22 | \n", "\n24\t 23\tNisan 15 | Passover\n", "\n42\t\t\n"},
+         42},
     };
     for (const auto& c : cases) {
         const CliResult r = RunCli(c.words);
         EXPECT_EQ(r.status, 0) << c.words[0] << ": " << r.err;
-        EXPECT_TRUE(r.out.starts_with(c.firstLine)) << r.out;
+        EXPECT_TRUE(r.out.starts_with(c.parts[0])) << r.out;
+        for (const std::string& part : c.parts) {
+            EXPECT_NE(r.out.find(part), std::string::npos) << part;
+        }
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.lines) << c.words[0];
     }
 }
@@ -106,7 +119,11 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         "sunset 2024-12-21 --city 1; sunset 2024-12-21 --city Paris; "
         "sunset-list 2024-10-01 0; sunset-list 2024-10-01 40000; "
         "sunset-list 2024-10-01 5000; readings-list 2024-10-01 -3; "
-        "sunset 2024-12-21 --data-dir /nonexistent-qavo-folder");
+        "sunset 2024-12-21 --data-dir /nonexistent-qavo-folder; ics; ics sunset-list; "
+        "ics --bogus greg-year 2026; ics greg-year; ics greg-year 2026 --anniv 2; "
+        "ics jewish-year 10761; ics anniversaries 5768 Nisan; "
+        "ics anniversaries 2008-04-20 --anniv x; ics greg-year 2026 --output; "
+        "ics greg-year 2026 --output /nonexistent-qavo-folder/a.ics");
     testing::TempDir noDataFiles;
     for (const auto& words : bad) {
         const CliResult r = RunCli(words, noDataFiles.path());

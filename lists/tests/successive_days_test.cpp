@@ -54,26 +54,19 @@ TEST_F(SuccessiveDaysTest, SunsetTimesAcrossTheNewYearWithHolidayRows) {
     EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy off"}));
 }
 
-TEST_F(SuccessiveDaysTest, ReadingsOfAWeekFromSunday) {
-    // Yom Kippur 5785 is Saturday 12 October 2024, day 9 of a year that
-    // begins on Thursday and has 355 days.
-    EXPECT_EQ(List({2024, 10, 6}, 7, SuccessiveDaysMode::Readings),
-              "Sabbath Torah and Haftarah readings\r\n" + kRule +
-                  "\r\n"
-                  "October   12, 2024 Sat, Tishri  10, 5785\r\n" +
-                  SabbathReadings(schedule, 4, 3, 9));
-}
-
-TEST_F(SuccessiveDaysTest, ReadingsAcrossTheNewYearUseEachDaysOwnYear) {
-    // 5784 begins on Saturday and has 383 days; 25 Elul is its day 378.
-    const std::string elul = SabbathReadings(schedule, 6, 4, 378);
-    const std::string tishri = SabbathReadings(schedule, 4, 3, 2);
-    EXPECT_NE(elul, tishri);
-    EXPECT_EQ(List({2024, 9, 27}, 10, SuccessiveDaysMode::Readings),
-              "Sabbath Torah and Haftarah readings\r\n" + kRule +
-                  "\r\n"
-                  "September 28, 2024 Sat, Elul    25, 5784\r\n" +
-                  elul + "October   05, 2024 Sat, Tishri  03, 5785\r\n" + tishri);
+TEST_F(SuccessiveDaysTest, TheSaturdaysReadingsAcrossTheNewYearEachOfItsOwnYear) {
+    // From Sunday 22 September 2024, three weeks. 5784 begins on Saturday and
+    // has 383 days (25 Elul is its day 378); 5785 begins on Thursday and has
+    // 355 days, and Yom Kippur, its day 9, is Saturday 12 October.
+    EXPECT_EQ(
+        List({2024, 9, 22}, 21, SuccessiveDaysMode::Readings),
+        "Sabbath Torah and Haftarah readings\r\n" + kRule + "\r\n" +
+            "September 28, 2024 Sat, Elul    25, 5784\r\n" + SabbathReadings(schedule, 6, 4, 378) +
+            "October   05, 2024 Sat, Tishri  03, 5785\r\n" + SabbathReadings(schedule, 4, 3, 2) +
+            "October   12, 2024 Sat, Tishri  10, 5785\r\n" + SabbathReadings(schedule, 4, 3, 9));
+    EXPECT_NE(SabbathReadings(schedule, 6, 4, 378), SabbathReadings(schedule, 4, 3, 2));
+    EXPECT_EQ(List({2024, 9, 29}, 6, SuccessiveDaysMode::Readings),
+              "Sabbath Torah and Haftarah readings\r\n" + kRule + "\r\n");  // no Saturday
 }
 
 TEST_F(SuccessiveDaysTest, TextsBeyondThirtyThousandCharactersAreRefused) {

@@ -180,6 +180,22 @@ TEST(ScheduleIndex, RefusesATextThatDoesNotFitAndKeepsTheTable) {
     }
 }
 
+TEST(ScheduleParse, RefusesAtTheFirstCharacterBeyondTheTable) {
+    const std::string index = ProgramScheduleTexts().index;
+    const std::string schedule = ProgramScheduleTexts().schedule;
+    ScheduleIndexTable table{};
+    auto codes = std::make_unique<ReadingCodeTable>();
+    // An eighth row at its first value, before it is stored; a closing
+    // parenthesis after the last list, even when an opening one follows.
+    const auto row = ParseScheduleIndex(index.substr(0, index.size() - 1) + "(15,1)", table);
+    const auto close = ParseScheduleIndex(index + ")(", table);
+    const auto closeCodes = ParseReadingSchedule(schedule + ")(", *codes);
+    ASSERT_TRUE(row && close && closeCodes);
+    EXPECT_EQ(row->position, index.size() + 3);
+    EXPECT_EQ(close->position, index.size() + 1);
+    EXPECT_EQ(closeCodes->position, schedule.size() + 1);
+}
+
 TEST(ReadingSchedule, RefusesATextThatDoesNotFitAndKeepsTheTable) {
     const std::string good = ProgramScheduleTexts().schedule;
     std::string ones = "(1";

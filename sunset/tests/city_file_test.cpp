@@ -99,6 +99,10 @@ TEST_F(CityFileTest, NamesAreStoredInWindows1252AndFoundWhateverTheCaseOfTheFile
     EXPECT_EQ(Message(), "");
     EXPECT_EQ(loaded.CityTable, cities.CityTable);
     EXPECT_EQ(loaded.LastCityIndex, 1);
+    // Other writers pad names with zero bytes: control bytes read as blanks.
+    dir.Write("SUNSET.DAT", RecordBytes(std::string("Haifa\0\t", 7), 32, 49, -34, -59, -2));
+    LoadCityFile(loaded, platform, dir / "QAVOWIN.INI");
+    EXPECT_EQ(loaded.CityTable[0].CityName, PadCityName("Haifa"));
 }
 
 TEST_F(CityFileTest, FilesOfEverySizeLoadTheWholeRecords) {

@@ -32,6 +32,10 @@ TEST(DataFile, AWriteInterruptedMidwayLeavesTheOldFileWhole) {
     }
     EXPECT_FALSE(ReplaceFileSafely(dir / "missing/QAVOWIN.INI", "x", error));
     EXPECT_EQ(error, "No such file or directory");
+    std::filesystem::create_directory(dir / "folder");  // the copy cannot take its name
+    EXPECT_FALSE(ReplaceFileSafely(dir / "folder", "x", error));
+    EXPECT_EQ(error, "Is a directory");
+    EXPECT_EQ(dir.Listing(), "folder sunset.dat");
 }
 
 TEST(DataFile, OnlyTheProgramsOwnUnfinishedCopiesAreRemoved) {
