@@ -45,7 +45,7 @@ TEST(HelpContentsTest, PlainHeadingTextDecodesAndJoinsBlanks) {
         {"  two\n\t words  ", "two words"},
         {"line<br>break", "line break"},
         {"Adar&nbsp;II", "Adar II"},
-        {"&#x5D0;&#1489;", "\xD7\x90\xD7\x91"},  // alef, bet
+        {"&#x5D0;&#1489;&#x20AC;", "\xD7\x90\xD7\x91\xE2\x82\xAC"},  // alef, bet, euro
         {"1 &ndash; 2", "1 \xE2\x80\x93 2"},
         {"&unknown; &amp &", "&unknown; &amp &"},
         {"&#xZZ; &#; &#99999999999;", "&#xZZ; &#; &#99999999999;"},
