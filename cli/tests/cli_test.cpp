@@ -105,7 +105,7 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
     // is the only city.
     const auto bad = CommandLines(
         "; nonsense; g2j 2023-02-29; g2j 1582-12-31; g2j 7001-01-01; "
-        "g2j 2024-2-29; g2j 2024-01-01 2024-01-02; g2j --from 2024-01-02; "
+        "g2j 2024-2-29; g2j 2024-02-2x; g2j 2024-01-01 2024-01-02; g2j --from 2024-01-02; "
         "g2j --from 2024-01-02 --to 2024-01-01; g2j --to; g2j --bogus; year 5342; "
         "year 10762; year 57x0; readings 2024-12-28 2024-12-29; greg-year 1582; "
         "greg-year 7001; jewish-info 10761; jewish-holidays 5768 5769; "

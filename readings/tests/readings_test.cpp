@@ -149,6 +149,15 @@ TEST(ScheduleIndex, IgnoresBlanks) {
     EXPECT_EQ(plain, fromSpaced);
 }
 
+TEST(ScheduleIndex, RoundsFractionsToTheNearestAndHalvesToEven) {
+    const std::string text = ProgramScheduleTexts().index;
+    ScheduleIndexTable plain{}, fromFractions{};
+    ASSERT_FALSE(ParseScheduleIndex(text, plain));
+    EXPECT_FALSE(ParseScheduleIndex(
+        Replaced(text, "(1,15,5,8,15,12)", "(0.6,14.50001,5.49,8.5,15.0,11.5)"), fromFractions));
+    EXPECT_EQ(plain, fromFractions);
+}
+
 TEST(ScheduleIndex, RefusesATextThatDoesNotFitAndKeepsTheTable) {
     const std::string good = ProgramScheduleTexts().index;
     const std::string row = "(15,15,15,15,15,15)";
