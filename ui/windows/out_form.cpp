@@ -175,11 +175,19 @@ void OutForm::Command3_Click() {
     Deselect();
 }
 
-void OutForm::Command4_Click() {
-    commonDialog_.SetFilter(kTextFileFilter);
+std::optional<QString> OutForm::AskSaveName(const char* filter) {
+    commonDialog_.SetFilter(filter);
     commonDialog_.SetOverwritePrompt(true);
-    const std::optional<QString> file = commonDialog_.ShowSave(this);
-    if (!file || file->isEmpty()) {
+    std::optional<QString> file = commonDialog_.ShowSave(this);
+    if (file && file->isEmpty()) {
+        return std::nullopt;
+    }
+    return file;
+}
+
+void OutForm::Command4_Click() {
+    const std::optional<QString> file = AskSaveName(kTextFileFilter);
+    if (!file) {
         return;
     }
     const bool selected = HasSelection();
@@ -198,10 +206,8 @@ void OutForm::Command4_Click() {
 }
 
 void OutForm::SaveCalendarFile_Click() {
-    commonDialog_.SetFilter(kCalendarFileFilter);
-    commonDialog_.SetOverwritePrompt(true);
-    const std::optional<QString> file = commonDialog_.ShowSave(this);
-    if (!file || file->isEmpty()) {
+    const std::optional<QString> file = AskSaveName(kCalendarFileFilter);
+    if (!file) {
         return;
     }
     QString path = *file;

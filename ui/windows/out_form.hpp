@@ -4,6 +4,7 @@
 // text file; a holiday or anniversary list also goes to a calendar file.
 
 #include <QDialog>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -49,6 +50,8 @@ class OutForm : public QDialog {
                            int height);
     void Deselect();
     void Tell(const std::string& text, std::string_view title);
+    // The save dialog with this filter; nothing when it was cancelled.
+    std::optional<QString> AskSaveName(const char* filter);
 
     Platform& platform_;
     CommonDialog& commonDialog_;
