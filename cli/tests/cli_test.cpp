@@ -23,6 +23,8 @@ TEST(Cli, EachCommandPrintsItsText) {
          "2024-10-02 5784 13 29 13 3\n2024-10-03 5785 1 1 1 4\n"},
         {{"g2j", "7000-12-31"}, "10761 3 15 3 3\n"},
         {{"year", "10761"}, "10761 7000-10-18 6 3 7\n"},
+        // 5776 closed a cycle: a Monday new year, a full leap year of 385 days.
+        {{"year", "5776"}, "5776 2015-09-14 1 6 19\n"},
         {{"convert-greg", "2008-04-20", "--anniv", "2", "--heading", "Passover"},
          "Passover\r\nNisan 15, 5768\r\n\r\nSun, April     20, 2008\r\nThu, April     09, "
          "2009\r\n"},
