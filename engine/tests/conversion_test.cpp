@@ -101,15 +101,6 @@ TEST(Gregorian, NumberKeyFilter) {
     }
 }
 
-TEST(NumberText, BlankSignedAndTwoDigit) {
-    EXPECT_EQ(BlankSigned(2008), " 2008");
-    EXPECT_EQ(BlankSigned(0), " 0");
-    EXPECT_EQ(BlankSigned(-12), "-12");
-    EXPECT_EQ(TwoDigit(5), "05");
-    EXPECT_EQ(TwoDigit(0), "00");
-    EXPECT_EQ(TwoDigit(123), "123");
-}
-
 // The leading number, rounded half to even, and the nearest 16-bit value
 // with `fits` false when it lies beyond.
 TEST(NumberText, ReadLeadingNumber) {
