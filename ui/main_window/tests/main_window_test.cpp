@@ -20,6 +20,7 @@
 #include "ui/tests/modal_script.hpp"
 #include "ui/tests/ui_fixture.hpp"
 #include "ui/widgets/caption_panel.hpp"
+#include "ui/widgets/fonts.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
 #include "ui/widgets/twips.hpp"
@@ -274,6 +275,15 @@ TEST_F(MainWindowTest, EachHelpBookOpensAndClosesWithTheWindow) {
     window.close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.findChildren<help::HelpWindow*>().isEmpty());
+}
+
+// The page's fonts are fitted to their boxes: a line of the result is never
+// higher than the box, whatever rounding the first guess leaves.
+TEST(FittedFonts, AreNoHigherThanTheirBox) {
+    const QFont face = FontOf("MS Sans Serif", 30, true);
+    for (int pixels = 10; pixels <= 60; ++pixels) {
+        EXPECT_LE(QFontMetrics(FitHeight(face, 30, pixels)).height(), pixels) << pixels;
+    }
 }
 
 TEST(MainWindowStart, RefusesAClockOutsideTheRange) {

@@ -147,6 +147,7 @@ TEST_F(PageExportTest, ThePageHoldsTheMonthsTitleDaysAndRows) {
         for (int k = 0; k <= c.rows; ++k) {
             EXPECT_TRUE(IsBlack(image, kLeft + 600, kTop + k * kHeight)) << "horizontal " << k;
             EXPECT_TRUE(IsBlack(image, 8800 - 600, kTop + k * kHeight));
+            EXPECT_FALSE(IsBlack(image, 8800 + 300, kTop + k * kHeight)) << "past the grid";
         }
         EXPECT_EQ(DarkPixels(image, kLeft, kTop + c.rows * kHeight, 7 * kWidth,
                              6800 - c.rows * kHeight - kTop + 60),
@@ -172,6 +173,7 @@ TEST_F(PageExportTest, ClipboardGetsTheImageAndTheWindowKeepsItsPage) {
     EXPECT_FALSE(Surface().isVisible());
     EXPECT_EQ(TextAt(2800, 350, 18), "April     2024        5784");
     EXPECT_EQ(QGuiApplication::clipboard()->image(), Surface().Image());
+    EXPECT_TRUE(IsBlack(Surface().grab().toImage(), kLeft + 600, kTop));  // painted as drawn
     EXPECT_EQ(window.Page().MarkedCell, 24);
     EXPECT_EQ(window.Page().monthIndex, 3);
     EXPECT_EQ(window.engine().GYear, 2024);
