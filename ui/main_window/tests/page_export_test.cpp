@@ -152,12 +152,10 @@ TEST_F(PageExportTest, ThePageHoldsTheMonthsTitleDaysAndRows) {
         EXPECT_EQ(DarkPixels(image, kLeft, kTop + c.rows * kHeight, 7 * kWidth,
                              6800 - c.rows * kHeight - kTop + 60),
                   0);
+        if (c.month == 2) {  // 28 day numbers and Jewish dates, one holiday, title, headings
+            EXPECT_EQ(Surface().Texts().size(), 28u * 2 + 1 + 1 + 7);
+        }
     }
-    // February 2009: 28 day numbers and Jewish dates, one holiday, the title
-    // and 7 headings.
-    Show(2009, 2);
-    window.Menu().Menu_ToClipboard->trigger();
-    EXPECT_EQ(Surface().Texts().size(), 28u * 2 + 1 + 1 + 7);
 }
 
 TEST_F(PageExportTest, ClipboardGetsTheImageAndTheWindowKeepsItsPage) {
@@ -195,10 +193,7 @@ TEST_F(PageExportTest, FileIsAReadableBitmap) {
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(testing::TakeMessage(platform.messages),
               "QAVO for Windows: Calendar page saved as " + file.toStdString());
-    QFile bytes(file);
-    ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
-    EXPECT_EQ(bytes.read(2), "BM");
-    const QImage read(file, "BMP");
+    const QImage read(file, "BMP");  // a bitmap, whatever its name
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), Surface().Image());
     EXPECT_FALSE(Surface().isVisible());
 }
