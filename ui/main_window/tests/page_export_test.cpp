@@ -147,16 +147,15 @@ TEST_F(PageExportTest, ThePageHoldsTheMonthsTitleDaysAndRows) {
         for (int k = 0; k <= c.rows; ++k) {
             EXPECT_TRUE(IsBlack(image, kLeft + 600, kTop + k * kHeight)) << "horizontal " << k;
             EXPECT_TRUE(IsBlack(image, 8800 - 600, kTop + k * kHeight));
+            EXPECT_FALSE(IsBlack(image, 8800 + 300, kTop + k * kHeight)) << "past the grid";
         }
         EXPECT_EQ(DarkPixels(image, kLeft, kTop + c.rows * kHeight, 7 * kWidth,
                              6800 - c.rows * kHeight - kTop + 60),
                   0);
+        if (c.month == 2) {  // 28 day numbers and Jewish dates, one holiday, title, headings
+            EXPECT_EQ(Surface().Texts().size(), 28u * 2 + 1 + 1 + 7);
+        }
     }
-    // February 2009: 28 day numbers and Jewish dates, one holiday, the title
-    // and 7 headings.
-    Show(2009, 2);
-    window.Menu().Menu_ToClipboard->trigger();
-    EXPECT_EQ(Surface().Texts().size(), 28u * 2 + 1 + 1 + 7);
 }
 
 TEST_F(PageExportTest, ClipboardGetsTheImageAndTheWindowKeepsItsPage) {
@@ -172,6 +171,7 @@ TEST_F(PageExportTest, ClipboardGetsTheImageAndTheWindowKeepsItsPage) {
     EXPECT_FALSE(Surface().isVisible());
     EXPECT_EQ(TextAt(2800, 350, 18), "April     2024        5784");
     EXPECT_EQ(QGuiApplication::clipboard()->image(), Surface().Image());
+    EXPECT_TRUE(IsBlack(Surface().grab().toImage(), kLeft + 600, kTop));  // painted as drawn
     EXPECT_EQ(window.Page().MarkedCell, 24);
     EXPECT_EQ(window.Page().monthIndex, 3);
     EXPECT_EQ(window.engine().GYear, 2024);
@@ -193,10 +193,7 @@ TEST_F(PageExportTest, FileIsAReadableBitmap) {
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(testing::TakeMessage(platform.messages),
               "QAVO for Windows: Calendar page saved as " + file.toStdString());
-    QFile bytes(file);
-    ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
-    EXPECT_EQ(bytes.read(2), "BM");
-    const QImage read(file, "BMP");
+    const QImage read(file, "BMP");  // a bitmap, whatever its name
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), Surface().Image());
     EXPECT_FALSE(Surface().isVisible());
 }

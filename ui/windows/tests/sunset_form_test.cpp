@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <vector>
 
 #include "sunset/city_file.hpp"
@@ -85,7 +86,6 @@ struct SunsetFormTest : ::testing::Test {
 TEST_F(SunsetFormTest, OpensOnTheDefaultCityAndShowsTheCityChosen) {
     Open({DefaultCity(), kBoston}, "[OPTIONS]\nDEFAULT_CITY= 1  \nDayLightSetting=daylight\n");
     ASSERT_EQ(form->CityBox()->count(), 2);
-    EXPECT_EQ(form->CityBox()->itemData(1).toInt(), 1);
     EXPECT_EQ(form->CityBox()->currentText(), "Boston");
     const QStringList shown = {Field("LatBox"), Field("LatMinBox"), Field("LongBox"),
                                Field("LongMinBox"), Field("ZoneBox")};
@@ -122,21 +122,33 @@ TEST_F(SunsetFormTest, ANewCityIsSavedFromTheBoxesAndSelected) {
     EXPECT_EQ(LastMessage(), "Saved");
 }
 
-TEST_F(SunsetFormTest, AChangedNameIsRefusedOnEnterTabOrAClickAway) {
+// However the box is left, a changed name is refused and nothing is written:
+// Enter, Tab, a click away, or an access key that presses Delete or Save while
+// the focus stays in the box.
+TEST_F(SunsetFormTest, AChangedNameIsRefusedHoweverTheBoxIsLeft) {
+    // The offscreen platform has no access keys of its own; a desktop has.
+    qt_set_sequence_auto_mnemonic(true);
     Open({DefaultCity(), kBoston}, "[OPTIONS]\nDEFAULT_CITY=1\n");
-    for (const auto leave : {Qt::Key_Return, Qt::Key_Tab, Qt::Key_unknown}) {
-        SCOPED_TRACE(leave);
+    const std::string before = dir.Read("sunset.dat");
+    const std::function<void()> leaves[] = {
+        [this] { Key(Qt::Key_Return); }, [this] { Key(Qt::Key_Tab); },
+        [this] { Click(Find("ZoneBox")); }, [this] { Key(Qt::Key_D, Qt::AltModifier); },
+        [this] { Key(Qt::Key_S, Qt::AltModifier); }};
+    for (std::size_t i = 0; i < std::size(leaves); ++i) {
+        SCOPED_TRACE(i);
         platform.messages.clear();
         FocusCityBox();
         Type("Cambridge");
-        if (leave == Qt::Key_unknown) {
-            Click(Find("ZoneBox"));
-        } else {
-            Key(leave);
-        }
+        leaves[i]();
+        // A key presses its button as a click does, after a short show of it pressed.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !platform.messages.empty(); }));
         EXPECT_EQ(LastMessage(), kNameChanged);
         EXPECT_EQ(form->CityBox()->currentText(), "Boston");
         EXPECT_EQ(form->SelectedCityIndex(), 1);
+        EXPECT_EQ(dir.Read("sunset.dat"), before);
+        if (i >= 3) {
+            EXPECT_EQ(QApplication::focusWidget(), form->CityBox());
+        }
     }
     // A typed name of a listed city shows that city and moves on to Save.
     platform.messages.clear();
@@ -147,26 +159,6 @@ TEST_F(SunsetFormTest, AChangedNameIsRefusedOnEnterTabOrAClickAway) {
     EXPECT_EQ(form->SelectedCityIndex(), 0);
     EXPECT_EQ(Field("LatBox"), "40");
     EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("Btn_Save"));
-}
-
-TEST_F(SunsetFormTest, AccessKeysCannotRenameOrEraseAListedCity) {
-    // The offscreen platform has no access keys of its own; a desktop has.
-    qt_set_sequence_auto_mnemonic(true);
-    Open({DefaultCity(), kBoston}, "[OPTIONS]\nDEFAULT_CITY=0\n");
-    const std::string before = dir.Read("sunset.dat");
-    // An access key presses a button while the focus stays in the city box.
-    for (const auto key : {Qt::Key_D, Qt::Key_S}) {
-        platform.messages.clear();
-        FocusCityBox();
-        Type("Newark");
-        Key(key, Qt::AltModifier);
-        // The key presses the button as a click does, after a short show of it pressed.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !platform.messages.empty(); }));
-        EXPECT_EQ(QApplication::focusWidget(), form->CityBox());
-        EXPECT_EQ(LastMessage(), kNameChanged);
-        EXPECT_EQ(form->CityBox()->currentText(), "New York");
-        EXPECT_EQ(dir.Read("sunset.dat"), before);
-    }
 }
 
 TEST_F(SunsetFormTest, DeleteRemovesTheSelectedCityOfTwoOfOneName) {
