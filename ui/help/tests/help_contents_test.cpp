@@ -49,7 +49,9 @@ TEST(HelpContentsTest, PlainHeadingTextDecodesAndJoinsBlanks) {
         {"1 &ndash; 2", "1 \xE2\x80\x93 2"},
         {"&unknown; &amp &", "&unknown; &amp &"},
         {"&#xZZ; &#; &#99999999999;", "&#xZZ; &#; &#99999999999;"},
-        {"&#0;", "\xEF\xBF\xBD"},  // no NUL in a title: the replacement character
+        // No NUL and no lone surrogate in a title: the replacement character.
+        {"&#0;&#xD800;&#xDFFF;&#xE000;", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80"},
+        {"&#x10FFFF;&#x110000;", "\xF4\x8F\xBF\xBF\xEF\xBF\xBD"},  // the last code point, one past
         {"<a href=\"#x\" title='a > b'>link</a>", "link"},
         {"cut <b", "cut"},
         {"", ""},

@@ -1,7 +1,6 @@
 #include "ui/help/help_window.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QFile>
@@ -112,7 +111,6 @@ TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
         }
         EXPECT_TRUE(AllMatches(html, R"re(href="([^#][^"]*)")re").empty());
     }
-    EXPECT_EQ(owner_.findChildren<HelpWindow*>().size(), 2);
 }
 
 TEST_F(HelpWindowTest, TopicsAndLinksScrollTheirHeadingToTheTop) {
@@ -170,18 +168,14 @@ TEST_F(HelpWindowTest, AFileThatCannotBeShownIsExplainedInTheWindow) {
     ASSERT_TRUE(directory.isValid());
     const QString missing = HelpFilePath(directory.path(), HelpBook::Program);
 
-    const QString noTopics = directory.filePath(QStringLiteral("notopics.chm"));
-    {
-        QFile file(noTopics);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("\xFF\xD8\x00garbage<h2>no id</h2>", 24));
-    }
-    const QString huge = directory.filePath(QStringLiteral("huge.chm"));
-    {
-        QFile file(huge);  // sparse: takes no room on the disk
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.resize(9 * 1024 * 1024));
-    }
+    const auto makeFile = [&](const char* name, const QByteArray& bytes, qint64 size) {
+        QFile file(directory.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0 && file.resize(size));
+        return file.fileName();
+    };
+    const QString noTopics =
+        makeFile("notopics.chm", {"\xFF\xD8\x00garbage<h2>no id</h2>", 24}, 24);
+    const QString huge = makeFile("huge.chm", {}, 9 * 1024 * 1024);  // sparse: no room on the disk
     const QString folder = directory.filePath(QStringLiteral("folder.chm"));
     ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("folder.chm")));
 
@@ -191,7 +185,7 @@ TEST_F(HelpWindowTest, AFileThatCannotBeShownIsExplainedInTheWindow) {
     } cases[] = {
         {missing, "was not found"},
         {noTopics, "holds no help topics"},
-        {folder, "could not be"},
+        {folder, "could not be opened"},
         {huge, "too large to be a help file"},
     };
     for (const auto& c : cases) {
@@ -207,19 +201,6 @@ TEST_F(HelpWindowTest, AFileThatCannotBeShownIsExplainedInTheWindow) {
         EXPECT_FALSE(window->Contents()->isVisible());
         EXPECT_EQ(window->CurrentTopic(), QString());
     }
-}
-
-TEST_F(HelpWindowTest, AnUnreadableFileIsExplainedInTheWindow) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "the superuser reads every file";
-    }
-    QTemporaryDir directory;
-    const QString path = HelpFilePath(directory.path(), HelpBook::History);
-    QFile::copy(HelpFilePath(kProgramDir, HelpBook::History), path);
-    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
-    HelpWindow* window = ShowHelpFile(&owner_, path);
-    EXPECT_TRUE(window->Text()->toPlainText().contains("could not be opened"));
-    EXPECT_EQ(window->Contents()->topLevelItemCount(), 0);
 }
 
 TEST_F(HelpWindowTest, AMendedFileIsReadOnTheNextOpening) {
