@@ -45,14 +45,8 @@ TEST(AccessorySearchTest, CandidatesComeFirstThenDirectories) {
         const char* searchPath;
         const char* found;
     } cases[] = {
-        {"earlier candidate wins over earlier directory",
-         {"/b/first", "/a/second"},
-         "/a:/b",
-         "/b/first"},
-        {"earlier directory wins for the same candidate",
-         {"/a/second", "/b/second"},
-         "/a:/b",
-         "/a/second"},
+        {"earlier candidate first", {"/b/first", "/a/second"}, "/a:/b", "/b/first"},
+        {"then earlier directory", {"/a/second", "/b/second"}, "/a:/b", "/a/second"},
         {"last candidate in last directory", {"/c/third"}, "/a:/b:/c", "/c/third"},
         {"trailing slash kept single", {"/a/first"}, "/a/", "/a/first"},
         {"root directory", {"/first"}, "/", "/first"},
