@@ -135,7 +135,6 @@ TEST_F(HelpWindowTest, TopicsAndLinksScrollTheirHeadingToTheTop) {
 TEST_F(HelpWindowTest, OpeningAgainReusesAndRereadsAndShutdownClosesEvery) {
     CloseHelpWindows(&owner_);  // none open: nothing happens
     QTemporaryDir directory;
-    ASSERT_TRUE(directory.isValid());
     QPointer<HelpWindow> program = OpenHelp(&owner_, directory.path(), HelpBook::Program);
     EXPECT_EQ(program->Contents()->topLevelItemCount(), 0);
     ASSERT_TRUE(QFile::copy(HelpFilePath(kProgramDir, HelpBook::Program),
@@ -159,7 +158,6 @@ TEST_F(HelpWindowTest, OpeningAgainReusesAndRereadsAndShutdownClosesEvery) {
 
 TEST_F(HelpWindowTest, AFileThatCannotBeShownIsExplainedInTheWindow) {
     QTemporaryDir directory;
-    ASSERT_TRUE(directory.isValid());
     const QString missing = HelpFilePath(directory.path(), HelpBook::Program);
 
     const auto makeFile = [&](const char* name, const QByteArray& bytes, qint64 size) {
