@@ -4,13 +4,13 @@
 // it, as a user would. A window that no step expects is closed and reported,
 // so a test never hangs.
 
+#include <QApplication>
 #include <QTimer>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
-
-class QWidget;
 
 namespace qavo::ui {
 
@@ -18,11 +18,25 @@ class ModalScript {
   public:
     using Action = std::function<void(QWidget*)>;
 
-    ModalScript();
+    ModalScript() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    }
     // The next step: when the modal window named `window` is up, `action`.
-    ModalScript& Then(std::string window, Action action);
+    ModalScript& Then(std::string window, Action action) {
+        steps_.push_back({std::move(window), std::move(action)});
+        return *this;
+    }
     // Runs `command` with the script answering its windows.
-    void Run(const std::function<void()>& command);
+    void Run(const std::function<void()>& command) {
+        timer_.start();
+        command();
+        timer_.stop();
+        for (const Step& step : steps_) {
+            failures.push_back("never shown: " + step.window);
+        }
+        steps_.clear();
+    }
 
     // Steps that never found their window, and windows nobody expected.
     std::vector<std::string> failures;
@@ -32,7 +46,26 @@ class ModalScript {
         std::string window;
         Action action;
     };
-    void Poll();
+    // Polls of 5 ms before a window that no step expects is given up on.
+    static constexpr int kPatience = 400;
+
+    void Poll() {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (shown == nullptr || !shown->isVisible()) {
+            return;
+        }
+        const std::string name = shown->objectName().toStdString();
+        if (!steps_.empty() && steps_.front().window == name) {
+            const Step step = steps_.front();
+            steps_.pop_front();
+            idlePolls_ = 0;
+            step.action(shown);
+        } else if (++idlePolls_ >= kPatience) {
+            failures.push_back("unexpected window: " + name);
+            idlePolls_ = 0;
+            shown->close();
+        }
+    }
 
     std::deque<Step> steps_;
     QTimer timer_;

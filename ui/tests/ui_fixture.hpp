@@ -23,14 +23,11 @@ namespace qavo::ui::testing {
 // The one message shown since the last call, as "title: text"; a failure when
 // there was none or more than one.
 inline std::string TakeMessage(std::vector<qavo::testing::ShownMessage>& messages) {
-    if (messages.size() != 1) {
-        ADD_FAILURE() << messages.size() << " messages shown instead of one";
-        messages.clear();
-        return {};
-    }
-    const qavo::testing::ShownMessage shown = messages.front();
+    EXPECT_EQ(messages.size(), 1u);
+    const std::string taken =
+        messages.size() == 1 ? messages[0].title + ": " + messages[0].text : "";
     messages.clear();
-    return shown.title + ": " + shown.text;
+    return taken;
 }
 
 // The program's directory is a fresh folder holding the default city file.

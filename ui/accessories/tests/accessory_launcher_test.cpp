@@ -1,47 +1,30 @@
 #include "ui/accessories/accessory_launcher.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "tests/support/fake_platform.hpp"
+#include "tests/support/temp_dir.hpp"
 
 namespace qavo {
 namespace {
 
-namespace fs = std::filesystem;
-
-class AccessoryLauncherTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("qavo_launch_" + std::to_string(::getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "bin");
+// A folder of stand-in programs, each writing its own path into "started".
+struct AccessoryLauncherTest : ::testing::Test {
+    std::string Install(const std::string& name) {
+        dir.Write(name, "#!/bin/sh\necho \"$0\" > '" + (dir / "started") + "'\n");
+        std::filesystem::permissions(dir / name, std::filesystem::perms::owner_all);
+        return dir / name;
     }
-    void TearDown() override { fs::remove_all(root_); }
-
-    // A stand-in program that records its own name in a marker file.
-    fs::path InstallFakeProgram(const std::string& name) {
-        const fs::path program = root_ / "bin" / name;
-        std::ofstream(program) << "#!/bin/sh\necho \"$0\" > '" << Marker().string() << "'\n";
-        fs::permissions(program, fs::perms::owner_all);
-        return program;
-    }
-    fs::path Marker() const { return root_ / "started"; }
-    std::string SearchPath() const { return (root_ / "bin").string(); }
-
-    fs::path root_;
+    testing::TempDir dir;
 };
 
 // Another accessory's program is no stand-in.
 TEST_F(AccessoryLauncherTest, NothingInstalledTellsWhichFileIsMissing) {
-    InstallFakeProgram("gnome-calculator");
+    Install("gnome-calculator");
     const struct {
         Accessory accessory;
         const char* message;
@@ -51,34 +34,27 @@ TEST_F(AccessoryLauncherTest, NothingInstalledTellsWhichFileIsMissing) {
     };
     for (const auto& c : cases) {
         testing::FakePlatform platform;
-        EXPECT_FALSE(LaunchAccessory(platform, c.accessory, SearchPath()));
+        EXPECT_FALSE(LaunchAccessory(platform, c.accessory, dir.path()));
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].title + ": " + platform.messages[0].text, c.message);
         EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
     }
-    EXPECT_FALSE(fs::exists(Marker()));
+    EXPECT_FALSE(dir.Exists("started"));
 }
 
 TEST_F(AccessoryLauncherTest, StartsTheFirstInstalledCandidate) {
-    InstallFakeProgram("leafpad");
-    const fs::path expected = InstallFakeProgram("gedit");
+    Install("leafpad");
+    const std::string expected = Install("gedit") + "\n";
     testing::FakePlatform platform;
-    ASSERT_TRUE(LaunchAccessory(platform, Accessory::TextEditor, SearchPath()));
+    ASSERT_TRUE(LaunchAccessory(platform, Accessory::TextEditor, dir.path()));
     EXPECT_TRUE(platform.messages.empty());
-
-    // The program runs on its own; wait for the mark it leaves.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!fs::exists(Marker()) && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    // The program runs on its own; wait for the line it writes.
     std::string started;
-    for (int attempt = 0; attempt < 100 && started.empty(); ++attempt) {
-        std::ifstream(Marker()) >> started;  // the line may still be written
-        if (started.empty()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+    for (int wait = 0; wait < 1000 && started != expected; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        started = dir.Read("started");
     }
-    EXPECT_EQ(started, expected.string());
+    EXPECT_EQ(started, expected);
 }
 
 }  // namespace

@@ -1,14 +1,15 @@
 #include "ui/accessories/accessory_search.hpp"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <set>
 #include <string>
+
+#include "tests/support/temp_dir.hpp"
 
 namespace qavo {
 namespace {
@@ -24,14 +25,13 @@ TEST(AccessorySearchTest, TheProgramHelpNamesEveryCandidateInOrder) {
     for (const Accessory accessory :
          {Accessory::TextEditor, Accessory::Paint, Accessory::Calculator}) {
         const AccessoryInfo& info = AccessoryFor(accessory);
-        std::size_t previous = topic;
+        auto from = help.cbegin() + static_cast<std::ptrdiff_t>(topic);
         for (const std::string_view candidate : info.candidates) {
-            const std::size_t at = help.find(std::string(candidate) + ',', previous);
-            const std::size_t last = help.find(std::string(candidate) + ';', previous);
-            const std::size_t end = help.find(std::string(candidate) + '.', previous);
-            const std::size_t found = std::min({at, last, end});
-            ASSERT_NE(found, std::string::npos) << candidate;
-            previous = found;
+            std::smatch found;  // a name of the list, ended by its punctuation
+            ASSERT_TRUE(std::regex_search(from, help.cend(), found,
+                                          std::regex(std::string(candidate) + "[,;.]")))
+                << candidate;
+            from = found[0].first;
         }
         EXPECT_NE(help.find("Can't find " + std::string(info.fileName), topic), std::string::npos);
     }
@@ -45,62 +45,46 @@ TEST(AccessorySearchTest, CandidatesComeFirstThenDirectories) {
         const char* searchPath;
         const char* found;
     } cases[] = {
-        {"earlier candidate wins over earlier directory",
-         {"/b/first", "/a/second"},
-         "/a:/b",
-         "/b/first"},
-        {"earlier directory wins for the same candidate",
-         {"/a/second", "/b/second"},
-         "/a:/b",
-         "/a/second"},
+        {"earlier candidate first", {"/b/first", "/a/second"}, "/a:/b", "/b/first"},
+        {"then earlier directory", {"/a/second", "/b/second"}, "/a:/b", "/a/second"},
         {"last candidate in last directory", {"/c/third"}, "/a:/b:/c", "/c/third"},
         {"trailing slash kept single", {"/a/first"}, "/a/", "/a/first"},
         {"root directory", {"/first"}, "/", "/first"},
         {"empty entries skipped", {"/a/first"}, "::/a:", "/a/first"},
         {"relative entries skipped", {"bin/first", "./first", "first"}, "bin:.::", ""},
-        {"relative entry skipped, absolute found",
-         {"bin/first", "/z/second"},
-         "bin:/z",
-         "/z/second"},
         {"nothing installed", {}, "/a:/b", ""},
         {"empty search path", {"/first"}, "", ""},
         {"other programs ignored", {"/a/fourth"}, "/a", ""},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> asked;
         const auto isExecutable = [&](const std::string& path) {
-            asked.push_back(path);
+            EXPECT_EQ(path.front(), '/') << c.name << ": asked about " << path;
             return c.installed.count(path) == 1;
         };
         EXPECT_EQ(FindProgram(kCandidates, c.searchPath, isExecutable), c.found) << c.name;
-        for (const std::string& path : asked) {
-            EXPECT_EQ(path.front(), '/') << c.name << ": asked about " << path;
-        }
     }
 }
 
 TEST(AccessorySearchTest, FindsOnlyExecutableRegularFiles) {
-    const fs::path root = fs::temp_directory_path() / ("qavo_search_" + std::to_string(::getpid()));
-    fs::remove_all(root);
-    fs::create_directories(root / "one");
-    fs::create_directories(root / "two" / "gedit");  // a directory, not a program
-    const auto makeFile = [](const fs::path& path, fs::perms permissions) {
-        std::ofstream(path) << "#!/bin/sh\n";
-        fs::permissions(path, permissions);
+    const testing::TempDir root;
+    fs::create_directories(fs::path(root / "two") / "gedit");  // a directory, not a program
+    fs::create_directory(root / "one");
+    const auto makeFile = [&](const std::string& name, fs::perms permissions) {
+        root.Write(name, "#!/bin/sh\n");
+        fs::permissions(root / name, permissions);
     };
-    makeFile(root / "one" / "gnome-text-editor", fs::perms::owner_read);  // not executable
-    makeFile(root / "two" / "kate", fs::perms::owner_all);
-    makeFile(root / "one" / "mousepad", fs::perms::owner_all);
-    const std::string searchPath = (root / "one").string() + ":" + (root / "two").string();
+    makeFile("one/gnome-text-editor", fs::perms::owner_read);  // not executable
+    makeFile("two/kate", fs::perms::owner_all);
+    makeFile("one/mousepad", fs::perms::owner_all);
+    const std::string searchPath = (root / "one") + ":" + (root / "two");
 
     const AccessoryInfo& editor = AccessoryFor(Accessory::TextEditor);
-    EXPECT_EQ(FindProgram(editor.candidates, searchPath), (root / "two" / "kate").string());
-    fs::remove(root / "two" / "kate");
-    EXPECT_EQ(FindProgram(editor.candidates, searchPath), (root / "one" / "mousepad").string());
-    fs::remove(root / "one" / "mousepad");
+    EXPECT_EQ(FindProgram(editor.candidates, searchPath), root / "two/kate");
+    fs::remove(root / "two/kate");
+    EXPECT_EQ(FindProgram(editor.candidates, searchPath), root / "one/mousepad");
+    fs::remove(root / "one/mousepad");
     EXPECT_EQ(FindProgram(editor.candidates, searchPath), "");
-    EXPECT_FALSE(IsExecutableFile((root / "no such file").string()));
-    fs::remove_all(root);
+    EXPECT_FALSE(IsExecutableFile(root / "no such file"));
 }
 
 }  // namespace

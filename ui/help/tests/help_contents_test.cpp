@@ -17,24 +17,15 @@ TEST(HelpContentsTest, ListsHeadingsWithIdsInFileOrder) {
 <h3 id="Exit">E&amp;xit &#38; &#x41;bout &lt;more&gt;</h3>
 </body></html>)");
     EXPECT_EQ(contents.title, "QAVO Help");
-    struct Expected {
-        const char* id;
-        const char* title;
-        int level;
-    };
-    const Expected expected[] = {
-        {"Introduction", "Introduction", 2},
-        {"Menus", "The menus", 3},
-        {"Shutdown", "Ending the program", 2},
-        {"Exit", "E&xit & About <more>", 3},
-    };
-    ASSERT_EQ(contents.topics.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(contents.topics[i].id, expected[i].id);
-        EXPECT_EQ(contents.topics[i].title, expected[i].title);
-        EXPECT_EQ(contents.topics[i].level, expected[i].level);
+    std::string listed;  // level, id: title
+    for (const HelpTopic& topic : contents.topics) {
+        listed += std::to_string(topic.level) + " " + topic.id + ": " + topic.title + "\n";
     }
+    EXPECT_EQ(listed,
+              "2 Introduction: Introduction\n"
+              "3 Menus: The menus\n"
+              "2 Shutdown: Ending the program\n"
+              "3 Exit: E&xit & About <more>\n");
 }
 
 TEST(HelpContentsTest, PlainHeadingTextDecodesAndJoinsBlanks) {
@@ -49,7 +40,9 @@ TEST(HelpContentsTest, PlainHeadingTextDecodesAndJoinsBlanks) {
         {"1 &ndash; 2", "1 \xE2\x80\x93 2"},
         {"&unknown; &amp &", "&unknown; &amp &"},
         {"&#xZZ; &#; &#99999999999;", "&#xZZ; &#; &#99999999999;"},
-        {"&#0;", "\xEF\xBF\xBD"},  // no NUL in a title: the replacement character
+        // No NUL and no lone surrogate in a title: the replacement character.
+        {"&#0;&#xD800;&#xDFFF;&#xE000;", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80"},
+        {"&#x10FFFF;&#x110000;", "\xF4\x8F\xBF\xBF\xEF\xBF\xBD"},  // the last code point, one past
         {"<a href=\"#x\" title='a > b'>link</a>", "link"},
         {"cut <b", "cut"},
         {"", ""},

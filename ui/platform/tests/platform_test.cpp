@@ -2,53 +2,49 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include "ui/platform/common_dialog.hpp"
 #include "ui/platform/qt_platform.hpp"
 
 namespace qavo::ui {
 namespace {
 
-// Answers the next message box from a timer and records what it showed.
-struct SeenBox {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool hasYes = false;
-};
-void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton press) {
-    QTimer::singleShot(0, [&seen, press] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->icon(),
-                box->button(QMessageBox::Yes) != nullptr};
-        box->button(press)->click();
-    });
-}
-
 TEST(QtPlatform, MessageBoxesCarryTitleIconAndButtons) {
+    const struct {
+        MessageIcon icon;
+        QMessageBox::Icon shown;
+        QMessageBox::StandardButton press;  // Ok: the box has no other button
+        MessageAnswer answer;
+    } cases[] = {
+        {MessageIcon::Stop, QMessageBox::Critical, QMessageBox::Ok, MessageAnswer::Ok},
+        {MessageIcon::Information, QMessageBox::Information, QMessageBox::Ok, MessageAnswer::Ok},
+        {MessageIcon::None, QMessageBox::NoIcon, QMessageBox::Ok, MessageAnswer::Ok},
+        {MessageIcon::Question, QMessageBox::Question, QMessageBox::Yes, MessageAnswer::Yes},
+        {MessageIcon::Exclamation, QMessageBox::Warning, QMessageBox::No, MessageAnswer::No},
+    };
     QtPlatform platform;
-    SeenBox seen;
-    AnswerNextBox(seen, QMessageBox::Ok);
-    EXPECT_EQ(platform.ShowMessage("Year must be between 1583 and 7000", "Incorrect Year",
-                                   MessageIcon::Stop, MessageButtons::Ok),
-              MessageAnswer::Ok);
-    EXPECT_EQ(seen.title, "Incorrect Year");
-    EXPECT_EQ(seen.text, "Year must be between 1583 and 7000");
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_FALSE(seen.hasYes);
-
-    AnswerNextBox(seen, QMessageBox::Yes);
-    EXPECT_EQ(
-        platform.ShowMessage("Create it?", "Warning", MessageIcon::Question, MessageButtons::YesNo),
-        MessageAnswer::Yes);
-    EXPECT_EQ(seen.icon, QMessageBox::Question);
-    EXPECT_TRUE(seen.hasYes);
-    AnswerNextBox(seen, QMessageBox::No);
-    EXPECT_EQ(platform.ShowMessage("Create it?", "Warning", MessageIcon::Exclamation,
-                                   MessageButtons::YesNo),
-              MessageAnswer::No);
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    int seen = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.shown));
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            ++seen;
+            EXPECT_EQ(box->windowTitle(), "Incorrect Year");
+            EXPECT_EQ(box->text(), "Create it?");
+            EXPECT_EQ(box->icon(), c.shown);
+            EXPECT_EQ(box->button(QMessageBox::Yes) != nullptr, c.press != QMessageBox::Ok);
+            box->button(c.press)->click();
+        });
+        const auto buttons =
+            c.press == QMessageBox::Ok ? MessageButtons::Ok : MessageButtons::YesNo;
+        EXPECT_EQ(platform.ShowMessage("Create it?", "Incorrect Year", c.icon, buttons), c.answer);
+    }
+    EXPECT_EQ(seen, 5);
 }
 
 TEST(QtPlatform, BusyPointerHasNoNesting) {
@@ -61,6 +57,30 @@ TEST(QtPlatform, BusyPointerHasNoNesting) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     platform.BusyCursorOff();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// The save dialog offers the file chosen last time; Cancel hands back nothing.
+TEST(CommonDialog, SaveOffersTheLastFileChosen) {
+    QTemporaryDir directory;
+    const QString chosen = directory.filePath(QStringLiteral("calendar.txt"));
+    CommonDialog dialog;
+    QStringList offered;
+    const auto answer = [&](bool accept) {
+        QTimer::singleShot(0, [&, accept] {
+            auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(shown, nullptr);
+            offered = shown->selectedFiles();
+            shown->selectFile(chosen);
+            QDialog* asked = shown;  // accept() is public as a QDialog
+            accept ? asked->accept() : asked->reject();
+        });
+    };
+    answer(true);
+    EXPECT_EQ(dialog.ShowSave(nullptr), chosen);
+    answer(false);
+    EXPECT_EQ(dialog.ShowSave(nullptr), std::nullopt);
+    EXPECT_EQ(offered, QStringList{chosen});
+    EXPECT_EQ(dialog.FileName(), chosen);
 }
 
 }  // namespace
