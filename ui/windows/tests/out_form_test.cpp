@@ -90,35 +90,43 @@ TEST_F(OutFormTest, TheBoxCannotBeEditedButKeysMoveAndSelect) {
     EXPECT_EQ(QString::fromStdString(form.ExportText()), "Second  line\r\n" + kLastLine);
 }
 
-TEST_F(OutFormTest, ClipboardTakesTheFullTextOrTheSelection) {
+// Each output takes the full text, or the selection alone and then drops it.
+TEST_F(OutFormTest, EachOutputTakesTheFullTextOrTheSelection) {
+    const QString path = folder.filePath("report.txt");
+    const QString full = folder.filePath("full.pdf");
+    const QString part = folder.filePath("part.pdf");
+    dialog.saveAnswers = {path, path};
+    dialog.printAnswers = {std::nullopt, full, part};
     Press("Command2");
     EXPECT_EQ(Message(), "Text Copied: Full text copied to ClipBoard.");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Line one\nSecond  line\n" + kLastLine);
-    Select(10, 1);
-    Press("Command2");
-    EXPECT_EQ(Message(), "Text Copied: Selected text copied to Clipboard.");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "e");
-    EXPECT_FALSE(form.HasSelection());
-    EXPECT_EQ(form.OutBox()->textCursor().position(), 10);
-    Press("Command2");  // the selection is gone: the full text again
-    EXPECT_EQ(Message(), "Text Copied: Full text copied to ClipBoard.");
-}
-
-TEST_F(OutFormTest, FileHoldsTheTextAndOneFinalLineEnd) {
-    const QString path = folder.filePath("report.txt");
-    dialog.saveAnswers = {path, path};
     Press("Command4");
     EXPECT_EQ(dialog.Filter(), "Text File (*.txt)|*.txt|All Files (*.*)|*.*");
     EXPECT_TRUE(dialog.OverwritePrompt());
     EXPECT_EQ(ReadAll(path), QByteArray(kReport) + "\r\n");
     EXPECT_EQ(Message(), "Text Copied: Full text sent to " + path.toStdString());
-    // A second save replaces the file with the selection alone.
+    Press("Command3");  // cancelled
+    EXPECT_TRUE(platform.messages.empty());
+    Press("Command3");
+    EXPECT_EQ(Message(), "Text Printed: Full text sent to printer.");
+    EXPECT_TRUE(ReadAll(full).startsWith("%PDF"));
+
+    Select(10, 6);
+    Press("Command2");
+    EXPECT_EQ(Message(), "Text Copied: Selected text copied to Clipboard.");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "econd ");
+    EXPECT_EQ(form.OutBox()->textCursor().position(), 10);
+    EXPECT_FALSE(form.HasSelection());
     Select(10, 6);
     Press("Command4");
-    EXPECT_EQ(ReadAll(path), QByteArray("econd \r\n"));
+    EXPECT_EQ(ReadAll(path), QByteArray("econd \r\n"));  // the file replaced
     EXPECT_EQ(Message(), "Text Copied: Selected text sent to " + path.toStdString());
     EXPECT_FALSE(form.HasSelection());
-    EXPECT_EQ(dialog.FileName(), path);
+    Select(10, 6);
+    Press("Command3");
+    EXPECT_EQ(Message(), "Text Printed: Selected text sent to printer.");
+    EXPECT_TRUE(ReadAll(part).startsWith("%PDF"));
+    EXPECT_FALSE(form.HasSelection());
 }
 
 TEST_F(OutFormTest, CancelledOrFailedSaveWritesNothingAndSaysNothing) {
@@ -139,24 +147,6 @@ TEST_F(OutFormTest, CancelledOrFailedSaveWritesNothingAndSaysNothing) {
     EXPECT_EQ(ReadAll(path), QByteArray("old contents"));
     EXPECT_FALSE(QFile::exists(folder.filePath("no/such/folder/x.txt")));
     EXPECT_TRUE(form.HasSelection());  // the selection stays after a silent end
-}
-
-TEST_F(OutFormTest, PrinterPrintsToTheChosenPrinter) {
-    const QString full = folder.filePath("full.pdf");
-    const QString part = folder.filePath("part.pdf");
-    dialog.printAnswers = {std::nullopt, full, part};
-    Press("Command3");  // cancelled
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(QFile::exists(full));
-    Press("Command3");
-    EXPECT_EQ(Message(), "Text Printed: Full text sent to printer.");
-    EXPECT_TRUE(ReadAll(full).startsWith("%PDF"));
-    Select(0, 4);
-    Press("Command3");
-    EXPECT_EQ(Message(), "Text Printed: Selected text sent to printer.");
-    EXPECT_TRUE(ReadAll(part).startsWith("%PDF"));
-    EXPECT_FALSE(form.HasSelection());
-    EXPECT_EQ(dialog.printShown, 3);
 }
 
 // A page holds the report alone: its first line at the top left, nothing
