@@ -269,8 +269,6 @@ TEST_F(CommandsTest, AConversionAppliesATypedYearAndEndsOnCancel) {
     script.Then("GMonthDateForm", Press("Command2"));
     Run(menu.Menu_G2J);
     EXPECT_EQ(window.Page().yearText, "2009");
-    EXPECT_TRUE(report.empty());
-    EXPECT_FALSE(engine().Cancelled);
 }
 
 }  // namespace
