@@ -178,7 +178,10 @@ TEST_F(CommandsTest, ASunsetListAsksAgainForABadCountAndEndsQuietlyOnCancel) {
     EXPECT_EQ(window.Page().yearText, "7000");
     script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
     GregorianDate(5, "25");
-    script.Then("SuccDays", Press("Command2"));
+    script.Then("SuccDays", [](QWidget* w) {
+        EXPECT_EQ(w->findChild<QLineEdit*>("sdays")->text(), " 7");  // the count used last
+        Press("Command2")(w);
+    });
     Run(menu.menu_sunset_times);
     EXPECT_TRUE(report.empty());
     EXPECT_TRUE(platform.messages.empty());

@@ -150,11 +150,10 @@ TEST_F(MainWindowTest, AYearSpunPastTheRangeIsRefusedAsIsItsJewishYear) {
     EXPECT_EQ(script.failures, std::vector<std::string>{});
 }
 
-TEST_F(MainWindowTest, TheYearBoxTakesDigitsSignsAndEnter) {
+TEST_F(MainWindowTest, TheYearBoxTakesOnlyNumberKeysAndAppliesOnEnter) {
     NumberBox* box = YearBox();
     box->clear();
-    QTest::keyClicks(box, "2a0 b0.8x9");
-    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, "2a0 b0.8x");
     EXPECT_EQ(box->text(), "2008");
     EXPECT_EQ(window.Page().yearText, "2024");  // not applied before Enter
     QTest::keyClick(box, Qt::Key_Return);
