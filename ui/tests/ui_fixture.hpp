@@ -56,7 +56,6 @@ class ScriptedDialog : public CommonDialog {
     std::deque<std::optional<QString>> saveAnswers;   // nullopt: Cancel
     std::deque<std::optional<QString>> printAnswers;  // a PDF file, or nullopt: Cancel
     int saveShown = 0;
-    int printShown = 0;
 
   protected:
     std::optional<QString> AskSaveFileName(QWidget*) override {
@@ -68,7 +67,6 @@ class ScriptedDialog : public CommonDialog {
         return answer;
     }
     bool AskPrinter(QWidget*, QPrinter& printer) override {
-        ++printShown;
         auto answer = printAnswers.empty() ? std::nullopt : printAnswers.front();
         if (!printAnswers.empty()) {
             printAnswers.pop_front();

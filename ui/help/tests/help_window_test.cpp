@@ -54,7 +54,10 @@ class HelpWindowTest : public ::testing::Test {
     QWidget owner_;
 };
 
-TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
+// Each book opens at its introduction, its contents list every heading with
+// an id, and every topic is reached from the contents with its heading at the
+// top, down to where the text is too short below a heading to scroll it that far.
+TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionAndReachEveryTopic) {
     const struct {
         HelpBook book;
         const char* fileName;
@@ -63,9 +66,11 @@ TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
         {HelpBook::Program, "qavowin.chm", "QAVO Help"},
         {HelpBook::History, "qavohist.chm", "Calendar History & Rules"},
     };
+    HelpWindow* window = nullptr;
+    int introductionScroll = 0;
     for (const auto& b : books) {
         SCOPED_TRACE(b.fileName);
-        HelpWindow* window = OpenHelp(&owner_, kProgramDir, b.book);
+        window = OpenHelp(&owner_, kProgramDir, b.book);
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(window->FilePath(), kProgramDir + "/" + b.fileName);
@@ -73,8 +78,7 @@ TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
         EXPECT_EQ(window->CurrentTopic(), "Introduction");
         EXPECT_EQ(TopLine(*window), "Introduction");
 
-        // The contents list every heading with an id, counted here by a
-        // pattern of its own, in file order.
+        // The headings are counted here by a pattern of their own, in file order.
         QFile file(window->FilePath());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const std::string html = file.readAll().toStdString();
@@ -82,10 +86,22 @@ TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
             AllMatches(html, R"re(<h[23][^>]*\sid="([^"]+)")re");
         EXPECT_GT(headingIds.size(), 10u);
         std::vector<std::string> ids;
+        introductionScroll = window->Text()->verticalScrollBar()->value();
+        int reached = 0;
+        int lastScroll = introductionScroll;
         for (QTreeWidgetItemIterator it(window->Contents()); *it != nullptr; ++it) {
             ids.push_back((*it)->data(0, Qt::UserRole).toString().toStdString());
+            window->Contents()->setCurrentItem(*it);
+            const int scroll = window->Text()->verticalScrollBar()->value();
+            EXPECT_GE(scroll, lastScroll) << (*it)->text(0).toStdString();
+            lastScroll = scroll;
+            if (scroll < window->Text()->verticalScrollBar()->maximum()) {
+                EXPECT_EQ(TopLine(*window), (*it)->text(0));
+                ++reached;
+            }
         }
         EXPECT_EQ(ids, headingIds);
+        EXPECT_GT(reached, 20);
 
         // Every link leads to a topic of the same file, and ids are unique.
         const std::set<std::string> idSet(headingIds.begin(), headingIds.end());
@@ -95,28 +111,6 @@ TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionWithTheirContents) {
         }
         EXPECT_TRUE(AllMatches(html, R"re(href="([^#][^"]*)")re").empty());
     }
-}
-
-TEST_F(HelpWindowTest, TopicsAndLinksScrollTheirHeadingToTheTop) {
-    HelpWindow* window = OpenHelp(&owner_, kProgramDir, HelpBook::History);
-    const int introductionScroll = window->Text()->verticalScrollBar()->value();
-
-    // Every topic is reached from the contents, its heading at the top, down
-    // to where the text is too short below a heading to scroll it that far.
-    int reached = 0;
-    int lastScroll = introductionScroll;
-    for (QTreeWidgetItemIterator it(window->Contents()); *it != nullptr; ++it) {
-        window->Contents()->setCurrentItem(*it);
-        const int scroll = window->Text()->verticalScrollBar()->value();
-        EXPECT_GE(scroll, lastScroll) << (*it)->text(0).toStdString();
-        lastScroll = scroll;
-        if (scroll < window->Text()->verticalScrollBar()->maximum()) {
-            EXPECT_EQ(TopLine(*window), (*it)->text(0));
-            ++reached;
-        }
-    }
-    EXPECT_GT(reached, 20);
-    EXPECT_GT(lastScroll, introductionScroll);
 
     // A link inside the text behaves as a choice in the contents.
     emit window->Text()->anchorClicked(QUrl(QStringLiteral("#Postponements")));
