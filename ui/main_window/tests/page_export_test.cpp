@@ -158,29 +158,27 @@ TEST_F(PageExportTest, ThePageHoldsTheMonthsTitleDaysAndRows) {
     }
 }
 
-TEST_F(PageExportTest, ClipboardGetsTheImageAndTheWindowKeepsItsPage) {
+// Clipboard, file and printer each take the month shown, whatever month a
+// command left in the engine, and the window keeps its page.
+TEST_F(PageExportTest, EachOutputTakesTheShownPage) {
     Show(2024, 4);
     ASSERT_EQ(window.Page().MarkedCell, 24);
-    // A command may leave another month in the engine; the shown one is exported.
+    const QString file = folder.filePath("page.bmp");
+    const QString pdf = folder.filePath("page.pdf");
+    dialog->saveAnswers = {file};
+    dialog->printAnswers = {pdf};
+    // A text export earlier in the run asked for the overwrite prompt; the
+    // dialog keeps it, as it keeps the chosen name.
+    dialog->SetOverwritePrompt(true);
     window.engine().GYear = 1999;
     window.Menu().Menu_ToClipboard->trigger();
     EXPECT_EQ(testing::TakeMessage(platform.messages),
               "QAVO for Windows: Calendar page sent to clipboard.");
-    EXPECT_FALSE(Surface().isVisible());
     EXPECT_EQ(TextAt(2800, 350, 18), "April     2024        5784");
     EXPECT_EQ(QGuiApplication::clipboard()->image(), Surface().Image());
     EXPECT_TRUE(IsBlack(Surface().grab().toImage(), kLeft + 600, kTop));  // painted as drawn
-    EXPECT_EQ(window.Page().MarkedCell, 24);
-    EXPECT_EQ(window.Page().monthIndex, 3);
-}
+    EXPECT_FALSE(Surface().isVisible());
 
-TEST_F(PageExportTest, FileIsAReadableBitmap) {
-    Show(2009, 2);
-    const QString file = folder.filePath("page.bmp");
-    dialog->saveAnswers.push_back(file);
-    // A text export earlier in the run asked for the overwrite prompt; the
-    // dialog keeps it, as it keeps the chosen name.
-    dialog->SetOverwritePrompt(true);
     window.Menu().Menu_ToFile->trigger();
     EXPECT_EQ(dialog->Filter(), "Bit Mapped File (*.bmp)|*.bmp|All Files (*.*)|*.*");
     EXPECT_TRUE(dialog->OverwritePrompt());
@@ -192,6 +190,17 @@ TEST_F(PageExportTest, FileIsAReadableBitmap) {
     const QImage read(file, "BMP");  // a bitmap, whatever its name
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), Surface().Image());
     EXPECT_FALSE(Surface().isVisible());
+
+    window.Menu().Menu_ToPrinter->trigger();
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    const QByteArray content = printed.readAll();
+    EXPECT_TRUE(content.startsWith("%PDF"));
+    EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(Surface().isVisible());
+    EXPECT_EQ(window.Page().MarkedCell, 24);
+    EXPECT_EQ(window.Page().monthIndex, 3);
 }
 
 TEST_F(PageExportTest, CancelOrAnUnwritablePlaceWritesNothing) {
@@ -205,20 +214,6 @@ TEST_F(PageExportTest, CancelOrAnUnwritablePlaceWritesNothing) {
         EXPECT_TRUE(platform.messages.empty());
         EXPECT_FALSE(Surface().isVisible());
     }
-}
-
-TEST_F(PageExportTest, PrinterGetsOnePage) {
-    Show(2008, 3);
-    const QString pdf = folder.filePath("page.pdf");
-    dialog->printAnswers = {pdf};
-    window.Menu().Menu_ToPrinter->trigger();
-    QFile printed(pdf);
-    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
-    const QByteArray content = printed.readAll();
-    EXPECT_TRUE(content.startsWith("%PDF"));
-    EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(Surface().isVisible());
 }
 
 }  // namespace
