@@ -55,11 +55,9 @@ class ScriptedDialog : public CommonDialog {
   public:
     std::deque<std::optional<QString>> saveAnswers;   // nullopt: Cancel
     std::deque<std::optional<QString>> printAnswers;  // a PDF file, or nullopt: Cancel
-    int saveShown = 0;
 
   protected:
     std::optional<QString> AskSaveFileName(QWidget*) override {
-        ++saveShown;
         auto answer = saveAnswers.empty() ? std::nullopt : saveAnswers.front();
         if (!saveAnswers.empty()) {
             saveAnswers.pop_front();
