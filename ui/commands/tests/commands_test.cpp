@@ -189,9 +189,8 @@ TEST_F(CommandsTest, YearReportsReachTheOutputWindow) {
         .Then("OutForm", TakeReport());
     Run(menu.Menu_JewishYear);
     EXPECT_EQ(FirstLine(), "  The Jewish year 5769 begins on Tue, Sep 30, 2008.");
-    auto* button = window.findChild<QPushButton*>("Btn_Jyear");
     script.Then("OutForm", TakeReport());
-    script.Run([button] { button->click(); });
+    script.Run([this] { window.findChild<QPushButton*>("Btn_Jyear")->click(); });
     EXPECT_EQ(FirstLine(), "  The Jewish year 5768 begins on Thu, Sep 13, 2007.");
 }
 
