@@ -149,7 +149,10 @@ TEST_F(MainWindowTest, AYearSpunPastTheRangeIsRefusedAsIsItsJewishYear) {
     EXPECT_EQ(script.failures, std::vector<std::string>{});
 }
 
-TEST_F(MainWindowTest, TheYearBoxTakesOnlyNumberKeysAndAppliesOnEnter) {
+// The year box's number is applied on Enter, with a month chosen, and when the
+// box loses the focus, unless a command's prompt took it.
+TEST_F(MainWindowTest, TheYearBoxTakesOnlyNumberKeysAndAppliesOnEnterOrLeaving) {
+    Activate();
     NumberBox* box = YearBox();
     box->clear();
     QTest::keyClicks(box, "2a0 b0.8x");
@@ -164,17 +167,13 @@ TEST_F(MainWindowTest, TheYearBoxTakesOnlyNumberKeysAndAppliesOnEnter) {
     MonthList()->setCurrentIndex(1);
     EXPECT_EQ(window.Page().yearText, "2009");
     EXPECT_EQ(window.Page().monthIndex, 1);
-}
-
-TEST_F(MainWindowTest, LosingTheFocusAppliesTheYearUnlessAPromptIsUp) {
-    Activate();
     JewishYearButton()->setFocusPolicy(Qt::StrongFocus);
     for (const bool promptUp : {true, false}) {
-        YearBox()->setFocus(Qt::OtherFocusReason);
-        YearBox()->setText("2010");
+        box->setFocus(Qt::OtherFocusReason);
+        box->setText("2010");
         window.engine().YearDialogOpen = promptUp;
         JewishYearButton()->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(window.Page().yearText, promptUp ? "2024" : "2010");
+        EXPECT_EQ(window.Page().yearText, promptUp ? "2009" : "2010");
     }
     window.engine().YearDialogOpen = false;
 }
@@ -228,32 +227,29 @@ TEST_F(MainWindowTest, TheOpenMonthListIsYellowOnBlue) {
     EXPECT_GT(yellow, 0);
 }
 
-TEST_F(MainWindowTest, ExitClosingAndAboutBehaveAsTheyShould) {
+// Each help book opens where the program looks (the build puts both beside
+// this test); Exit or closing the window ends the program and closes them.
+TEST_F(MainWindowTest, AboutHelpExitAndClosingBehaveAsTheyShould) {
     ModalScript script;
     script.Then("AboutBox", [](QWidget* box) { box->findChild<QPushButton*>("Cmd_OK")->click(); });
     script.Run([this] { window.Menu().Menu_About->trigger(); });
     EXPECT_EQ(script.failures, std::vector<std::string>{});
-    QSignalSpy ending(&window, &QavoWin::ProgramEnding);
-    window.Menu().Menu_Exit->trigger();
-    EXPECT_EQ(ending.count(), 1);
-    EXPECT_FALSE(window.isVisible());
-    window.show();
-    window.close();
-    EXPECT_EQ(ending.count(), 2);
-}
-
-// The build puts both books beside this test, where the program looks.
-TEST_F(MainWindowTest, EachHelpBookOpensAndClosesWithTheWindow) {
     window.Menu().Menu_QAVOHelp->trigger();
     window.Menu().menu_history->trigger();
     const auto opened = window.findChildren<help::HelpWindow*>();
     ASSERT_EQ(opened.size(), 2);
     EXPECT_TRUE(opened[0]->FilePath().endsWith("/qavowin.chm"));
     EXPECT_TRUE(opened[1]->FilePath().endsWith("/qavohist.chm"));
-    EXPECT_GT(opened[1]->Contents()->topLevelItemCount(), 0);  // found where the program looks
-    window.close();
+    EXPECT_GT(opened[1]->Contents()->topLevelItemCount(), 0);
+    QSignalSpy ending(&window, &QavoWin::ProgramEnding);
+    window.Menu().Menu_Exit->trigger();
+    EXPECT_EQ(ending.count(), 1);
+    EXPECT_FALSE(window.isVisible());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.findChildren<help::HelpWindow*>().isEmpty());
+    window.show();
+    window.close();
+    EXPECT_EQ(ending.count(), 2);
 }
 
 // The page's fonts are fitted to their boxes: a line of the result is never

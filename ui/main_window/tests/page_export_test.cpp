@@ -159,14 +159,22 @@ TEST_F(PageExportTest, ThePageHoldsTheMonthsTitleDaysAndRows) {
 }
 
 // Clipboard, file and printer each take the month shown, whatever month a
-// command left in the engine, and the window keeps its page.
+// command left in the engine, and the window keeps its page. A cancel or an
+// unwritable place writes nothing.
 TEST_F(PageExportTest, EachOutputTakesTheShownPage) {
     Show(2024, 4);
     ASSERT_EQ(window.Page().MarkedCell, 24);
     const QString file = folder.filePath("page.bmp");
     const QString pdf = folder.filePath("page.pdf");
-    dialog->saveAnswers = {file};
-    dialog->printAnswers = {pdf};
+    dialog->saveAnswers = {std::nullopt, folder.filePath("missing/page.bmp"), file};
+    dialog->printAnswers = {std::nullopt, pdf};
+    for (QAction* item :
+         {window.Menu().Menu_ToFile, window.Menu().Menu_ToFile, window.Menu().Menu_ToPrinter}) {
+        item->trigger();
+        EXPECT_TRUE(QDir(folder.path()).isEmpty());
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_FALSE(Surface().isVisible());
+    }
     // A text export earlier in the run asked for the overwrite prompt; the
     // dialog keeps it, as it keeps the chosen name.
     dialog->SetOverwritePrompt(true);
@@ -201,19 +209,6 @@ TEST_F(PageExportTest, EachOutputTakesTheShownPage) {
     EXPECT_FALSE(Surface().isVisible());
     EXPECT_EQ(window.Page().MarkedCell, 24);
     EXPECT_EQ(window.Page().monthIndex, 3);
-}
-
-TEST_F(PageExportTest, CancelOrAnUnwritablePlaceWritesNothing) {
-    Show(2009, 2);
-    dialog->saveAnswers = {std::nullopt, folder.filePath("missing/page.bmp")};
-    dialog->printAnswers = {std::nullopt};
-    for (QAction* item :
-         {window.Menu().Menu_ToFile, window.Menu().Menu_ToFile, window.Menu().Menu_ToPrinter}) {
-        item->trigger();
-        EXPECT_TRUE(QDir(folder.path()).isEmpty());
-        EXPECT_TRUE(platform.messages.empty());
-        EXPECT_FALSE(Surface().isVisible());
-    }
 }
 
 }  // namespace

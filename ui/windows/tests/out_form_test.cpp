@@ -64,14 +64,12 @@ struct OutFormTest : ::testing::Test {
 };
 
 // Centred on the screen; the report columns line up, every character as wide as any other.
-TEST_F(OutFormTest, TheBoxShowsTheReportInAFixedPitchFont) {
+TEST_F(OutFormTest, TheBoxShowsTheReportInAFixedPitchFontForReadingOnly) {
     const QPoint offCentre = form.frameGeometry().center() - form.screen()->geometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2);
     const QFontMetrics metrics(form.OutBox()->font());
     EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
-}
-
-TEST_F(OutFormTest, TheBoxCannotBeEditedButKeysMoveAndSelect) {
+    // The box cannot be edited, but keys move and select.
     QTest::keyClicks(form.OutBox(), "abc 12");
     EXPECT_EQ(form.ExportText(), kReport);
     Select(0, 0);
