@@ -40,16 +40,6 @@ Action TypeAndPress(const char* box, const char* text, const char* button) {
 Action Press(const char* button) {
     return TypeAndPress("", nullptr, button);
 }
-// Types a year, spins it one step, then closes the prompt by its frame.
-Action SpinAndClose(const char* box, const char* start, bool up) {
-    return [=](QWidget* w) {
-        w->findChild<QLineEdit*>(box)->setText(start);
-        auto* spin = w->findChild<SpinButton*>("UpDown1");
-        (up ? spin->UpArrow() : spin->DownArrow())->click();
-        w->close();
-    };
-}
-
 // Today is Thursday 10 April 2008, 5 Nisan 5768, in cell 12 of its page (1
 // April 2008 was a Tuesday); New York is the only city.
 struct CommandsTest : ::testing::Test {
@@ -220,7 +210,12 @@ TEST_F(CommandsTest, ASpunYearOutsideTheCalendarIsRefusedAndAskedAgain) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.refusal);
-        script.Then("GetGyear", SpinAndClose("gyear_box", c.start, c.up));
+        script.Then("GetGyear", [&c](QWidget* w) {
+            w->findChild<QLineEdit*>("gyear_box")->setText(c.start);
+            auto* spin = w->findChild<SpinButton*>("UpDown1");
+            (c.up ? spin->UpArrow() : spin->DownArrow())->click();
+            w->close();
+        });
         script.Then("GetGyear", [this, &c](QWidget* w) {
             EXPECT_EQ(Message(), c.refusal);
             Press("button_cancel")(w);
