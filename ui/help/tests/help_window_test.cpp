@@ -127,7 +127,6 @@ TEST_F(HelpWindowTest, BothBooksOpenAtIntroductionAndReachEveryTopic) {
 // Opening a book again shows its window afresh, read anew from a file that
 // may have been mended meanwhile.
 TEST_F(HelpWindowTest, OpeningAgainReusesAndRereadsAndShutdownClosesEvery) {
-    CloseHelpWindows(&owner_);  // none open: nothing happens
     QTemporaryDir directory;
     QPointer<HelpWindow> program = OpenHelp(&owner_, directory.path(), HelpBook::Program);
     EXPECT_EQ(program->Contents()->topLevelItemCount(), 0);
