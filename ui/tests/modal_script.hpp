@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qavo::ui {
@@ -32,8 +33,8 @@ class ModalScript {
         timer_.start();
         command();
         timer_.stop();
-        for (const Step& step : steps_) {
-            failures.push_back("never shown: " + step.window);
+        for (const auto& [window, action] : steps_) {
+            failures.push_back("never shown: " + window);
         }
         steps_.clear();
     }
@@ -42,10 +43,6 @@ class ModalScript {
     std::vector<std::string> failures;
 
   private:
-    struct Step {
-        std::string window;
-        Action action;
-    };
     // Polls of 5 ms before a window that no step expects is given up on.
     static constexpr int kPatience = 400;
 
@@ -55,11 +52,11 @@ class ModalScript {
             return;
         }
         const std::string name = shown->objectName().toStdString();
-        if (!steps_.empty() && steps_.front().window == name) {
-            const Step step = steps_.front();
+        if (!steps_.empty() && steps_.front().first == name) {
+            const Action action = steps_.front().second;
             steps_.pop_front();
             idlePolls_ = 0;
-            step.action(shown);
+            action(shown);
         } else if (++idlePolls_ >= kPatience) {
             failures.push_back("unexpected window: " + name);
             idlePolls_ = 0;
@@ -67,7 +64,7 @@ class ModalScript {
         }
     }
 
-    std::deque<Step> steps_;
+    std::deque<std::pair<std::string, Action>> steps_;  // each window and what to do there
     QTimer timer_;
     int idlePolls_ = 0;
 };
