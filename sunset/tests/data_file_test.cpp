@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "sunset/data_file.hpp"
 #include "sunset/tests/test_support.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -36,6 +38,23 @@ TEST(DataFile, AWriteInterruptedMidwayLeavesTheOldFileWhole) {
     EXPECT_FALSE(ReplaceFileSafely(dir / "folder", "x", error));
     EXPECT_EQ(error, "Is a directory");
     EXPECT_EQ(dir.Listing(), "folder sunset.dat");
+}
+
+TEST(DataFile, AReplacedFileKeepsItsPermissionsAndANewOneIsReadableByAll) {
+    testing::TempDir dir;
+    const std::string path = dir / "QAVOWIN.INI";
+    const auto mode = [&] {
+        struct stat info {};
+        EXPECT_EQ(::stat(path.c_str(), &info), 0);
+        return info.st_mode & 07777;
+    };
+    std::string error;
+    ASSERT_TRUE(ReplaceFileSafely(path, "new", error));
+    EXPECT_EQ(mode(), 0644u);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(ReplaceFileSafely(path, "again", error));
+    EXPECT_EQ(mode(), 0640u);
+    EXPECT_EQ(dir.Read("QAVOWIN.INI"), "again");
 }
 
 TEST(DataFile, OnlyTheProgramsOwnUnfinishedCopiesAreRemoved) {
