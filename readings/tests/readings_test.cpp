@@ -127,22 +127,14 @@ TEST(ScheduleIndex, RefusesATextThatDoesNotFitAndKeepsTheTable) {
         EXPECT_LE(failure->position, text.size() + 1);
         EXPECT_EQ(index, untouched) << text;
     }
-}
-
-TEST(ScheduleParse, RefusesAtTheFirstCharacterBeyondTheTable) {
-    const std::string index = ProgramScheduleTexts().index;
-    const std::string schedule = ProgramScheduleTexts().schedule;
-    ScheduleIndexTable table{};
-    auto codes = std::make_unique<ReadingCodeTable>();
-    // An eighth row at its first value, before it is stored; a closing
-    // parenthesis after the last list, even when an opening one follows.
-    const auto row = ParseScheduleIndex(index.substr(0, index.size() - 1) + "(15,1)", table);
-    const auto close = ParseScheduleIndex(index + ")(", table);
-    const auto closeCodes = ParseReadingSchedule(schedule + ")(", *codes);
-    ASSERT_TRUE(row && close && closeCodes);
-    EXPECT_EQ(row->position, index.size() + 3);
-    EXPECT_EQ(close->position, index.size() + 1);
-    EXPECT_EQ(closeCodes->position, schedule.size() + 1);
+    // Refused at the first character beyond the table: an eighth row at its first
+    // value, before it is stored; a closing parenthesis after the last list, even
+    // when an opening one follows.
+    ScheduleIndexTable index{};
+    EXPECT_EQ(
+        ParseScheduleIndex(good.substr(0, good.size() - 1) + "(15,1)", index).value().position,
+        good.size() + 3);
+    EXPECT_EQ(ParseScheduleIndex(good + ")(", index).value().position, good.size() + 1);
 }
 
 TEST(ReadingSchedule, RefusesATextThatDoesNotFitAndKeepsTheTable) {
@@ -182,8 +174,9 @@ TEST(ReadingSchedule, RefusesATextThatDoesNotFitAndKeepsTheTable) {
         EXPECT_LE(failure->position, text.size() + 1);
         EXPECT_EQ(*codes, *untouched);
     }
-    // C 6 names Torah 73: allowed in the Torah plane.
     auto codes = std::make_unique<ReadingCodeTable>();
+    EXPECT_EQ(ParseReadingSchedule(good + ")(", *codes).value().position, good.size() + 1);
+    // C 6 names Torah 73: allowed in the Torah plane.
     EXPECT_FALSE(ParseReadingSchedule(Replaced(good, "52223", "62223"), *codes).has_value());
 }
 
