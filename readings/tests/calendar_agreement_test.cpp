@@ -68,7 +68,8 @@ TEST(CalendarAgreement, TheSabbathsThatTheDateDecides) {
         };
         const int firstOfAdar = dayOf(adarOfPurim, 1), firstOfNisan = dayOf(8, 1);
         const int hanukkah = dayOf(3, 25);
-        for (int d = 6 - weekday; d < length; d += 7) {
+        int sabbaths = 0;
+        for (int d = 6 - weekday; d < length; d += 7, ++sabbaths) {
             const JDate date = days[d];
             const std::string text = SabbathReadings(schedule, weekday, type, d);
             const std::string where = std::to_string(year) + " " + std::to_string(date.month) +
@@ -139,6 +140,14 @@ TEST(CalendarAgreement, TheSabbathsThatTheDateDecides) {
             if (roshHodesh && !special) {
                 EXPECT_TRUE(Has(text, true, " Replaced by: Rosh Hodesh, Isa 66:1-24")) << where;
                 EXPECT_EQ(Has(text, true, kAddPreRoshHodesh), eve) << where;
+            }
+        }
+        // The year's list holds a reading for each of its Sabbaths and for the one
+        // that opens the next year, then only the filler.
+        const int pattern = schedule.YearPattern(weekday, type);
+        for (int k = 1; k <= kSabbathSlots; ++k) {
+            for (const Plane plane : {Plane::Torah, Plane::Haftarah}) {
+                EXPECT_EQ(schedule.Code(plane, pattern, k) == 75, k > sabbaths + 1) << year;
             }
         }
     }

@@ -3,11 +3,13 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 
 #include <sys/stat.h>
 
 #include "sunset/city_file.hpp"
+#include "sunset/settings_file.hpp"
 #include "sunset/tests/test_support.hpp"
 #include "tests/support/fake_platform.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -206,6 +208,30 @@ TEST_F(CityFileTest, AFailedWriteIsReportedAndChangesNothing) {
     cities.LastCityIndex = 99;  // a hundredth city could not be read back
     EXPECT_FALSE(WriteCityFile(cities, platform));
     EXPECT_EQ(Message(), "SUNSET.DAT holds 1 to 99 cities; the cities were not saved.");
+}
+
+// A program killed while it saves leaves each data file as it was: every save
+// of the cities and of the settings runs in a child process whose files may not
+// grow beyond a few bytes, and is killed there.
+TEST_F(CityFileTest, EverySaveKilledMidwayLeavesTheOldFilesWhole) {
+    const std::string ini = dir / "QAVOWIN.INI";
+    cities.CityTable[1] = City("A", 10, 0, -20, 0, -1);
+    cities.LastCityIndex = 1;
+    const std::string oldCities = EncodeCityRecord(DefaultCity());
+    const std::string oldSettings =
+        "[OPTIONS]\r\nDEFAULT_CITY= 0  \r\nDaylightSetting=Standard\r\n";
+    const std::function<bool()> saves[] = {
+        [&] { return WriteCityFile(cities, platform); },
+        [&] { return SaveDefaultCity(cities, platform, ini, 1); },
+        [&] { return SaveDaylightSetting(cities, platform, ini, true); },
+    };
+    for (const auto& save : saves) {
+        dir.Write("sunset.dat", oldCities);
+        dir.Write("QAVOWIN.INI", oldSettings);
+        EXPECT_EQ(testing::RunWithFileSizeLimit(8, testing::Interruption::Crash, save), -SIGXFSZ);
+        EXPECT_EQ(dir.Read("sunset.dat"), oldCities);
+        EXPECT_EQ(dir.Read("QAVOWIN.INI"), oldSettings);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "sunset/data_file.hpp"
 #include "sunset/tests/test_support.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -30,12 +32,21 @@ TEST(DataFile, AWriteInterruptedMidwayLeavesTheOldFileWhole) {
             EXPECT_EQ(dir.Listing(), "sunset.dat");
         }
     }
+    // A new file may be read by all; a replaced one keeps its permissions.
+    const auto mode = [](const std::string& file) {
+        struct stat info {};
+        return ::stat(file.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+    };
+    ASSERT_TRUE(ReplaceFileSafely(dir / "new", "x", error) && ::chmod(path.c_str(), 0640) == 0);
+    ASSERT_TRUE(ReplaceFileSafely(path, "y", error));
+    EXPECT_EQ(mode(dir / "new"), 0644u);
+    EXPECT_EQ(mode(path), 0640u);
     EXPECT_FALSE(ReplaceFileSafely(dir / "missing/QAVOWIN.INI", "x", error));
     EXPECT_EQ(error, "No such file or directory");
     std::filesystem::create_directory(dir / "folder");  // the copy cannot take its name
     EXPECT_FALSE(ReplaceFileSafely(dir / "folder", "x", error));
     EXPECT_EQ(error, "Is a directory");
-    EXPECT_EQ(dir.Listing(), "folder sunset.dat");
+    EXPECT_EQ(dir.Listing(), "folder new sunset.dat");
 }
 
 TEST(DataFile, OnlyTheProgramsOwnUnfinishedCopiesAreRemoved) {

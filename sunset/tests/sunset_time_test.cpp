@@ -13,19 +13,15 @@ namespace {
 
 using testing::City;
 
-// Sunset by the NOAA general solar position formulas, in double precision:
-// minutes after local standard midnight, nullopt when the sun does not set.
-std::optional<double> NoaaSunsetMinutes(const CityRecord& city, int year, int month, int day) {
+// Sunset by the NOAA general solar position formulas, in double precision, on
+// a day of 2025: minutes after local standard midnight, nullopt when the sun does not set.
+std::optional<double> NoaaSunsetMinutes(const CityRecord& city, int dayOfYear) {
     constexpr double kRad = std::numbers::pi / 180;
     const double latitude = (city.LatDeg + city.LatMin / 60.0) * kRad;
     const double eastLongitude = -(city.LongDeg + city.LongMin / 60.0);
-    static constexpr int kDaysBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    const int dayOfYear = kDaysBefore[month - 1] + day + (leap && month > 2 ? 1 : 0);
     double utcMinutes = 18 * 60 - 4 * eastLongitude;  // first guess
     for (int pass = 0; pass < 3; ++pass) {
-        const double g = 2 * std::numbers::pi / (leap ? 366 : 365) *
-                         (dayOfYear - 1 + (utcMinutes / 60 - 12) / 24);
+        const double g = 2 * std::numbers::pi / 365 * (dayOfYear - 1 + (utcMinutes / 60 - 12) / 24);
         const double eqTime = 229.18 * (0.000075 + 0.001868 * std::cos(g) - 0.032077 * std::sin(g) -
                                         0.014615 * std::cos(2 * g) - 0.040849 * std::sin(2 * g));
         const double decl = 0.006918 - 0.399912 * std::cos(g) + 0.070257 * std::sin(g) -
@@ -42,31 +38,6 @@ std::optional<double> NoaaSunsetMinutes(const CityRecord& city, int year, int mo
     return std::fmod(utcMinutes - city.Zone * 60 + 2 * 1440, 1440.0);
 }
 
-// Sunset by the almanac formula the program uses, written out in double
-// precision with a different arrangement (remainders instead of loops, the
-// right ascension by atan2, whose quadrant follows the signs of sine and
-// cosine): minutes after local standard midnight before the program takes
-// its three minutes off.
-std::optional<double> AlmanacSunsetMinutes(const CityRecord& city, int year, int month, int day) {
-    const double phi = (city.LatDeg + city.LatMin / 60.0) * 0.0174533;
-    const double lambda = (city.LongDeg + city.LongMin / 60.0) * 0.0174533;
-    const int n = day + month * 275 / 9 - (month + 9) / 12 * (year % 4 == 0 ? 1 : 2) - 30;
-    const double t = (lambda + 4.712389946) / 6.28319 + n;
-    const double m = t * 0.017202 - 0.0574039;
-    const double l = std::fmod(
-        m + 0.0334405 * std::sin(m) + 0.000349066 * std::sin(2 * m) + 4.93289 + 62.8319, 6.28319);
-    const double ra = std::fmod(std::atan2(0.91746 * std::sin(l), std::cos(l)) + 6.28319, 6.28319);
-    const double declination = std::asin(0.39782 * std::sin(l));
-    const double c = (-0.0145439 - std::sin(phi) * std::sin(declination)) /
-                     (std::cos(phi) * std::cos(declination));
-    if (std::fabs(c) > 1) {
-        return std::nullopt;
-    }
-    const double local =
-        ra + std::acos(c) - t * 0.0172028 - 1.73364 + lambda - city.Zone * 0.261799;
-    return std::fmod(local + 62.8319, 6.28319) * 3.81972 * 60;
-}
-
 // Minutes after midnight of a text like " 4:31pm " (hour 12 with "am" is noon).
 int TextMinutes(const std::string& text) {
     const int hour = std::stoi(text.substr(0, text.find(':')));
@@ -81,64 +52,52 @@ double ClockDistance(double a, double b) {
     return std::min(d, 1440 - d);
 }
 
-TEST(SunsetTime, AgreesWithAnIndependentFormulaAcrossTheWorld) {
+TEST(SunsetTime, AgreesWithAnIndependentFormulaAcrossTheWorldOnEveryDay) {
     const CityRecord cities[] = {
-        City("New York", 40, 45, 73, 59, 5),
-        City("London", 51, 30, 0, 7, 0),
-        City("Jerusalem", 31, 47, -35, -13, -2),
-        City("Tokyo", 35, 41, -139, -41, -9),
-        City("Sydney", -33, -52, -151, -13, -10),
-        City("Buenos Aires", -34, -36, 58, 23, 3),
-        City("Quito", 0, -13, 78, 31, 5),
-        City("Anchorage", 61, 13, 149, 54, 9),
-        City("Reykjavik", 64, 8, 21, 56, 0),
-        City("Honolulu", 21, 18, 157, 51, 10),
-        City("Cape Town", -33, -55, -18, -25, -2),
-        City("Tromso", 69, 39, -18, -57, -1),
+        City("New York", 40, 45, 73, 59, 5), City("London", 51, 30, 0, 7, 0),
+        City("Jerusalem", 31, 47, -35, -13, -2), City("Tokyo", 35, 41, -139, -41, -9),
+        City("Sydney", -33, -52, -151, -13, -10), City("Buenos Aires", -34, -36, 58, 23, 3),
+        City("Quito", 0, -13, 78, 31, 5), City("Anchorage", 61, 13, 149, 54, 9),
+        City("Reykjavik", 64, 8, 21, 56, 0), City("Honolulu", 21, 18, 157, 51, 10),
+        City("Cape Town", -33, -55, -18, -25, -2), City("Tromso", 69, 39, -18, -57, -1),
         // On 21 June 2025 the true longitude of the sun lies here just past a
         // quarter turn, where its tangent has already turned negative.
-        City("Innsbruck", 47, 16, -11, -24, -1),
-    };
-    int compared = 0;
+        City("Innsbruck", 47, 16, -11, -24, -1)};
+    static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (const CityRecord& city : cities) {
-        for (int month = 1; month <= 12; ++month) {
-            for (const int day : {1, 11, 21}) {
+        for (int month = 1, dayOfYear = 1; month <= 12; ++month) {
+            for (int day = 1; day <= kMonthDays[month - 1]; ++day, ++dayOfYear) {
                 const std::string text = SunsetTextFor(city, 2025, month, day, "Standard");
-                const auto noaa = NoaaSunsetMinutes(city, 2025, month, day);
-                const auto almanac = AlmanacSunsetMinutes(city, 2025, month, day);
+                const auto noaa = NoaaSunsetMinutes(city, dayOfYear);
+                const auto before = NoaaSunsetMinutes(city, dayOfYear - 1);
+                const auto after = NoaaSunsetMinutes(city, dayOfYear + 1);
                 const std::string where = city.CityName + " 2025-" + std::to_string(month) + "-" +
                                           std::to_string(day) + " [" + text + "]";
-                if (!almanac) {
-                    EXPECT_EQ(text, "") << where;
-                    EXPECT_FALSE(noaa) << where;
+                if (!before || !noaa || !after) {  // undecided on the first and last days
+                    EXPECT_TRUE(before || noaa || after || text.empty()) << where;
                     continue;
                 }
                 ASSERT_NE(text.find(':'), std::string::npos) << where;
                 EXPECT_NE(text[0], '-') << where;
-                // The program tells sunset three minutes early, rounded to the minute.
-                EXPECT_LE(ClockDistance(TextMinutes(text), *almanac - 3), 0.6) << where;
-                // The almanac's cruder sun agrees with the NOAA formulas within a few
-                // minutes; near the polar circle, where the time of sunset moves fast
-                // with the declination, within more.
-                const double tolerance = std::fabs(city.LatDeg) < 50 ? 2.5 : 9;
-                ASSERT_TRUE(noaa) << where;
+                // The program tells sunset three minutes early. The almanac's cruder sun
+                // runs up to half a day's motion off the NOAA sun; near the polar circle,
+                // where the sunset moves fast with the declination, it is further off.
+                const double move = ClockDistance(*before, *after) / 2;
+                const double tolerance = (std::fabs(city.LatDeg) < 50 ? 1.75 : 7) + move / 2;
                 EXPECT_LE(ClockDistance(TextMinutes(text), *noaa - 3), tolerance) << where;
-                ++compared;
             }
         }
     }
-    EXPECT_GT(compared, 380);
 }
 
-TEST(SunsetTime, DaylightInAnyCaseAddsOneHourAndNothingElseDoes) {
+TEST(SunsetTime, AMinuteIsASixtiethOfADegree) {
+    // The minutes chosen make exact binary fractions of a degree.
     for (int month = 1; month <= 12; ++month) {
-        const std::string standard = SunsetTextFor(DefaultCity(), 2024, month, 15, "Standard");
-        for (const char* mode : {"Daylight", "daylight", "DAYLIGHT"}) {
-            EXPECT_EQ(TextMinutes(SunsetTextFor(DefaultCity(), 2024, month, 15, mode)),
-                      TextMinutes(standard) + 60);
-        }
-        for (const char* mode : {"standard", "Summer  ", "", "Daylight time"}) {
-            EXPECT_EQ(SunsetTextFor(DefaultCity(), 2024, month, 15, mode), standard);
+        for (int day = 1; day <= 28; ++day) {
+            EXPECT_EQ(SunsetTextFor(City("N", 40, 45, 73, 30, 5), 2025, month, day, "Standard"),
+                      SunsetTextFor(City("N", 40.75f, 0, 73.5f, 0, 5), 2025, month, day, "x"));
+            EXPECT_EQ(SunsetTextFor(City("S", -33, -15, -151, -45, -10), 2025, month, day, ""),
+                      SunsetTextFor(City("S", -33.25f, 0, -151.75f, 0, -10), 2025, month, day, ""));
         }
     }
 }
@@ -159,6 +118,11 @@ TEST(SunsetTime, ClockTextRoundsWrapsAndNamesTheHalfOfTheDay) {
         const char* text;
     } cases[] = {
         {16.5167f, "Standard", " 4:31pm "},
+        // Daylight in any case adds an hour, and nothing else does.
+        {16.5167f, "dayLIGHT", " 5:31pm "},
+        {16.5167f, "Daylight time", " 4:31pm "},
+        {16.5167f, "Summer  ", " 4:31pm "},
+        {16.5167f, "", " 4:31pm "},
         {18.99333f, "Standard", " 7:00pm "},  // 18:59.6 carries into the next hour
         {18.99f, "Standard", " 6:59pm "},     // 18:59.4 does not
         {12.0f, "Standard", " 12:00am "},     // hour 12 keeps "am "
@@ -183,7 +147,7 @@ TEST(SunsetTime, TheDayClickLineTellsTheTimeOrThatTheSunStaysUpOrDown) {
         GregorianDate date;
         const char* line;
     } cases[] = {
-        // 4:29.05 by the almanac formula in double precision, three minutes off.
+        // Published tables give 4:32pm; the program tells sunset three minutes early.
         {DefaultCity(), {2024, 12, 21}, "Sunset Time in New York is 4:29pm Standard Time."},
         {City("Tromso", 69, 39, -18, -57, -1),
          {2025, 6, 21},
