@@ -47,9 +47,6 @@ class FakePlatform : public Platform {
     GregorianDate Today() override { return today_; }
     std::string ProgramDirectory() override { return directory_; }
 
-    void SetToday(GregorianDate today) { today_ = today; }
-    void SetDirectory(std::string directory) { directory_ = std::move(directory); }
-
     std::deque<MessageAnswer> answers;  // for Yes/No questions, in order; No when empty
     std::vector<ShownMessage> messages;
     std::vector<std::string> calls;
