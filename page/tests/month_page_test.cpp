@@ -40,7 +40,6 @@ TEST_F(PageFixture, April2024WithPassover) {
     platform.calls.clear();
     Show(2024, 4);  // Monday 1st: 1 April is in cell 2
     EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy off"}));
-    EXPECT_EQ(std::tuple(page.firstCell, page.lastCell, PageRows(page)), std::tuple(2, 31, 5));
     EXPECT_EQ(page.cells[2].dayText, " 1");
     EXPECT_EQ(page.cells[2].jewishText, "Adar II 22\n");
     EXPECT_EQ(page.cells[24].jewishText, "Nisan 15\nPassover");
@@ -49,7 +48,6 @@ TEST_F(PageFixture, April2024WithPassover) {
     EXPECT_EQ(page.jewishYearCaption, " 5784");
     EXPECT_EQ(page.yearText, "2024");
     EXPECT_EQ(page.monthIndex, 3);
-    EXPECT_EQ(std::tuple(engine.JYear, engine.TargetGDay), std::tuple(5784, 1));  // of the 1st
 }
 
 TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
@@ -63,7 +61,6 @@ TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
     EXPECT_TRUE(MarkedCells().empty());
     ShowTodayPage(engine, page);
     EXPECT_EQ(MarkedCells(), std::vector<int>{24});
-    EXPECT_EQ(std::tuple(engine.GYear, engine.TargetGMonth), std::tuple(2024, 4));
 
     page.MarkJewishDate = true;
     page.MarkJMonth = 8;
