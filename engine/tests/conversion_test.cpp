@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "engine/engine.hpp"
@@ -20,10 +21,8 @@ TEST(Conversion, GregorianToJewishWorkedExamples) {
         GregorianDate date;
         Integer jYear, jMonth, jDay, jMonthShown, newYearGYear;
     } cases[] = {
-        {{1999, 9, 11}, 5760, 1, 1, 1, 1999},
-        {{1999, 9, 10}, 5759, 13, 29, 12, 1998},  // before the new year: the previous year
         {{2024, 10, 3}, 5785, 1, 1, 1, 2024},     // a new year in October
-        {{2024, 10, 2}, 5784, 13, 29, 13, 2023},
+        {{2024, 10, 2}, 5784, 13, 29, 13, 2023},  // before it: the previous year
         {{1583, 1, 1}, 5343, 4, 7, 4, 1582},      // the first supported date
         {{7000, 12, 31}, 10761, 3, 15, 3, 7000},  // the last
         {{2024, 2, 29}, 5784, 6, 20, 6, 2023},    // first Adar of a leap year
@@ -37,12 +36,10 @@ TEST(Conversion, GregorianToJewishWorkedExamples) {
             SCOPED_TRACE(std::to_string(c.date.year) + "-" + std::to_string(c.date.month));
             SetTarget(engine, c.date);
             ASSERT_TRUE(engine.GregorianToJewish());
-            EXPECT_EQ(engine.JYear, c.jYear);
-            EXPECT_EQ(engine.ResultJYear, c.jYear);
-            EXPECT_EQ(engine.JMonth, c.jMonth);
-            EXPECT_EQ(engine.JDay, c.jDay);
-            EXPECT_EQ(engine.JMonthShown, c.jMonthShown);
-            EXPECT_EQ(engine.NewYearGYear, c.newYearGYear);
+            EXPECT_EQ(
+                std::tuple(engine.JYear, engine.ResultJYear, engine.JMonth, engine.JDay,
+                           engine.JMonthShown, engine.NewYearGYear),
+                std::tuple(c.jYear, c.jYear, c.jMonth, c.jDay, c.jMonthShown, c.newYearGYear));
         }
     }
 }
