@@ -14,14 +14,12 @@ class JewishYear : public ::testing::TestWithParam<Reckoning> {
     Engine engine{platform, GetParam()};
 };
 
-struct NewYearCase {
-    int year;
-    MoladTime molad;  // Day -1: neither it nor the type is checked
-    Integer weekday, month, day, type;
-};
-
 TEST_P(JewishYear, NewYearsOfTheWorkedExamples) {
-    const NewYearCase cases[] = {
+    const struct {
+        int year;
+        MoladTime molad;  // Day -1: neither it nor the type is checked
+        Integer weekday, month, day, type;
+    } cases[] = {
         {5760, {5, 15, 44, 9}, 6, 9, 11, 6},  // the old molad: Friday noon postpones to Saturday
         {5786, {1, 12, 10, 7}, 2, 9, 23, 2},  // postponed from Monday to Tuesday
         {5700, {-1}, 4, 9, 14, 0},            // an anchor year: one pass
@@ -57,17 +55,15 @@ TEST_P(JewishYear, TheRangeOfTheAnchorTableIsChecked) {
 INSTANTIATE_TEST_SUITE_P(BothReckonings, JewishYear,
                          ::testing::Values(Reckoning::Fast, Reckoning::Stepping));
 
-struct PostponementCase {
-    bool leapYear;       // the year itself
-    bool afterLeapYear;  // the year before it
-    MoladTime molad;
-    Integer weekday;
-};
-
 TEST(Postponements, ThresholdsOfTheFourRules) {
     // Years chosen for their leap pattern: 5782 is leap, 5783 common after a
     // leap year, 5786 common after a common year.
-    const PostponementCase cases[] = {
+    const struct {
+        bool leapYear;       // the year itself
+        bool afterLeapYear;  // the year before it
+        MoladTime molad;
+        Integer weekday;
+    } cases[] = {
         {false, false, {2, 3, 11, 6}, 4},  // Tuesday rule: at the threshold
         {false, false, {2, 3, 11, 5}, 2},  // one part before it
         {false, true, {1, 9, 32, 13}, 2},  // Monday rule after a leap year
