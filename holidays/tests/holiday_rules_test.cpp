@@ -75,8 +75,7 @@ TEST_F(HolidayRules, FixedDaysOnThePageAndInTheList) {
         cases.push_back({jYear, month, day, "", ""});
     }
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.jYear) + " " + std::to_string(c.month) + " " +
-                     std::to_string(c.day));
+        SCOPED_TRACE(::testing::Message() << c.jYear << ' ' << c.month << ' ' << c.day);
         const int weekday = SetJewishDay(c.jYear, c.month, c.day).weekday;
         EXPECT_EQ(ShortName(weekday), c.name);
         std::string row = "untouched";
