@@ -10,12 +10,6 @@
 namespace qavo {
 namespace {
 
-void SetTarget(Engine& engine, const GregorianDate& date) {
-    engine.GYear = date.year;
-    engine.TargetGMonth = date.month;
-    engine.TargetGDay = date.day;
-}
-
 TEST(Conversion, GregorianToJewishWorkedExamples) {
     const struct {
         GregorianDate date;
@@ -34,7 +28,7 @@ TEST(Conversion, GregorianToJewishWorkedExamples) {
         Engine engine(platform, reckoning);
         for (const auto& c : cases) {
             SCOPED_TRACE(std::to_string(c.date.year) + "-" + std::to_string(c.date.month));
-            SetTarget(engine, c.date);
+            testing::SetTarget(engine, c.date);
             ASSERT_TRUE(engine.GregorianToJewish());
             EXPECT_EQ(
                 std::tuple(engine.JYear, engine.ResultJYear, engine.JMonth, engine.JDay,
@@ -64,7 +58,7 @@ TEST(Conversion, YearRangeAndDatesThatDoNotExist) {
     for (const auto& [date, valid] : dates) {
         EXPECT_EQ(IsValidGregorianDate(date.year, date.month, date.day), valid) << date.year;
         engine.JYear = 1234;
-        SetTarget(engine, date);
+        testing::SetTarget(engine, date);
         if (!valid) {
             EXPECT_FALSE(engine.GregorianToJewish()) << date.year << '-' << date.month;
             EXPECT_EQ(engine.JYear, 1234);
@@ -81,7 +75,7 @@ TEST(Conversion, StepToGregorianDateRefusesATargetOutsideTheYear) {
         engine.JYear = 5785;
         engine.NewYearGYear = 2024;
         for (const GregorianDate& target : {GregorianDate{2026, 1, 1}, {2024, 1, 1}}) {
-            SetTarget(engine, target);
+            testing::SetTarget(engine, target);
             Integer d = 0, m = 0, w = 0;
             EXPECT_FALSE(engine.StepToGregorianDate(d, m, w)) << target.year;
         }

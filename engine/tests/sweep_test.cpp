@@ -17,9 +17,7 @@ TEST(Sweep, EveryDayFollowsTheDayBeforeRoundTripsAndHasItsWeekday) {
     Integer expectedYear = 0, expectedMonth = 0, expectedDay = 0;
     long days = 0;
     for (;;) {
-        engine.GYear = day.year;
-        engine.TargetGMonth = day.month;
-        engine.TargetGDay = day.day;
+        testing::SetTarget(engine, day);
         ASSERT_TRUE(engine.GregorianToJewish()) << day.year << '-' << day.month << '-' << day.day;
         const int weekday =
             (engine.NewYearWeekday + engine.DaysFromNewYear(engine.JMonth, engine.JDay)) % 7;

@@ -18,11 +18,9 @@ class ConversionReportTest : public ::testing::Test {
     testing::FakePlatform platform;
     Engine engine{platform};
 
-    std::optional<std::string> FromGregorian(int year, int month, int day, int years = 0,
-                                             std::string_view heading = "") {
-        engine.GYear = year;
-        engine.TargetGMonth = month;
-        engine.TargetGDay = day;
+    std::optional<std::string> FromGregorian(Integer year, Integer month, Integer day,
+                                             int years = 0, std::string_view heading = "") {
+        testing::SetTarget(engine, {year, month, day});
         engine.AnnivMode = years > 0;
         engine.SuccYears = years > 0 ? years : 1;
         return ConvertFromGregorianReport(engine, heading);

@@ -52,10 +52,8 @@ class ReportSweep : public ::testing::Test {
         {353, "Deficient      "}, {354, "Normal         "}, {355, "Full           "},
         {383, "Deficient-Leap "}, {384, "Normal-Leap    "}, {385, "Full-Leap      "}};
 
-    std::tuple<int, int, int> JewishDateOf(int year, int month, int day) {
-        checker.GYear = year;
-        checker.TargetGMonth = month;
-        checker.TargetGDay = day;
+    std::tuple<int, int, int> JewishDateOf(Integer year, Integer month, Integer day) {
+        testing::SetTarget(checker, {year, month, day});
         EXPECT_TRUE(checker.GregorianToJewish());
         return {checker.JYear, checker.JMonth, checker.JDay};
     }
