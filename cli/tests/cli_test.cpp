@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "cli/tests/run_cli.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -84,21 +85,16 @@ TEST(Cli, TheLongerTextsBeginWithTheirFirstLine) {
 
 // Command lines separated by ";", their words by blanks ("_" stands for a
 // blank inside a word).
-std::vector<std::vector<std::string>> CommandLines(std::string_view text) {
-    std::vector<std::vector<std::string>> lines(1);
-    std::string word;
-    for (const char c : std::string(text) + ";") {
-        if ((c == ' ' || c == ';') && !word.empty()) {
-            lines.back().push_back(word);
-            word.clear();
-        }
-        if (c == ';') {
-            lines.emplace_back();
-        } else if (c != ' ') {
-            word += c == '_' ? ' ' : c;
+std::vector<std::vector<std::string>> CommandLines(const std::string& text) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream all(text);
+    for (std::string line; std::getline(all, line, ';');) {
+        std::istringstream words(line);
+        lines.emplace_back();
+        for (std::string word; words >> word; lines.back().push_back(word)) {
+            std::replace(word.begin(), word.end(), '_', ' ');
         }
     }
-    lines.pop_back();
     return lines;
 }
 
