@@ -28,9 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     qavo::Engine engine(platform);
-    engine.GYear = 2024;
-    engine.TargetGMonth = 6;
-    engine.TargetGDay = 21;
+    qavo::testing::SetTarget(engine, {2024, 6, 21});
     qavo::SunsetForDay(engine, cities);
     return 0;
 }
