@@ -17,7 +17,6 @@ TEST(Cli, EachCommandPrintsItsText) {
         std::vector<std::string> words;
         std::string out;
     } cases[] = {
-        {{"g2j", "2024-02-29"}, "5784 6 20 6 4\n"},
         {{"g2j"}, "5785 1 1 1 4\n"},
         {{"g2j", "--from", "2024-10-02", "--to", "2024-10-03"},
          "2024-10-02 5784 13 29 13 3\n2024-10-03 5785 1 1 1 4\n"},

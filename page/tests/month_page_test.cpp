@@ -75,11 +75,9 @@ TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
 // The range itself is the engine's; here the rounded number is checked.
 TEST_F(PageFixture, TheEnteredYearIsCheckedBeforeTheBuild) {
     Show(2024, 4);
-    const std::pair<const char*, int> cases[] = {// the year shown, 0: refused
-                                                 {"2008abc", 2008},
-                                                 {"1582.6", 1583},
-                                                 {"7000.7", 0},
-                                                 {"", 0}};
+    // The year shown, 0: refused.
+    const std::pair<const char*, int> cases[] = {
+        {"2008abc", 2008}, {"1582.6", 1583}, {"7000.7", 0}, {"", 0}};
     for (auto [text, year] : cases) {
         const Integer before = engine.GYear;
         platform.messages.clear();
