@@ -42,9 +42,8 @@ TEST(InitCalendar, AsksForTheCityFileWithTheNormalPointer) {
     EXPECT_EQ(calendar.engine.IniPath, dir / "QAVOWIN.INI");
     EXPECT_EQ(calendar.cities.DaylightMode, "Standard");
     // The readings turn the pointer off at their end, start-up once more.
-    const std::vector<std::string> expected = {"busy on", "busy on", "busy off", "busy off",
-                                               "message:Sunset Data Error"};
-    EXPECT_EQ(platform.calls, expected);
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy on", "busy off",
+                                                        "busy off", "message:Sunset Data Error"}));
     EXPECT_EQ(dir.Listing(), "sunset.dat");
     EXPECT_EQ(calendar.cities.CityTable[0], DefaultCity());
 }
