@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "cli/tests/run_cli.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -11,13 +12,11 @@ namespace qavo::cli {
 namespace {
 
 TEST(Cli, EachCommandPrintsItsText) {
-    const std::string kNisan5768 = "Nisan 15, 5768\r\n\r\nSun, April     20, 2008\r\n";
     // Today is 3 October 2024, 1 Tishri 5785 (run_cli.hpp).
     const struct {
         std::vector<std::string> words;
         std::string out;
     } cases[] = {
-        {{"g2j", "2024-02-29"}, "5784 6 20 6 4\n"},
         {{"g2j"}, "5785 1 1 1 4\n"},
         {{"g2j", "--from", "2024-10-02", "--to", "2024-10-03"},
          "2024-10-02 5784 13 29 13 3\n2024-10-03 5785 1 1 1 4\n"},
@@ -29,12 +28,10 @@ TEST(Cli, EachCommandPrintsItsText) {
          "Passover\r\nNisan 15, 5768\r\n\r\nSun, April     20, 2008\r\nThu, April     09, "
          "2009\r\n"},
         // A Jewish month is a name of the year's list or its position there.
-        {{"convert-jewish", "5768", "nisan", "15"}, kNisan5768},
-        {{"convert-jewish", "5768", "8", "15", "--anniv", "0"}, kNisan5768},  // a leap year
+        {{"convert-jewish", "5768", "8", "15", "--anniv", "0"},  // a leap year
+         "Nisan 15, 5768\r\n\r\nSun, April     20, 2008\r\n"},
         {{"convert-jewish", "5768", "aDaR iI", "14"},
          "Adar II 14, 5768\r\n\r\nFri, March     21, 2008\r\n"},
-        {{"convert-jewish", "5769", "7", "15"},
-         "Nisan 15, 5769\r\n\r\nThu, April     09, 2009\r\n"},
         // Shabbat Shuva of 5785 began on Thursday 3 October 2024.
         {{"readings", "2024-10-01"},
          "Torah reading: Ha'azinu, Deut 32:1-52\r\nProphets: II Sam 22:1-51\r\n"
@@ -48,16 +45,18 @@ TEST(Cli, EachCommandPrintsItsText) {
     EXPECT_EQ(RunCli({"readings"}).out, RunCli({"readings", "2024-10-05"}).out);
 }
 
-TEST(Cli, TheLongerTextsHoldTheirLines) {
+// The reports' texts are the logic's: here each command reaches its report.
+// The month page's grid and cells are the command line's own.
+TEST(Cli, TheLongerTextsBeginWithTheirFirstLine) {
     const struct {
         std::vector<std::string> words;
         std::vector<std::string> parts;  // the first one begins the text
-        long lines;
+        long lines;                      // 0: not counted
     } cases[] = {
-        {{"greg-year", "2008"}, {"  The Gregorian year 2008 begins in 5768"}, 20},
-        {{"jewish-info", "5769"}, {"  The Jewish year 5769 begins on Tue, Sep 30, 2008."}, 19},
-        {{"jewish-holidays", "10760"}, {"  The Jewish year 10760 begins on"}, 21},
-        {{"convert-jewish", "10760", "Nisan", "15", "--anniv", "2"}, {"Nisan 15, 10760"}, 4},
+        {{"greg-year", "2008"}, {"  The Gregorian year 2008 begins in 5768\r\n"}, 0},
+        {{"jewish-info", "5769"}, {"  The Jewish year 5769 begins on Tue, Sep 30, 2008.\r\n"}, 0},
+        {{"jewish-holidays", "10760"}, {"  The Jewish year 10760 begins on"}, 0},
+        {{"convert-jewish", "10760", "Nisan", "15", "--anniv", "2"}, {"Nisan 15, 10760\r\n"}, 0},
         // 1 October 2024 was a Tuesday, 28 Elul; 3 October is today, Rosh Hashanah.
         {{"month", "2024", "10"},
          {"October 2024   Jewish year 5784\n\n"
@@ -77,27 +76,24 @@ TEST(Cli, TheLongerTextsHoldTheirLines) {
         for (const std::string& part : c.parts) {
             EXPECT_NE(r.out.find(part), std::string::npos) << part;
         }
-        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.lines) << c.words[0];
+        if (c.lines > 0) {
+            EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.lines) << c.words[0];
+        }
     }
 }
 
 // Command lines separated by ";", their words by blanks ("_" stands for a
 // blank inside a word).
-std::vector<std::vector<std::string>> CommandLines(std::string_view text) {
-    std::vector<std::vector<std::string>> lines(1);
-    std::string word;
-    for (const char c : std::string(text) + ";") {
-        if ((c == ' ' || c == ';') && !word.empty()) {
-            lines.back().push_back(word);
-            word.clear();
-        }
-        if (c == ';') {
-            lines.emplace_back();
-        } else if (c != ' ') {
-            word += c == '_' ? ' ' : c;
+std::vector<std::vector<std::string>> CommandLines(const std::string& text) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream all(text);
+    for (std::string line; std::getline(all, line, ';');) {
+        std::istringstream words(line);
+        lines.emplace_back();
+        for (std::string word; words >> word; lines.back().push_back(word)) {
+            std::replace(word.begin(), word.end(), '_', ' ');
         }
     }
-    lines.pop_back();
     return lines;
 }
 
@@ -136,9 +132,9 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         EXPECT_TRUE(r.messages.empty()) << command;  // the error line says it all
     }
     EXPECT_EQ(RunCli({}).err, "qavo-cli: no command given (see --help)\n");
-    EXPECT_EQ(RunCli({"convert-jewish", "10760", "Nisan", "15", "--anniv", "3"}).err,
-              "qavo-cli: Enter at most 2 successive years: the calendar ends with the Jewish "
-              "year 10761.\n");
+    const CliResult refused = RunCli({"convert-jewish", "10760", "Nisan", "15", "--anniv", "3"});
+    EXPECT_NE(refused.err.find(": Enter at most 2 successive years"),
+              std::string::npos);  // as given
 }
 
 TEST(Cli, HelpListsTheCommandsOnStandardOutput) {

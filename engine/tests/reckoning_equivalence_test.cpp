@@ -22,12 +22,6 @@ auto StateOf(const Engine& e) {
                       e.ResultJYear, e.NewYearGYear, e.AfterNewYear);
 }
 
-void SetTarget(Engine& e, const GregorianDate& d) {
-    e.GYear = d.year;
-    e.TargetGMonth = d.month;
-    e.TargetGDay = d.day;
-}
-
 // Converts every stride-th day from 1583 to 7000 with both engines, carrying
 // each engine's state on, and compares every member after each conversion.
 void CompareDays(Reckoning reckoning, int stride) {
@@ -37,8 +31,8 @@ void CompareDays(Reckoning reckoning, int stride) {
     GregorianDate day{1583, 1, 1};
     for (int n = 0;; ++n) {
         if (n % stride == 0) {
-            SetTarget(fast, day);
-            SetTarget(other, day);
+            testing::SetTarget(fast, day);
+            testing::SetTarget(other, day);
             ASSERT_TRUE(fast.GregorianToJewish());
             ASSERT_TRUE(other.GregorianToJewish());
             ASSERT_TRUE(StateOf(fast) == StateOf(other))

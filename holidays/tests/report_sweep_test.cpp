@@ -48,11 +48,12 @@ class ReportSweep : public ::testing::Test {
     Engine engine{platform};
     Engine checker{platform};  // converts the printed dates back
     const std::map<std::string, RowRule> rowRules = RowRules();
+    const std::map<int, std::string> kYearTypes = {
+        {353, "Deficient      "}, {354, "Normal         "}, {355, "Full           "},
+        {383, "Deficient-Leap "}, {384, "Normal-Leap    "}, {385, "Full-Leap      "}};
 
-    std::tuple<int, int, int> JewishDateOf(int year, int month, int day) {
-        checker.GYear = year;
-        checker.TargetGMonth = month;
-        checker.TargetGDay = day;
+    std::tuple<int, int, int> JewishDateOf(Integer year, Integer month, Integer day) {
+        testing::SetTarget(checker, {year, month, day});
         EXPECT_TRUE(checker.GregorianToJewish());
         return {checker.JYear, checker.JMonth, checker.JDay};
     }
@@ -103,13 +104,11 @@ TEST_F(ReportSweep, EveryGregorianYear) {
         bool wellFormed = false;
         const std::vector<std::string> lines = SplitLines(*text, wellFormed);
         ASSERT_TRUE(wellFormed) << g;
-        int hanukkahs = 0;  // 25 Kislev in G, found by the engine
-        for (int month : {1, 2, 11, 12}) {
-            for (int day = 1; day <= GMonthLen(month, Engine::IsGregorianLeap(g)); ++day) {
-                const auto date = JewishDateOf(g, month, day);
-                hanukkahs += std::get<1>(date) == 3 && std::get<2>(date) == 25;
-            }
-        }
+        // 25 Kislev falls in G when it lies on or after 1 January (of J), or on
+        // or before 31 December (of J + 1): as months * 100 + days, 325.
+        const auto [j1, m1, d1] = JewishDateOf(g, 1, 1);
+        const auto [j2, m2, d2] = JewishDateOf(g, 12, 31);
+        const int hanukkahs = (m1 * 100 + d1 <= 325) + (m2 * 100 + d2 >= 325);
         ASSERT_EQ(lines.size(), 6u + 13 - (g < 1949) - (g < 1951) + hanukkahs) << g;
         const ShortDate last = CheckHolidayLines(lines, g + 3760, true);
         EXPECT_EQ(last.year, g);
@@ -135,12 +134,6 @@ TEST_F(ReportSweep, EveryJewishYear) {
         ASSERT_EQ(lines.size(), 7u + (leap ? 13 : 12)) << j;
         const int cycle = j % 19 == 0 ? 19 : j % 19;
         EXPECT_EQ(lines[1], "  It is year " + std::to_string(cycle) + " of the 19 year cycle ");
-        int yearType = 0;
-        for (int t = 1; t <= 6; ++t) {
-            yearType =
-                lines[3] == "  The type of year is: " + std::string(YearTypeName(t)) ? t : yearType;
-        }
-        ASSERT_EQ(IsLeapYearType(yearType), leap) << lines[3];
         int total = 0;
         for (std::size_t n = 7; n < lines.size(); ++n) {
             const int length = std::stoi(lines[n].substr(12, 2));
@@ -153,7 +146,8 @@ TEST_F(ReportSweep, EveryJewishYear) {
             total += length;
         }
         EXPECT_EQ(engine.GYear, ReadDate(lines.back()).year) << "the year of 1 Elul";
-        EXPECT_EQ(total, JewishYearLength(yearType)) << j;
+        EXPECT_EQ(lines[3], "  The type of year is: " + kYearTypes.at(total)) << j;
+        EXPECT_EQ(total > 380, leap) << j;
 
         engine.GYear = j - kJewishYearOffset;
         const std::optional<std::string> holidays = JewishYearCommandReport(engine);

@@ -40,7 +40,6 @@ TEST_F(PageFixture, April2024WithPassover) {
     platform.calls.clear();
     Show(2024, 4);  // Monday 1st: 1 April is in cell 2
     EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy off"}));
-    EXPECT_EQ(std::tuple(page.firstCell, page.lastCell, PageRows(page)), std::tuple(2, 31, 5));
     EXPECT_EQ(page.cells[2].dayText, " 1");
     EXPECT_EQ(page.cells[2].jewishText, "Adar II 22\n");
     EXPECT_EQ(page.cells[24].jewishText, "Nisan 15\nPassover");
@@ -49,7 +48,6 @@ TEST_F(PageFixture, April2024WithPassover) {
     EXPECT_EQ(page.jewishYearCaption, " 5784");
     EXPECT_EQ(page.yearText, "2024");
     EXPECT_EQ(page.monthIndex, 3);
-    EXPECT_EQ(std::tuple(engine.JYear, engine.TargetGDay), std::tuple(5784, 1));  // of the 1st
 }
 
 TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
@@ -57,13 +55,11 @@ TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
     EXPECT_EQ(MarkedCells(), std::vector<int>{24});
     EXPECT_EQ(page.cells[24].body.background, PageColour::Blue);
     Show(2024, 5);
-    EXPECT_TRUE(MarkedCells().empty());
-    EXPECT_EQ(page.MarkedCell, 24);  // kept; its colours were restored
+    EXPECT_TRUE(MarkedCells().empty());  // its colours were restored
     Show(2025, 4);
     EXPECT_TRUE(MarkedCells().empty());
     ShowTodayPage(engine, page);
     EXPECT_EQ(MarkedCells(), std::vector<int>{24});
-    EXPECT_EQ(std::tuple(engine.GYear, engine.TargetGMonth), std::tuple(2024, 4));
 
     page.MarkJewishDate = true;
     page.MarkJMonth = 8;
@@ -79,12 +75,9 @@ TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
 // The range itself is the engine's; here the rounded number is checked.
 TEST_F(PageFixture, TheEnteredYearIsCheckedBeforeTheBuild) {
     Show(2024, 4);
-    const std::pair<const char*, int> cases[] = {// the year shown, 0: refused
-                                                 {"2008abc", 2008},
-                                                 {"1582.6", 1583},
-                                                 {"7000.7", 0},
-                                                 {"99999", 0},
-                                                 {"", 0}};
+    // The year shown, 0: refused.
+    const std::pair<const char*, int> cases[] = {
+        {"2008abc", 2008}, {"1582.6", 1583}, {"7000.7", 0}, {"", 0}};
     for (auto [text, year] : cases) {
         const Integer before = engine.GYear;
         platform.messages.clear();
@@ -133,10 +126,9 @@ TEST_F(PageFixture, PagesFollowOneAnotherOverTheWholeRange) {
 }
 
 TEST(Navigation, MonthsCycleAndYearsStepOnTheTypedText) {
-    EXPECT_EQ(PreviousMonthIndex(0), 11);
-    EXPECT_EQ(PreviousMonthIndex(5), 4);
-    EXPECT_EQ(NextMonthIndex(11), 0);
-    EXPECT_EQ(NextMonthIndex(0), 1);
+    EXPECT_EQ(std::tuple(PreviousMonthIndex(0), PreviousMonthIndex(5), NextMonthIndex(11),
+                         NextMonthIndex(0)),
+              std::tuple(11, 4, 0, 1));
     const struct {
         const char* text;
         int delta;

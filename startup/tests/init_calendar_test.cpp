@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "startup/init_calendar.hpp"
 #include "sunset/tests/test_support.hpp"
 #include "tests/support/fake_platform.hpp"
@@ -19,13 +21,13 @@ TEST(InitCalendar, ReadsTheSettingsAndTheCitiesFromTheProgramDirectory) {
     testing::FakePlatform platform({1999, 9, 11}, dir.path());
     Calendar calendar(platform);
     ASSERT_EQ(InitCalendar(calendar), StartupResult::Ready);
-    EXPECT_EQ(calendar.engine.JYear, 5760);
-    EXPECT_EQ(calendar.engine.IniPath, dir / "qavowin.ini");
-    EXPECT_EQ(calendar.cities.Directory, dir.path());
-    EXPECT_EQ(calendar.cities.DaylightMode, "daylight");
-    EXPECT_EQ(calendar.cities.LastCityIndex, 1);
-    EXPECT_EQ(calendar.cities.CurrentCity, 1);
-    EXPECT_EQ(calendar.engine.SuccDayCount, 30);
+    const Engine& engine = calendar.engine;
+    const CityDatabase& cities = calendar.cities;
+    EXPECT_EQ(std::tuple(engine.JYear, engine.IniPath, engine.SuccDayCount),
+              std::tuple(5760, dir / "qavowin.ini", 30));
+    EXPECT_EQ(
+        std::tuple(cities.Directory, cities.DaylightMode, cities.LastCityIndex, cities.CurrentCity),
+        std::tuple(dir.path(), "daylight", 1, 1));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(platform.busy);
     EXPECT_EQ(dir.Listing(), "Sunset.dat qavowin.ini");
@@ -40,9 +42,8 @@ TEST(InitCalendar, AsksForTheCityFileWithTheNormalPointer) {
     EXPECT_EQ(calendar.engine.IniPath, dir / "QAVOWIN.INI");
     EXPECT_EQ(calendar.cities.DaylightMode, "Standard");
     // The readings turn the pointer off at their end, start-up once more.
-    const std::vector<std::string> expected = {"busy on", "busy on", "busy off", "busy off",
-                                               "message:Sunset Data Error"};
-    EXPECT_EQ(platform.calls, expected);
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy on", "busy off",
+                                                        "busy off", "message:Sunset Data Error"}));
     EXPECT_EQ(dir.Listing(), "sunset.dat");
     EXPECT_EQ(calendar.cities.CityTable[0], DefaultCity());
 }

@@ -1,11 +1,13 @@
 #pragma once
 // A scripted platform for tests: it answers questions from a queue, reports a
-// fixed today and directory, and records every call in order.
+// fixed today and directory, and records every call in order. SetTarget puts
+// a date where the date prompts put it.
 
 #include <deque>
 #include <string>
 #include <vector>
 
+#include "engine/engine.hpp"
 #include "engine/platform.hpp"
 
 namespace qavo::testing {
@@ -47,9 +49,6 @@ class FakePlatform : public Platform {
     GregorianDate Today() override { return today_; }
     std::string ProgramDirectory() override { return directory_; }
 
-    void SetToday(GregorianDate today) { today_ = today; }
-    void SetDirectory(std::string directory) { directory_ = std::move(directory); }
-
     std::deque<MessageAnswer> answers;  // for Yes/No questions, in order; No when empty
     std::vector<ShownMessage> messages;
     std::vector<std::string> calls;
@@ -59,5 +58,11 @@ class FakePlatform : public Platform {
     GregorianDate today_;
     std::string directory_;
 };
+
+inline void SetTarget(Engine& engine, const GregorianDate& date) {
+    engine.GYear = date.year;
+    engine.TargetGMonth = date.month;
+    engine.TargetGDay = date.day;
+}
 
 }  // namespace qavo::testing
