@@ -42,19 +42,13 @@ struct CityEditingTest : ::testing::Test {
         LoadCityFile(loaded, quiet, dir / "QAVOWIN.INI", MissingCityFile::UseDefaultInMemory);
         return {loaded.CityTable.begin(), loaded.CityTable.begin() + loaded.LastCityIndex + 1};
     }
-    // The one message a refused step showed, or "".
-    std::string Refusal() {
-        const std::string text = platform.messages.size() == 1 ? platform.messages[0].text : "";
-        platform.messages.clear();
-        return text;
-    }
 };
 
 TEST_F(CityEditingTest, NewCitiesAreAddedLastAndNumbersAreCheckedAsTyped) {
     Open({DefaultCity(), kBoston});
     EXPECT_EQ(editor.AddCity("Hoboken", kNewYorkFields, std::nullopt), SaveResult::Written);
     EXPECT_EQ(Stored(), (std::vector{DefaultCity(), kBoston, City("Hoboken", 40, 45, 73, 59, 5)}));
-    EXPECT_EQ(Refusal(), "");
+    EXPECT_EQ(platform.TakeMessage(), "");
     const CityFields shown = FieldsOf(City("Lima", -12, -2.5f, 77.03125f, 0, 5));
     EXPECT_EQ(shown.latDeg + " " + shown.latMin + " " + shown.longDeg + " " + shown.zone,
               "-12 -2.5 77.03125 5");
@@ -64,7 +58,7 @@ TEST_F(CityEditingTest, NewCitiesAreAddedLastAndNumbersAreCheckedAsTyped) {
                                   {"0", "0", "0", "0", "12.5"},  {"0", "0", "0", "0", "-13"}};
     for (const CityFields& fields : refused) {
         EXPECT_EQ(editor.ChangeCity(1, fields, std::nullopt), SaveResult::Refused) << fields.zone;
-        EXPECT_EQ(Refusal(), "Invalid data");
+        EXPECT_EQ(platform.TakeMessage(), "Invalid data");
         EXPECT_EQ(cities.CityTable[1], kBoston);
     }
     EXPECT_EQ(Stored()[1], kBoston);
@@ -107,7 +101,7 @@ TEST_F(CityEditingTest, TwoCitiesOfOneNameAreToldApartByTheirPlace) {
 TEST_F(CityEditingTest, DeletingMakesTheFirstCityTheDefault) {
     Open({DefaultCity(), kBoston}, "[OPTIONS]\nDEFAULT_CITY= 1  \n");
     EXPECT_FALSE(editor.DeleteCity("New York", 0));
-    EXPECT_EQ(Refusal(), "Cannot erase New York entry");
+    EXPECT_EQ(platform.TakeMessage(), "Cannot erase New York entry");
     EXPECT_TRUE(editor.DeleteCity("Boston", 1));
     EXPECT_EQ(Stored(), std::vector{DefaultCity()});
     EXPECT_EQ(cities.CurrentCity, 0);
@@ -115,7 +109,7 @@ TEST_F(CityEditingTest, DeletingMakesTheFirstCityTheDefault) {
 
     Open({kBoston});
     EXPECT_FALSE(editor.DeleteCity("Boston", 0));
-    EXPECT_EQ(Refusal(), "Cannot erase the only city entry. Add another city first.");
+    EXPECT_EQ(platform.TakeMessage(), "Cannot erase the only city entry. Add another city first.");
     EXPECT_EQ(Stored().size(), 1u);
 }
 
@@ -150,7 +144,7 @@ TEST_F(CityEditingTest, OpeningChecksTheDefaultCityAndTheDaylightSetting) {
         const SetupStart start = editor.Start();
         EXPECT_EQ(start.city, c.city) << c.settings;
         EXPECT_EQ(start.daylight, c.daylight) << c.settings;
-        EXPECT_EQ(Refusal(), c.warning);
+        EXPECT_EQ(platform.TakeMessage(), c.warning);
         EXPECT_EQ(cities.CurrentCity, c.city);
     }
 }
@@ -165,7 +159,7 @@ TEST_F(CityEditingTest, WithoutAFileTheFirstCityIsAddedAndAFullFileTakesNoMore) 
 
     Open(std::vector(kMaxCityRecords, kBoston));
     EXPECT_FALSE(editor.CanAddCity());
-    EXPECT_EQ(Refusal(),
+    EXPECT_EQ(platform.TakeMessage(),
               "SUNSET.DAT holds at most 99 cities. Delete a city before adding a new one.");
     EXPECT_TRUE(editor.DeleteCity("Boston", 5));
     EXPECT_TRUE(editor.CanAddCity());

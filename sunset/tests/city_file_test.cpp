@@ -49,12 +49,6 @@ struct CityFileTest : ::testing::Test {
     void Load(MissingCityFile missing = MissingCityFile::AskToCreate) {
         LoadCityFile(cities, platform, dir / "QAVOWIN.INI", missing);
     }
-    // The one message of a load, or "".
-    std::string Message() {
-        const std::string text = platform.messages.size() == 1 ? platform.messages[0].text : "";
-        platform.messages.clear();
-        return text;
-    }
 };
 
 TEST_F(CityFileTest, TheDefaultFileHoldsNewYorkInFortyBytes) {
@@ -63,7 +57,7 @@ TEST_F(CityFileTest, TheDefaultFileHoldsNewYorkInFortyBytes) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "Sunset Data Error");
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(Message(), "SUNSET.DAT not found.  Make default file?");
+    EXPECT_EQ(platform.TakeMessage(), "SUNSET.DAT not found.  Make default file?");
     EXPECT_EQ(dir.Read("sunset.dat"), RecordBytes("New York", 40, 45, 73, 59, 5));
     EXPECT_EQ(cities.LastCityIndex, 0);
     EXPECT_EQ(cities.CityTable[0], DefaultCity());
@@ -74,14 +68,14 @@ TEST_F(CityFileTest, TheDefaultFileHoldsNewYorkInFortyBytes) {
     cities.LastCityIndex = 4;
     cities.CurrentCity = 3;
     Load();
-    EXPECT_EQ(Message(), "SUNSET.DAT not found.  Make default file?");
+    EXPECT_EQ(platform.TakeMessage(), "SUNSET.DAT not found.  Make default file?");
     EXPECT_EQ(cities.LastCityIndex * 10 + cities.CurrentCity, 43);
     EXPECT_FALSE(dir.Exists("sunset.dat"));
 
     // The command-line tool asks nothing and writes nothing.
     std::filesystem::remove(dir / "QAVOWIN.INI");
     Load(MissingCityFile::UseDefaultInMemory);
-    EXPECT_EQ(Message(), "");
+    EXPECT_EQ(platform.TakeMessage(), "");
     EXPECT_EQ(dir.Listing(), "");
     EXPECT_EQ(cities.LastCityIndex, 0);
 }
@@ -98,7 +92,7 @@ TEST_F(CityFileTest, NamesAreStoredInWindows1252AndFoundWhateverTheCaseOfTheFile
     CityDatabase loaded;
     loaded.Directory = dir.path();
     LoadCityFile(loaded, platform, dir / "QAVOWIN.INI");
-    EXPECT_EQ(Message(), "");
+    EXPECT_EQ(platform.TakeMessage(), "");
     EXPECT_EQ(loaded.CityTable, cities.CityTable);
     EXPECT_EQ(loaded.LastCityIndex, 1);
     // Other writers pad names with zero bytes: control bytes read as blanks.
@@ -127,7 +121,7 @@ TEST_F(CityFileTest, FilesOfEverySizeLoadTheWholeRecords) {
     for (const auto& c : cases) {
         dir.Write("sunset.dat", ManyRecords(251).substr(0, c.bytes));
         Load();
-        EXPECT_EQ(Message(), c.message) << c.bytes;
+        EXPECT_EQ(platform.TakeMessage(), c.message) << c.bytes;
         EXPECT_EQ(cities.LastCityIndex, c.cities - 1) << c.bytes;
         EXPECT_EQ(cities.CityTable[c.cities - 1].CityName,
                   PadCityName(c.bytes < 40 ? "New York" : "City " + std::to_string(c.cities)));
@@ -144,7 +138,7 @@ TEST_F(CityFileTest, NumbersOutOfRangeAreSetToZeroAndReported) {
                                 RecordBytes("Min", 40, 60, 73, -inf, 5) +
                                 RecordBytes("Zone", 40, 45, 73, 59, -32768));
     Load();
-    EXPECT_EQ(Message(),
+    EXPECT_EQ(platform.TakeMessage(),
               "SUNSET.DAT: records 2, 3, 4, 5 hold a latitude, longitude or zone out of range; "
               "those values were set to 0. Correct them in Sunset Setup.");
     const std::vector<CityRecord> expected = {
@@ -156,7 +150,7 @@ TEST_F(CityFileTest, NumbersOutOfRangeAreSetToZeroAndReported) {
     dir.Write("sunset.dat",
               RecordBytes("Good", 1, 2, 3, 4, 5) + RecordBytes("Bad", 1, 2, 3, 4, 13));
     Load();
-    EXPECT_EQ(Message(),
+    EXPECT_EQ(platform.TakeMessage(),
               "SUNSET.DAT: record 2 holds a latitude, longitude or zone out of range; those values "
               "were set to 0. Correct them in Sunset Setup.");
 }
@@ -166,17 +160,17 @@ TEST_F(CityFileTest, AnUnreadableFileOrFolderKeepsTheCitiesInMemory) {
     cities.LastCityIndex = 1;
     std::filesystem::create_directory(dir / "sunset.dat");  // not a file
     Load();
-    EXPECT_EQ(Message(),
+    EXPECT_EQ(platform.TakeMessage(),
               "SUNSET.DAT cannot be read: it is not a file. The cities in memory are kept.");
     std::filesystem::remove(dir / "sunset.dat");
     ASSERT_EQ(::mkfifo((dir / "Sunset.dat").c_str(), 0600), 0);  // nor is a pipe, unopened
     Load();
-    EXPECT_EQ(Message(),
+    EXPECT_EQ(platform.TakeMessage(),
               "SUNSET.DAT cannot be read: it is not a file. The cities in memory are kept.");
     dir.Write("plain-file", "x");
     cities.Directory = dir / "plain-file";  // a folder that cannot be listed
     Load();
-    EXPECT_EQ(Message().rfind("SUNSET.DAT cannot be read: the folder ", 0), 0u);
+    EXPECT_EQ(platform.TakeMessage().rfind("SUNSET.DAT cannot be read: the folder ", 0), 0u);
     EXPECT_EQ(cities.LastCityIndex, 1);
 }
 
@@ -184,7 +178,7 @@ TEST_F(CityFileTest, AFailedWriteIsReportedAndChangesNothing) {
     cities.CityTable[0] = DefaultCity();
     cities.Directory = dir / "no-such-folder";
     EXPECT_FALSE(WriteCityFile(cities, platform));
-    EXPECT_EQ(Message(),
+    EXPECT_EQ(platform.TakeMessage(),
               "SUNSET.DAT could not be written: No such file or directory. The cities in memory "
               "are kept.");
     EXPECT_FALSE(WriteDefaultCityFile(cities, platform, dir / "QAVOWIN.INI"));
@@ -207,7 +201,8 @@ TEST_F(CityFileTest, AFailedWriteIsReportedAndChangesNothing) {
 
     cities.LastCityIndex = 99;  // a hundredth city could not be read back
     EXPECT_FALSE(WriteCityFile(cities, platform));
-    EXPECT_EQ(Message(), "SUNSET.DAT holds 1 to 99 cities; the cities were not saved.");
+    EXPECT_EQ(platform.TakeMessage(),
+              "SUNSET.DAT holds 1 to 99 cities; the cities were not saved.");
 }
 
 // A program killed while it saves leaves each data file as it was: every save

@@ -49,6 +49,13 @@ class FakePlatform : public Platform {
     GregorianDate Today() override { return today_; }
     std::string ProgramDirectory() override { return directory_; }
 
+    // The text of the one message shown since the last call; "" when none or several were.
+    std::string TakeMessage() {
+        std::string text = messages.size() == 1 ? messages[0].text : "";
+        messages.clear();
+        return text;
+    }
+
     std::deque<MessageAnswer> answers;  // for Yes/No questions, in order; No when empty
     std::vector<ShownMessage> messages;
     std::vector<std::string> calls;

@@ -240,7 +240,9 @@ TEST_F(MainWindowTest, AboutHelpExitAndClosingBehaveAsTheyShould) {
     ASSERT_EQ(opened.size(), 2);
     EXPECT_TRUE(opened[0]->FilePath().endsWith("/qavowin.chm"));
     EXPECT_TRUE(opened[1]->FilePath().endsWith("/qavohist.chm"));
-    EXPECT_GT(opened[1]->Contents()->topLevelItemCount(), 0);
+    for (const help::HelpWindow* book : opened) {  // its topics, not "Help is not available"
+        EXPECT_GT(book->Contents()->topLevelItemCount(), 0) << book->FilePath().toStdString();
+    }
     QSignalSpy ending(&window, &QavoWin::ProgramEnding);
     window.Menu().Menu_Exit->trigger();
     EXPECT_EQ(ending.count(), 1);
