@@ -132,15 +132,14 @@ TEST_F(PromptTest, JewishMonthListFollowsTheYearAndTheDayItsMonth) {
     dialog.JMonthEntry()->setCurrentIndex(6);
     dialog.JDateEntry()->setText(" 15");
     QTest::keyClick(dialog.JDateEntry(), Qt::Key_Return);
-    EXPECT_EQ(engine.JMonthShown, 7);
-    EXPECT_EQ(engine.JMonth, 8);  // Nisan
-    EXPECT_EQ(engine.JDay, 15);
+    EXPECT_EQ(std::tuple(engine.JMonthShown, engine.JMonth, engine.JDay), std::tuple(7, 8, 15));
     const struct {
         int jYear, position;
         const char* typed;
         bool accepted;
     } days[] = {{5768, 2, "30", false}, {5768, 2, "29", true}, {5770, 1, "30", true},
-                {5769, 1, "30", false}, {5769, 0, "0", false}, {5769, 0, "", false}};
+                {5769, 1, "30", false}, {5769, 0, "0", false}, {5769, 0, "", false},
+                {5769, 5, "29", true}};  // the Adar of a common year
     for (const auto& d : days) {
         SCOPED_TRACE(std::to_string(d.jYear) + " " + d.typed);
         showFor(d.jYear, 1, 1);
