@@ -110,6 +110,7 @@ TEST(NumberText, ReadLeadingNumber) {
         EXPECT_EQ(ReadLeadingNumber(text).value, value) << '"' << text << '"';
         EXPECT_FALSE(ReadLeadingNumber(text).fits) << '"' << text << '"';
     }
+    EXPECT_EQ(ReadLeadingNumber(std::string_view("123", 2)).value, 12);  // the view ends the text
 }
 
 TEST(NumberText, ReadLeadingValueKeepsTheFraction) {
