@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package QAVO needs to build, test and run.
-# Quick and silent when everything is already there.
+# Quick and silent when everything is already there. With --list, prints the
+# packages one a line instead.
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build
+    build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libical-dev
     dpkg-dev file
     clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core time
 )
+if [ "${1:-}" = --list ]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
