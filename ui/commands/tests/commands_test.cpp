@@ -173,6 +173,11 @@ TEST_F(CommandsTest, ASunsetListAsksAgainForABadCountAndEndsQuietlyOnCancel) {
     GregorianDate(5, "25");
     script.Then("SuccDays", [](QWidget* w) {
         EXPECT_EQ(w->findChild<QLineEdit*>("sdays")->text(), " 7");  // the count used last
+        TypeAndPress("sdays", "40000", "Command1")(w);
+    });
+    // The count is a 16-bit number: its limit is told, not a wrapped one.
+    script.Then("SuccDays", [this](QWidget* w) {
+        EXPECT_EQ(Message(), "Incorrect Entry: Can not be more than 32767.");
         Press("Command2")(w);
     });
     Run(menu.menu_sunset_times);
