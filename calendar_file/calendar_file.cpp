@@ -7,8 +7,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include "sunset/data_file.hpp"
-
 namespace qavo {
 
 namespace {
@@ -18,12 +16,58 @@ namespace {
 constexpr std::string_view kUidDomain = "@qavo.invalid";
 constexpr const char* kProductId = "-//QAVO//QAVO Jewish and Gregorian Calendar//EN";
 
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+// A property text as the calendar format allows it: without blank padding,
+// and without control characters other than the tab, which it forbids.
+std::string CleanText(std::string_view text) {
+    std::string clean;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 0x20 && byte != 0x7F) || c == '\t') {
+            clean += c;
+        }
+    }
+    const std::size_t first = clean.find_first_not_of(' ');
+    if (first == std::string::npos) {
         return {};
     }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    return clean.substr(first, clean.find_last_not_of(' ') - first + 1);
+}
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kMaxLineOctets = 75;
+
+// The text with every line folded to at most 75 octets, never inside a UTF-8
+// character, each line ended by CRLF. libical's own folding can put a fold
+// between the CR and the LF of a line end, so its folds are undone first.
+std::string Refolded(std::string_view text) {
+    std::string unfolded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 3) == "\r\n " || text.substr(i, 3) == "\r\n\t") {
+            i += 2;
+        } else {
+            unfolded += text[i];
+        }
+    }
+    std::string folded;
+    std::size_t start = 0;
+    while (start < unfolded.size()) {
+        std::size_t end = unfolded.find(kLineEnd, start);
+        end = end == std::string::npos ? unfolded.size() : end;
+        std::string_view line(unfolded.data() + start, end - start);
+        std::size_t room = kMaxLineOctets;
+        while (line.size() > room) {
+            std::size_t cut = room;
+            while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+                --cut;  // back to the first byte of a character
+            }
+            folded.append(line.substr(0, cut)).append(kLineEnd).append(" ");
+            line.remove_prefix(cut);
+            room = kMaxLineOctets - 1;  // after the fold's blank
+        }
+        folded.append(line).append(kLineEnd);
+        start = end + kLineEnd.size();
+    }
+    return folded;
 }
 
 // FNV-1a: a fixed hash, the same on every machine and in every run.
@@ -51,7 +95,7 @@ struct ComponentFree {
 };
 
 icalcomponent* NewEvent(const ListedDay& day, const icaltimetype& stamp) {
-    const std::string summary = Trimmed(day.name);
+    const std::string summary = CleanText(day.name);
     icaltimetype start = icaltime_null_date();
     start.year = day.date.year;
     start.month = day.date.month;
@@ -65,7 +109,7 @@ icalcomponent* NewEvent(const ListedDay& day, const icaltimetype& stamp) {
     icalcomponent_add_property(event, DateProperty(ICAL_DTSTART_PROPERTY, start));
     icalcomponent_add_property(event, DateProperty(ICAL_DTEND_PROPERTY, end));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
-    icalcomponent_add_property(event, icalproperty_new_description(Trimmed(day.line).c_str()));
+    icalcomponent_add_property(event, icalproperty_new_description(CleanText(day.line).c_str()));
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return event;
 }
@@ -90,14 +134,14 @@ std::string CalendarFileText(const std::vector<ListedDay>& days, std::time_t exp
         icalcomponent_add_component(calendar.get(), NewEvent(day, stamp));
     }
     char* raw = icalcomponent_as_ical_string_r(calendar.get());
-    std::string text(raw == nullptr ? "" : raw);
+    std::string text = Refolded(raw == nullptr ? "" : raw);
     icalmemory_free_buffer(raw);
     return text;
 }
 
-bool WriteCalendarFile(const std::string& path, const std::vector<ListedDay>& days,
-                       std::time_t exportTime, std::string& error) {
-    return ReplaceFileSafely(path, CalendarFileText(days, exportTime), error);
+FileResult WriteCalendarFile(const std::string& path, const std::vector<ListedDay>& days,
+                             std::time_t exportTime) {
+    return ReplaceFileSafely(path, CalendarFileText(days, exportTime));
 }
 
 }  // namespace qavo

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "holidays/listed_days.hpp"
+#include "safe_file/safe_file.hpp"
 
 namespace qavo {
 
@@ -17,11 +18,12 @@ std::string CalendarEventUid(const GregorianDate& date, std::string_view summary
 
 // The whole file, lines ended by CRLF and folded at 75 octets: one all-day
 // event per day, shown as free time, summary the day's name, description its
-// report line, both trimmed of blank padding; stamped with `exportTime` in UTC.
+// report line, both trimmed of blank padding and of control characters;
+// stamped with `exportTime` in UTC.
 std::string CalendarFileText(const std::vector<ListedDay>& days, std::time_t exportTime);
 
-// Writes that file whole or not at all; false with `error` set on failure.
-bool WriteCalendarFile(const std::string& path, const std::vector<ListedDay>& days,
-                       std::time_t exportTime, std::string& error);
+// Writes that file whole or not at all.
+FileResult WriteCalendarFile(const std::string& path, const std::vector<ListedDay>& days,
+                             std::time_t exportTime);
 
 }  // namespace qavo

@@ -7,6 +7,24 @@
 
 namespace qavo::cli {
 
+std::string Escaped(std::string_view text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // C0 controls, DEL, and the C1 controls as UTF-8 writes them (C2 80 to C2 9F).
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                        (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80;
+        if (byte < 0x20 || byte == 0x7F || c1) {
+            const unsigned char code = c1 ? static_cast<unsigned char>(text[++i]) : byte;
+            constexpr char kHex[] = "0123456789ABCDEF";
+            shown += {'\\', 'x', kHex[code >> 4], kHex[code & 0xF]};
+        } else {
+            shown += static_cast<char>(byte);
+        }
+    }
+    return shown;
+}
+
 std::optional<std::string> Arguments::TakeOption(const std::string& name) {
     auto it = std::find(words_.begin(), words_.end(), name);
     if (it == words_.end()) {
@@ -17,6 +35,9 @@ std::optional<std::string> Arguments::TakeOption(const std::string& name) {
     }
     std::string value = *(it + 1);
     words_.erase(it, it + 2);
+    if (std::find(words_.begin(), words_.end(), name) != words_.end()) {
+        throw CliError(name + " is given twice");
+    }
     return value;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/types.hpp"
@@ -15,12 +16,22 @@ struct CliError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A failure to write what the command made, which exits with status 1.
+struct OutputError : CliError {
+    using CliError::CliError;
+};
+
+// A text for the terminal: control characters shown as \xNN escapes, so
+// that what the user typed can never move the cursor or change the colours.
+std::string Escaped(std::string_view text);
+
 // The words after the command name, with its --options taken out.
 class Arguments {
   public:
     explicit Arguments(std::vector<std::string> words) : words_(std::move(words)) {}
 
-    // Removes "--name VALUE" and returns VALUE; nullopt when absent.
+    // Removes "--name VALUE" and returns VALUE; nullopt when absent; fails
+    // when the option is given twice.
     std::optional<std::string> TakeOption(const std::string& name);
     bool TakeFlag(const std::string& name);
     // Removes the first word and returns it; fails when there is none, or

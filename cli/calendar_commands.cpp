@@ -40,9 +40,9 @@ void ExportCalendarFile(Arguments& args, Context& context) {
         context.out << CalendarFileText(report.days, now);
         return;
     }
-    std::string error;
-    if (!WriteCalendarFile(*output, report.days, now, error)) {
-        throw CliError("cannot write " + *output + ": " + error);
+    const FileResult written = WriteCalendarFile(*output, report.days, now);
+    if (!written) {
+        throw OutputError(written.error);
     }
 }
 

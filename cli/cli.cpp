@@ -1,6 +1,8 @@
 #include "cli/cli.hpp"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 
@@ -94,13 +96,25 @@ void PrintHelp(std::ostream& out) {
            "and exits with status 2.\n";
 }
 
+// 0 once everything written has reached the output; 1 after one line of
+// error when a write or the flush failed (a full disk, a closed output).
+int Flushed(std::ostream& out, std::ostream& err) {
+    errno = 0;
+    if (out.flush()) {
+        return 0;
+    }
+    err << "qavo-cli: standard output could not be written: "
+        << (errno != 0 ? std::strerror(errno) : "the write failed") << '\n';
+    return 1;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         Platform& platform) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         PrintHelp(out);
-        return 0;
+        return Flushed(out, err);
     }
     try {
         if (args.empty()) {
@@ -117,8 +131,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         Arguments arguments({args.begin() + 1, args.end()});
         const auto dataDirectory = arguments.TakeOption("--data-dir");
-        if (dataDirectory && !std::filesystem::is_directory(*dataDirectory)) {
-            throw CliError("--data-dir: " + *dataDirectory + " is not a folder");
+        std::error_code unreadable;
+        if (dataDirectory && !std::filesystem::is_directory(*dataDirectory, unreadable)) {
+            throw CliError("--data-dir: " + *dataDirectory + " is not a folder" +
+                           (unreadable ? " (" + unreadable.message() + ")" : ""));
         }
         CommandPlatform session(platform,
                                 dataDirectory ? *dataDirectory : platform.ProgramDirectory());
@@ -135,9 +151,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         Context context{calendar, out};
         command->run(arguments, context);
         session.ReleaseMessages();
-        return 0;
-    } catch (const CliError& error) {
-        err << "qavo-cli: " << error.what() << '\n';
+        return Flushed(out, err);
+    } catch (const OutputError& error) {
+        err << "qavo-cli: " << Escaped(error.what()) << '\n';
+        return 1;
+    } catch (const std::exception& error) {
+        err << "qavo-cli: " << Escaped(error.what()) << '\n';
         return 2;
     }
 }

@@ -4,11 +4,13 @@
 #include <filesystem>
 #include <iostream>
 
+#include "cli/arguments.hpp"
+
 namespace qavo::cli {
 
 MessageAnswer CliPlatform::ShowMessage(std::string_view text, std::string_view title, MessageIcon,
                                        MessageButtons buttons) {
-    std::cerr << "qavo-cli: " << title << ": " << text << '\n';
+    std::cerr << "qavo-cli: " << Escaped(std::string(title) + ": " + std::string(text)) << '\n';
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 

@@ -72,7 +72,15 @@ double ReadLeadingValue(std::string_view text) {
         ++i;  // from_chars below stops at a second point
     }
     double value = 0;  // stays 0 when there are no digits
-    std::from_chars(text.data() + digits, text.data() + i, value, std::chars_format::fixed);
+    const auto [end, ec] =
+        std::from_chars(text.data() + digits, text.data() + i, value, std::chars_format::fixed);
+    if (ec == std::errc::result_out_of_range) {
+        // Too large for a double, or so small that it is 0.
+        const std::string_view whole = text.substr(digits, i - digits);
+        const bool large =
+            whole.substr(0, whole.find('.')).find_first_not_of('0') != std::string_view::npos;
+        value = large ? std::numeric_limits<double>::infinity() : 0;
+    }
     return negative ? -value : value;
 }
 

@@ -34,10 +34,6 @@ StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
     // The data files are addressed by their full paths in the program's
     // directory; the process's current directory is left alone.
     cities.Directory = platform.ProgramDirectory();
-    // A save killed mid-way leaves its new copy beside the intact file.
-    for (const char* name : {kCityFileName, kSettingsFileName}) {
-        RemoveUnfinishedCopies(cities.Directory, name);
-    }
     engine.IniPath = SettingsPath(cities.Directory);
     ReadIniOptions(cities, platform, engine.IniPath);
     platform.BusyCursorOff();

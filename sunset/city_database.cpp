@@ -37,8 +37,11 @@ bool Within(double value, int limit) {
 }
 }  // namespace
 
-bool IsValidDegrees(double degrees) {
-    return Within(degrees, kDegreeLimit);
+bool IsValidLatitude(double degrees) {
+    return Within(degrees, kLatitudeLimit);
+}
+bool IsValidLongitude(double degrees) {
+    return Within(degrees, kLongitudeLimit);
 }
 bool IsValidMinutes(double minutes) {
     return Within(minutes, kMinuteLimit);
@@ -48,8 +51,8 @@ bool IsValidZone(double zone) {
 }
 
 bool IsValidCityRecord(const CityRecord& city) {
-    return IsValidDegrees(city.LatDeg) && IsValidMinutes(city.LatMin) &&
-           IsValidDegrees(city.LongDeg) && IsValidMinutes(city.LongMin) && IsValidZone(city.Zone);
+    return IsValidLatitude(city.LatDeg) && IsValidMinutes(city.LatMin) &&
+           IsValidLongitude(city.LongDeg) && IsValidMinutes(city.LongMin) && IsValidZone(city.Zone);
 }
 
 const CityRecord& SunsetCity(const CityDatabase& cities) {

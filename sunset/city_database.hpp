@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,7 +19,8 @@ inline constexpr std::size_t kCityNameWidth = 20;
 inline constexpr std::size_t kDaylightModeWidth = 8;
 
 // The ranges the setup dialog accepts; the loader holds stored records to them.
-inline constexpr int kDegreeLimit = 179;
+inline constexpr int kLatitudeLimit = 90;
+inline constexpr int kLongitudeLimit = 179;
 inline constexpr int kMinuteLimit = 59;
 inline constexpr int kZoneLimit = 12;
 
@@ -42,6 +44,9 @@ struct CityDatabase {
     Integer CurrentCity = 0;                // table index of the city used for sunset times
     std::string DaylightMode = "Standard";  // 8 characters, as read from the settings
     std::string Directory;                  // the folder that holds sunset.dat
+    // sunset.dat as last read or written (none: there was no file), so that a
+    // save notices what another program changed meanwhile.
+    std::optional<std::string> CityFileBytes;
 
     // Results of SunsetForDay.
     std::string SunsetText;      // empty when the sun does not set
@@ -56,9 +61,10 @@ CityRecord DefaultCity();
 std::string PadCityName(std::string_view name);
 
 // The ranges of the setup dialog, bounds included; NaN and infinities fail.
-bool IsValidDegrees(double degrees);  // -179 to 179, latitude and longitude alike
-bool IsValidMinutes(double minutes);  // -59 to 59
-bool IsValidZone(double zone);        // -12 to 12
+bool IsValidLatitude(double degrees);   // -90 to 90
+bool IsValidLongitude(double degrees);  // -179 to 179, the longitude
+bool IsValidMinutes(double minutes);    // -59 to 59
+bool IsValidZone(double zone);          // -12 to 12
 // True when every number of the record passes the checks above.
 bool IsValidCityRecord(const CityRecord& city);
 

@@ -7,7 +7,6 @@
 #include "engine/number_text.hpp"
 #include "sunset/city_file.hpp"
 #include "sunset/code_page.hpp"
-#include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
 
 namespace qavo {
@@ -58,13 +57,6 @@ CityEditor::CityEditor(CityDatabase& cities, Platform& platform, std::string ini
 
 void CityEditor::LoadCities() {
     LoadCityFile(cities_, platform_, iniPath_);
-    // Declining the default file loads nothing: the all-blank record left in
-    // the table is no city to list.
-    std::string error;
-    if (!FindFileCaseBlind(cities_.Directory, kCityFileName, error) && cities_.LastCityIndex <= 0 &&
-        cities_.CityTable[0] == CityRecord{}) {
-        cities_.LastCityIndex = -1;
-    }
 }
 
 SetupStart CityEditor::Start() {
@@ -112,23 +104,76 @@ bool CityEditor::CanAddCity() {
     return true;
 }
 
-std::optional<CityRecord> CityEditor::ReadNumbers(const CityFields& fields) const {
-    const double latDeg = ReadLeadingValue(fields.latDeg);
-    const double latMin = ReadLeadingValue(fields.latMin);
-    const double longDeg = ReadLeadingValue(fields.longDeg);
-    const double longMin = ReadLeadingValue(fields.longMin);
-    // The zone is checked as typed and stored rounded half to even.
-    if (!IsValidDegrees(latDeg) || !IsValidMinutes(latMin) || !IsValidDegrees(longDeg) ||
-        !IsValidMinutes(longMin) || !IsValidZone(ReadLeadingValue(fields.zone))) {
-        return std::nullopt;
+std::optional<CityRecord> CityEditor::ReadNumbers(const CityFields& fields) {
+    // Each box as the dialog labels it, checked as typed.
+    const struct {
+        const std::string& text;
+        const char* label;
+        int limit;
+        bool (*valid)(double);
+    } boxes[] = {
+        {fields.latDeg, "Latitude Deg", kLatitudeLimit, IsValidLatitude},
+        {fields.latMin, "Latitude Min", kMinuteLimit, IsValidMinutes},
+        {fields.longDeg, "Longitude Deg", kLongitudeLimit, IsValidLongitude},
+        {fields.longMin, "Longitude Min", kMinuteLimit, IsValidMinutes},
+        {fields.zone, "Hrs. From GMT", kZoneLimit, IsValidZone},
+    };
+    for (const auto& box : boxes) {
+        if (!box.valid(ReadLeadingValue(box.text))) {
+            RefuseEntry("Invalid data: " + std::string(box.label) + " must be a number from -" +
+                        std::to_string(box.limit) + " to " + std::to_string(box.limit) + ".");
+            return std::nullopt;
+        }
     }
     CityRecord city;
-    city.LatDeg = static_cast<float>(latDeg);
-    city.LatMin = static_cast<float>(latMin);
-    city.LongDeg = static_cast<float>(longDeg);
-    city.LongMin = static_cast<float>(longMin);
-    city.Zone = ReadLeadingNumber(fields.zone).value;
+    city.LatDeg = static_cast<float>(ReadLeadingValue(fields.latDeg));
+    city.LatMin = static_cast<float>(ReadLeadingValue(fields.latMin));
+    city.LongDeg = static_cast<float>(ReadLeadingValue(fields.longDeg));
+    city.LongMin = static_cast<float>(ReadLeadingValue(fields.longMin));
+    city.Zone = ReadLeadingNumber(fields.zone).value;  // rounded half to even
     return city;
+}
+
+bool CityEditor::ReloadIfChanged() {
+    if (!CityFileChanged(cities_)) {
+        return false;
+    }
+    Warn(
+        "SUNSET.DAT was changed by another program since Sunset Setup read it. It was read "
+        "again, and your change is made to the cities it holds now.",
+        MessageIcon::Exclamation);
+    LoadCities();
+    return true;
+}
+
+bool CityEditor::HasUnsavedChanges(bool newCity, int cityIndex, std::string_view name,
+                                   const CityFields& fields) const {
+    const std::string_view typed[] = {fields.latDeg, fields.latMin, fields.longDeg, fields.longMin,
+                                      fields.zone};
+    if (newCity) {
+        return !Trimmed(name).empty() || std::any_of(std::begin(typed), std::end(typed),
+                                                     [](auto t) { return !Trimmed(t).empty(); });
+    }
+    if (cityIndex < 0 || cityIndex > cities_.LastCityIndex) {
+        return false;
+    }
+    const CityRecord& city = cities_.CityTable[cityIndex];
+    const double stored[] = {city.LatDeg, city.LatMin, city.LongDeg, city.LongMin,
+                             static_cast<double>(city.Zone)};
+    for (std::size_t i = 0; i < std::size(typed); ++i) {
+        if (static_cast<float>(ReadLeadingValue(typed[i])) != static_cast<float>(stored[i])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CityEditor::MayDiscard(bool newCity, int cityIndex, std::string_view name,
+                            const CityFields& fields) {
+    return !HasUnsavedChanges(newCity, cityIndex, name, fields) ||
+           platform_.ShowMessage("The city shown has changes that were not saved. Discard them?",
+                                 kWarningTitle, MessageIcon::Question,
+                                 MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 bool CityEditor::NameIsRefused(std::string_view name) {
@@ -162,11 +207,7 @@ SaveResult CityEditor::AddCity(std::string_view name, const CityFields& fields,
         return SaveResult::Refused;
     }
     std::optional<CityRecord> city = ReadNumbers(fields);
-    if (!city) {
-        RefuseEntry("Invalid data");
-        return SaveResult::Refused;
-    }
-    if (NameIsRefused(name)) {
+    if (!city || (ReloadIfChanged() && !CanAddCity()) || NameIsRefused(name)) {
         return SaveResult::Refused;
     }
     city->CityName = PadCityName(name);
@@ -181,10 +222,19 @@ SaveResult CityEditor::ChangeCity(int cityIndex, const CityFields& fields,
     }
     std::optional<CityRecord> city = ReadNumbers(fields);
     if (!city) {
-        RefuseEntry("Invalid data");
         return SaveResult::Refused;
     }
     city->CityName = cities_.CityTable[cityIndex].CityName;
+    // The city is found again by its name in a file that another program changed.
+    if (ReloadIfChanged()) {
+        const std::optional<int> found = CityNamed(Trimmed(city->CityName), -1);
+        if (!found) {
+            RefuseEntry(std::string(Trimmed(city->CityName)) +
+                        " is no longer in SUNSET.DAT. The change was not saved.");
+            return SaveResult::Refused;
+        }
+        cityIndex = *found;
+    }
     cities_.CityTable[cityIndex] = *city;
     return Write(daylight);
 }
@@ -197,9 +247,28 @@ bool CityEditor::DeleteCity(std::string_view shownName, int cityIndex) {
     if (cityIndex < 0 || cityIndex > cities_.LastCityIndex) {
         return false;  // no listed city is selected (a new one is being typed)
     }
-    if (cities_.LastCityIndex == 0) {
+    const auto onlyCity = [this] {
+        if (cities_.LastCityIndex > 0) {
+            return false;
+        }
         Warn("Cannot erase the only city entry. Add another city first.", MessageIcon::Stop);
+        return true;
+    };
+    const std::string name(Trimmed(cities_.CityTable[cityIndex].CityName));
+    if (onlyCity() ||
+        platform_.ShowMessage("Delete " + name + " from the cities?", kWarningTitle,
+                              MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
         return false;
+    }
+    if (ReloadIfChanged()) {
+        const std::optional<int> found = CityNamed(name, -1);
+        if (!found) {
+            return true;  // another program deleted it already
+        }
+        if (onlyCity()) {
+            return false;
+        }
+        cityIndex = *found;
     }
     auto& table = cities_.CityTable;
     std::move(table.begin() + cityIndex + 1, table.begin() + cities_.LastCityIndex + 1,

@@ -35,8 +35,7 @@ class CityEditor {
   public:
     CityEditor(CityDatabase& cities, Platform& platform, std::string iniPath);
 
-    // Loads sunset.dat again. Without a file (the user declined the default
-    // one) the table holds no city: LastCityIndex is -1.
+    // Loads sunset.dat again (New York alone when there is none).
     void LoadCities();
     // Checks the default city and the daylight setting, with a warning for each fault.
     SetupStart Start();
@@ -56,18 +55,30 @@ class CityEditor {
                        std::optional<bool> daylight);
     // Save of the listed city at `cityIndex`: its numbers, in its own slot.
     SaveResult ChangeCity(int cityIndex, const CityFields& fields, std::optional<bool> daylight);
-    // Delete: `shownName` is the text of the city box, `cityIndex` the
-    // selected city (negative for none). Afterwards the first city is the
-    // current and default one.
+    // Delete, once the user confirms: `shownName` is the text of the city
+    // box, `cityIndex` the selected city (negative for none). Afterwards the
+    // first city is the current and default one.
     bool DeleteCity(std::string_view shownName, int cityIndex);
     // Make Default: true when the default city was written.
     bool MakeDefault(int cityIndex);
     // Writes the daylight box when it was clicked (Make Default).
     void SaveDaylight(std::optional<bool> daylight);
 
+    // Whether the boxes hold what no save has stored: anything typed for a
+    // new city, or numbers other than those of the listed city `cityIndex`.
+    bool HasUnsavedChanges(bool newCity, int cityIndex, std::string_view name,
+                           const CityFields& fields) const;
+    // Before the boxes are emptied or the dialog closes: true when there is
+    // nothing unsaved, or the user agrees to discard it.
+    bool MayDiscard(bool newCity, int cityIndex, std::string_view name, const CityFields& fields);
+
   private:
-    // The numbers of the boxes when every one lies in range.
-    std::optional<CityRecord> ReadNumbers(const CityFields& fields) const;
+    // The numbers of the boxes when every one lies in range; otherwise
+    // nothing, after a message that names the first box out of range.
+    std::optional<CityRecord> ReadNumbers(const CityFields& fields);
+    // Loads sunset.dat again, saying so, when another program changed it
+    // since it was read; true when it did.
+    bool ReloadIfChanged();
     bool NameIsRefused(std::string_view name);
     SaveResult Write(std::optional<bool> daylight);
     void Warn(const std::string& text, MessageIcon icon);

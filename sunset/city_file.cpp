@@ -1,10 +1,12 @@
 #include "sunset/city_file.hpp"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 
+#include "safe_file/safe_file.hpp"
 #include "sunset/code_page.hpp"
 #include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
@@ -43,6 +45,32 @@ std::string CityFilePath(const CityDatabase& cities, std::string& error) {
     return found ? *found : (std::filesystem::path(cities.Directory) / kCityFileName).string();
 }
 
+bool HoldsCities(const CityDatabase& cities) {
+    return cities.LastCityIndex > 0 || !(cities.CityTable[0] == CityRecord{});
+}
+
+// Whole records in a file of `size` bytes; the last may lack its two unused bytes.
+std::size_t WholeRecords(std::size_t size) {
+    return size / kCityRecordSize + (size % kCityRecordSize == kCityRecordSize - 2 ? 1 : 0);
+}
+
+// sunset.dat as it is on disk now: none when there is no such file; none
+// with `error` set when it cannot be read.
+std::optional<std::string> CityFileOnDisk(const CityDatabase& cities, std::string& error) {
+    std::string reason;
+    const std::optional<std::string> path =
+        FindFileCaseBlind(cities.Directory, kCityFileName, reason);
+    if (!path) {
+        error = reason.empty() ? "" : "SUNSET.DAT cannot be read: " + reason;
+        return std::nullopt;
+    }
+    auto bytes = ReadFileBytes(*path, (kMaxCityRecords + 1) * kCityRecordSize, reason);
+    if (!bytes) {
+        error = *path + " cannot be read: " + reason;
+    }
+    return bytes;
+}
+
 void UseDefaultCityOnly(CityDatabase& cities) {
     cities.CityTable.fill(CityRecord{});
     cities.CityTable[0] = DefaultCity();
@@ -55,9 +83,8 @@ bool MendCityNumbers(CityRecord& city) {
     if (IsValidCityRecord(city)) {
         return true;
     }
-    for (float* degrees : {&city.LatDeg, &city.LongDeg}) {
-        *degrees = IsValidDegrees(*degrees) ? *degrees : 0;
-    }
+    city.LatDeg = IsValidLatitude(city.LatDeg) ? city.LatDeg : 0;
+    city.LongDeg = IsValidLongitude(city.LongDeg) ? city.LongDeg : 0;
     for (float* minutes : {&city.LatMin, &city.LongMin}) {
         *minutes = IsValidMinutes(*minutes) ? *minutes : 0;
     }
@@ -67,12 +94,8 @@ bool MendCityNumbers(CityRecord& city) {
 
 // Loads the records of a file's bytes into the table, reporting what did not fit.
 void LoadCityBytes(CityDatabase& cities, Platform& platform, std::string_view bytes) {
-    std::size_t records = bytes.size() / kCityRecordSize;
-    std::size_t rest = bytes.size() % kCityRecordSize;
-    if (rest == kCityRecordSize - 2) {  // the last record without its unused bytes is whole
-        ++records;
-        rest = 0;
-    }
+    std::size_t records = WholeRecords(bytes.size());
+    const std::size_t rest = bytes.size() - std::min(bytes.size(), records * kCityRecordSize);
     if (records == 0) {
         Report(platform,
                "SUNSET.DAT holds no city. New York is used until the cities are saved in Sunset "
@@ -83,7 +106,7 @@ void LoadCityBytes(CityDatabase& cities, Platform& platform, std::string_view by
     if (records > static_cast<std::size_t>(kMaxCityRecords)) {
         Report(platform, "SUNSET.DAT holds more than " + std::to_string(kMaxCityRecords) +
                              " cities. Only the first " + std::to_string(kMaxCityRecords) +
-                             " were loaded.");
+                             " were loaded, and the cities cannot be saved.");
         records = kMaxCityRecords;
     } else if (rest != 0) {
         Report(platform, "SUNSET.DAT ends in " + std::to_string(rest) +
@@ -112,13 +135,11 @@ void LoadCityBytes(CityDatabase& cities, Platform& platform, std::string_view by
 }
 
 bool WriteRecords(const std::string& path, std::string_view bytes, Platform& platform) {
-    std::string error;
-    if (!ReplaceFileSafely(path, bytes, error)) {
-        Report(platform,
-               "SUNSET.DAT could not be written: " + error + ". The cities in memory are kept.");
-        return false;
+    const FileResult written = ReplaceFileSafely(path, bytes);
+    if (!written) {
+        Report(platform, written.error + ". The cities in memory are kept.");
     }
-    return true;
+    return static_cast<bool>(written);
 }
 
 }  // namespace
@@ -154,33 +175,31 @@ CityRecord DecodeCityRecord(std::string_view bytes) {
 void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath,
                   MissingCityFile missing) {
     std::string error;
-    std::optional<std::string> path = FindFileCaseBlind(cities.Directory, kCityFileName, error);
+    const std::optional<std::string> bytes = CityFileOnDisk(cities, error);
     if (!error.empty()) {
-        Report(platform, "SUNSET.DAT cannot be read: " + error + ".");
-    } else if (!path && missing == MissingCityFile::UseDefaultInMemory) {
-        UseDefaultCityOnly(cities);
-    } else if (!path) {
-        const MessageAnswer answer =
-            platform.ShowMessage("SUNSET.DAT not found.  Make default file?", kDataErrorTitle,
-                                 MessageIcon::Question, MessageButtons::YesNo);
-        if (answer != MessageAnswer::Yes) {
-            return;
-        }
-        const std::string created = CityFilePath(cities, error);
-        if (!WriteRecords(created, EncodeCityRecord(DefaultCity()), platform)) {
+        // The cities in memory, or New York when there are none, serve until it can be read.
+        Report(platform, error + (HoldsCities(cities) ? ". The cities in memory are kept."
+                                                      : ". New York is used meanwhile."));
+        if (!HoldsCities(cities)) {
             UseDefaultCityOnly(cities);
-        } else {
-            path = created;
         }
-    }
-    if (path) {
-        const auto bytes = ReadFileBytes(*path, (kMaxCityRecords + 1) * kCityRecordSize, error);
-        if (bytes) {
-            LoadCityBytes(cities, platform, *bytes);
+    } else if (!bytes) {
+        // New York is used from memory unless the user wants it written.
+        cities.CityFileBytes.reset();
+        UseDefaultCityOnly(cities);
+        if (missing == MissingCityFile::UseDefaultInMemory) {
+            ReadDefaultCity(cities, platform, iniPath);
+        } else if (platform.ShowMessage("SUNSET.DAT not found.  Make default file?",
+                                        kDataErrorTitle, MessageIcon::Question,
+                                        MessageButtons::YesNo) == MessageAnswer::Yes) {
+            WriteDefaultCityFile(cities, platform, iniPath);
         } else {
-            Report(platform,
-                   "SUNSET.DAT cannot be read: " + error + ". The cities in memory are kept.");
+            cities.CurrentCity = 0;
         }
+        return;
+    } else {
+        cities.CityFileBytes = *bytes;
+        LoadCityBytes(cities, platform, *bytes);
     }
     ReadDefaultCity(cities, platform, iniPath);
 }
@@ -194,19 +213,48 @@ bool WriteDefaultCityFile(CityDatabase& cities, Platform& platform, const std::s
     return true;
 }
 
-bool WriteCityFile(const CityDatabase& cities, Platform& platform) {
+bool CityFileChanged(const CityDatabase& cities) {
+    std::string error;
+    const std::optional<std::string> bytes = CityFileOnDisk(cities, error);
+    return error.empty() && bytes != cities.CityFileBytes;
+}
+
+bool WriteCityFile(CityDatabase& cities, Platform& platform) {
     const int count = cities.LastCityIndex + 1;
     if (count < 1 || count > kMaxCityRecords) {
         Report(platform, "SUNSET.DAT holds 1 to " + std::to_string(kMaxCityRecords) +
                              " cities; the cities were not saved.");
         return false;
     }
+    // A save never deletes what it did not load, nor what another program wrote.
+    if (cities.CityFileBytes &&
+        WholeRecords(cities.CityFileBytes->size()) > static_cast<std::size_t>(kMaxCityRecords)) {
+        Report(platform, "SUNSET.DAT holds more than " + std::to_string(kMaxCityRecords) +
+                             " cities, and a save would delete those that were not loaded. The "
+                             "cities were not saved.");
+        return false;
+    }
+    std::string error;
+    const std::optional<std::string> onDisk = CityFileOnDisk(cities, error);
+    if (!error.empty()) {
+        Report(platform, error + ". The cities were not saved.");
+        return false;
+    }
+    if (onDisk != cities.CityFileBytes) {
+        Report(platform,
+               "SUNSET.DAT was changed by another program since it was read. The cities were "
+               "not saved.");
+        return false;
+    }
     std::string bytes;
     for (int i = 0; i < count; ++i) {
         bytes += EncodeCityRecord(cities.CityTable[i]);
     }
-    std::string error;
-    return WriteRecords(CityFilePath(cities, error), bytes, platform);
+    if (!WriteRecords(CityFilePath(cities, error), bytes, platform)) {
+        return false;
+    }
+    cities.CityFileBytes = std::move(bytes);
+    return true;
 }
 
 }  // namespace qavo

@@ -23,8 +23,9 @@ enum class MissingCityFile { AskToCreate, UseDefaultInMemory };
 // reported through the platform and the program goes on: records that do not
 // fit are left out, numbers out of range are set to 0, a file without a whole
 // record gives New York, and a file that cannot be read leaves the cities in
-// memory as they were. When the user asks for a default file that cannot be
-// written, New York is used from memory.
+// memory as they were (New York when there were none). Without a file New
+// York is used from memory, whether or not the user has the default file
+// written.
 void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath,
                   MissingCityFile missing = MissingCityFile::AskToCreate);
 
@@ -32,10 +33,14 @@ void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& i
 // message) when it could not be written; the cities in memory then stay.
 bool WriteDefaultCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath);
 
+// True when sunset.dat is no longer what was last read or written.
+bool CityFileChanged(const CityDatabase& cities);
+
 // Replaces sunset.dat by records 0 to LastCityIndex of the table. False (after
-// a message) when it could not be written; the old file and the cities in
-// memory stay as they were.
-bool WriteCityFile(const CityDatabase& cities, Platform& platform);
+// a message) when it could not be written, or when a save would lose what is
+// on disk: records that were not loaded, or a change by another program. The
+// old file and the cities in memory then stay as they were.
+bool WriteCityFile(CityDatabase& cities, Platform& platform);
 
 // The 40 bytes of one record, and back (names UTF-8 in memory).
 std::string EncodeCityRecord(const CityRecord& city);

@@ -38,48 +38,10 @@ class FileDescriptor {
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
-    // Closes now, reporting the error a delayed write may surface here.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
 
   private:
     int fd_;
 };
-
-// A new copy is named after its file, this mark and six characters of mkstemp.
-constexpr std::string_view kNewCopyMark = ".new-";
-constexpr std::size_t kUniqueLength = 6;
-
-bool IsNewCopyOf(std::string_view entry, std::string_view name) {
-    if (entry.size() != name.size() + kNewCopyMark.size() + kUniqueLength ||
-        !SameNameCaseBlind(entry.substr(0, name.size()), name) ||
-        entry.substr(name.size(), kNewCopyMark.size()) != kNewCopyMark) {
-        return false;
-    }
-    const std::string_view unique = entry.substr(entry.size() - kUniqueLength);
-    return std::all_of(unique.begin(), unique.end(),
-                       [](unsigned char c) { return std::isalnum(c) != 0; });
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            if (written == 0) {
-                errno = EIO;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -98,6 +60,9 @@ std::optional<std::string> FindFileCaseBlind(const std::string& directory, std::
         if (SameNameCaseBlind(entry, name)) {
             matches.push_back(entry);
         }
+    }
+    if (ec == std::errc::no_such_file_or_directory) {
+        return std::nullopt;  // no folder, so no file in it either
     }
     if (ec) {
         error = "the folder " + directory + " cannot be read: " + ec.message();
@@ -141,59 +106,6 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     }
     bytes.resize(got);
     return bytes;
-}
-
-bool ReplaceFileSafely(const std::string& path, std::string_view bytes, std::string& error) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temporary =
-        (directory / (target.filename().string() + std::string(kNewCopyMark) + "XXXXXX")).string();
-    FileDescriptor file(::mkstemp(temporary.data()));
-    if (file.get() < 0) {
-        error = ErrorText(errno);
-        return false;
-    }
-    // Keep the old file's permissions, when there is one.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(file.get(), old.st_mode & 07777);
-    } else {
-        ::fchmod(file.get(), 0644);
-    }
-    const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-    const int writeErrno = errno;
-    if (!written || !file.Close()) {
-        error = ErrorText(written ? errno : writeErrno);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = ErrorText(errno);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // Make the rename itself durable.
-    FileDescriptor folder(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0) {
-        ::fsync(folder.get());
-    }
-    return true;
-}
-
-void RemoveUnfinishedCopies(const std::string& directory, std::string_view name) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    std::vector<fs::path> leftovers;
-    fs::directory_iterator it(directory, ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        if (IsNewCopyOf(it->path().filename().string(), name) && it->is_regular_file(ec)) {
-            leftovers.push_back(it->path());
-        }
-    }
-    for (const fs::path& path : leftovers) {
-        fs::remove(path, ec);
-    }
 }
 
 }  // namespace qavo

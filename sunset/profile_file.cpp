@@ -170,22 +170,22 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
     return value.substr(0, maxLength);
 }
 
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value, std::string& error) {
+FileResult WriteProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view value) {
     std::string text;
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
+        std::string error;
         auto old = ReadFileBytes(path, kMaxSettingsBytes, error);
         if (!old) {
-            return false;
+            return {path + " could not be read: " + error};
         }
         if (old->size() > kMaxSettingsBytes) {
-            error = "the file is too large to be a settings file";
-            return false;
+            return {path + " is too large to be a settings file"};
         }
         text = std::move(*old);
     }
-    return ReplaceFileSafely(path, WithProfileValue(text, section, key, value), error);
+    return ReplaceFileSafely(path, WithProfileValue(text, section, key, value));
 }
 
 }  // namespace qavo

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "safe_file/safe_file.hpp"
+
 namespace qavo {
 
 // The value of the first `key` in the first section `section` of the text
@@ -30,8 +32,8 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
                               std::size_t maxLength, std::string& error);
 
 // Sets one key in the settings file at `path`, creating the file when needed,
-// replacing it safely. False with `error` set when it could not be written.
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value, std::string& error);
+// replacing it safely.
+FileResult WriteProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view value);
 
 }  // namespace qavo

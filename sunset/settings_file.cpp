@@ -12,10 +12,14 @@ namespace {
 
 constexpr const char* kSection = "OPTIONS";
 
-void ReportWriteFailure(Platform& platform, const std::string& error) {
-    platform.ShowMessage(
-        "QAVOWIN.INI could not be written: " + error + ". The setting was not saved.",
-        "Sunset Data Error", MessageIcon::Exclamation, MessageButtons::Ok);
+// True when written; otherwise says why.
+bool Saved(Platform& platform, const FileResult& written) {
+    if (written) {
+        return true;
+    }
+    platform.ShowMessage(written.error + ". The setting was not saved.", "Sunset Data Error",
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+    return false;
 }
 
 // An optional sign and at least one digit after optional blanks.
@@ -59,23 +63,14 @@ bool SaveDefaultCity(CityDatabase& cities, Platform& platform, const std::string
     cities.CurrentCity = static_cast<Integer>(cityIndex);
     std::string text = BlankSigned(cityIndex);
     text.resize(std::max<std::size_t>(text.size(), 4), ' ');
-    std::string error;
-    if (!WriteProfileString(iniPath, kSection, "DEFAULT_CITY", text, error)) {
-        ReportWriteFailure(platform, error);
-        return false;
-    }
-    return true;
+    return Saved(platform, WriteProfileString(iniPath, kSection, "DEFAULT_CITY", text));
 }
 
 bool SaveDaylightSetting(CityDatabase& cities, Platform& platform, const std::string& iniPath,
                          bool daylight) {
     cities.DaylightMode = daylight ? "Daylight" : "Standard";
-    std::string error;
-    if (!WriteProfileString(iniPath, kSection, "DaylightSetting", cities.DaylightMode, error)) {
-        ReportWriteFailure(platform, error);
-        return false;
-    }
-    return true;
+    return Saved(platform,
+                 WriteProfileString(iniPath, kSection, "DaylightSetting", cities.DaylightMode));
 }
 
 }  // namespace qavo

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/tests/run_cli.hpp"
@@ -121,7 +123,7 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         "ics --bogus greg-year 2026; ics greg-year; ics greg-year 2026 --anniv 2; "
         "ics jewish-year 10761; ics anniversaries 5768 Nisan; "
         "ics anniversaries 2008-04-20 --anniv x; ics greg-year 2026 --output; "
-        "ics greg-year 2026 --output /nonexistent-qavo-folder/a.ics");
+        "convert-greg 2008-04-20 --anniv 3 --anniv 5");
     testing::TempDir noDataFiles;
     for (const auto& words : bad) {
         const CliResult r = RunCli(words, noDataFiles.path());
@@ -132,9 +134,52 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         EXPECT_TRUE(r.messages.empty()) << command;  // the error line says it all
     }
     EXPECT_EQ(RunCli({}).err, "qavo-cli: no command given (see --help)\n");
+    EXPECT_EQ(RunCli(bad.back()).err, "qavo-cli: --anniv is given twice\n");
+    // What the user typed comes back with its control characters escaped.
+    EXPECT_EQ(RunCli({"g2j", "\x1B[2J\n\xC2\x9B"}).err,
+              "qavo-cli: not a date in the form YYYY-MM-DD: \\x1B[2J\\x0A\\x9B\n");
     const CliResult refused = RunCli({"convert-jewish", "10760", "Nisan", "15", "--anniv", "3"});
     EXPECT_NE(refused.err.find(": Enter at most 2 successive years"),
               std::string::npos);  // as given
+}
+
+// A failed write of the output exits with 1 after one line naming what failed.
+TEST(Cli, AnOutputThatCannotBeWrittenIsToldAndExitsWithOne) {
+    testing::FakePlatform platform({2024, 10, 3});
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"greg-year", "2008"}, std::vector<std::string>{"--help"}}) {
+        std::ofstream full("/dev/full");
+        std::ostringstream err;
+        EXPECT_EQ(cli::Run(words, full, err, platform), 1) << words[0];
+        EXPECT_EQ(err.str(),
+                  "qavo-cli: standard output could not be written: No space left on device\n");
+    }
+    const struct {
+        std::string file, reason;
+    } outputs[] = {
+        {"/dev/null", "it is a device, pipe or other special file"},
+        {"/nonexistent-qavo-folder/a.ics", "No such file or directory"},
+    };
+    for (const auto& o : outputs) {
+        const CliResult r = RunCli({"ics", "greg-year", "2026", "--output", o.file});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "qavo-cli: " + o.file + " could not be written: " + o.reason + "\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+// Whatever goes wrong inside, the tool ends with one line, never an abort.
+TEST(Cli, AnUnexpectedFailureIsOneLineAndStatusTwo) {
+    struct UnreadableFolder : testing::FakePlatform {
+        std::string ProgramDirectory() override {
+            throw std::filesystem::filesystem_error(
+                "cannot read", "/home/ann", std::make_error_code(std::errc::permission_denied));
+        }
+    } platform;
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::Run({"greg-year", "2008"}, out, err, platform), 2);
+    EXPECT_EQ(err.str(),
+              "qavo-cli: filesystem error: cannot read: Permission denied [/home/ann]\n");
 }
 
 TEST(Cli, HelpListsTheCommandsOnStandardOutput) {

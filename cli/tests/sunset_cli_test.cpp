@@ -2,6 +2,9 @@
 // list texts themselves are checked in sunset/ and lists/.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "cli/tests/run_cli.hpp"
@@ -39,13 +42,17 @@ TEST_F(SunsetCliTest, WithoutDataFilesNewYorkIsUsedAndNothingIsWritten) {
 
 TEST_F(SunsetCliTest, TheCityAndTheDaylightSettingComeFromTheDataFolder) {
     WriteTwoCities("[OPTIONS]\r\nDayLightSetting=Daylight\r\nDEFAULT_CITY= 1  \r\n");
+    // A copy that a save of the window program may still be writing.
+    dir.Write("sunset.dat.new-a1B2c3", "x");
+    const timespec old[2] = {{0, 0}, {0, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "sunset.dat.new-a1B2c3").c_str(), old, 0), 0);
     const std::string cities = dir.Read("sunset.dat"), settings = dir.Read("QAVOWIN.INI");
     EXPECT_TRUE(Run({"sunset", "2024-12-21"}).out.starts_with("Sunset Time in Jerusalem is 5:"));
     EXPECT_EQ(Run({"sunset", "--city", "new YORK", "2024-12-21"}).out,
               "Sunset Time in New York is 5:29pm Daylight Time.\n");
     EXPECT_EQ(Run({"sunset", "2024-12-21", "--city", "0"}).status, 0);
     EXPECT_EQ(dir.Read("sunset.dat") + dir.Read("QAVOWIN.INI"), cities + settings);
-    EXPECT_EQ(dir.Listing(), "QAVOWIN.INI sunset.dat");
+    EXPECT_EQ(dir.Listing(), "QAVOWIN.INI sunset.dat sunset.dat.new-a1B2c3");
 
     // A bad file is reported after the text, and the tool goes on with the first city.
     WriteTwoCities("[OPTIONS]\r\nDEFAULT_CITY=9\r\n");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -122,6 +124,11 @@ TEST(NumberText, ReadLeadingValueKeepsTheFraction) {
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(ReadLeadingValue(text), value) << '"' << text << '"';
     }
+    // Beyond a double: too large to be any value in range, or too small to be other than 0.
+    const std::string nines(400, '9');
+    EXPECT_EQ(ReadLeadingValue(nines), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ReadLeadingValue("-" + nines + ".5"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ReadLeadingValue("0." + std::string(400, '0') + "1"), 0);
 }
 
 }  // namespace

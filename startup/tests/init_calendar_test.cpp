@@ -15,9 +15,6 @@ TEST(InitCalendar, ReadsTheSettingsAndTheCitiesFromTheProgramDirectory) {
     dir.Write("qavowin.ini", "[Options]\r\nDayLightSetting=daylight\r\nDEFAULT_CITY=1\r\n");
     dir.Write("Sunset.dat", EncodeCityRecord(DefaultCity()) +
                                 EncodeCityRecord(testing::City("Jerusalem", 31, 47, -35, -13, -2)));
-    // What a save killed mid-way left behind goes.
-    dir.Write("Sunset.dat.new-Ab12Cd", "x");
-    dir.Write("qavowin.ini.new-Ef34Gh", "x");
     testing::FakePlatform platform({1999, 9, 11}, dir.path());
     Calendar calendar(platform);
     ASSERT_EQ(InitCalendar(calendar), StartupResult::Ready);

@@ -12,11 +12,13 @@ namespace {
 TEST(CityDatabase, RangesOfTheSetupDialog) {
     const float inf = std::numeric_limits<float>::infinity();
     for (const float ok : {179.f, -179.f, 0.f, 40.5f}) {
-        EXPECT_TRUE(IsValidDegrees(ok)) << ok;
+        EXPECT_TRUE(IsValidLongitude(ok)) << ok;
     }
     for (const float bad : {180.f, -180.f, 179.01f, inf, -inf, std::nanf("")}) {
-        EXPECT_FALSE(IsValidDegrees(bad)) << bad;
+        EXPECT_FALSE(IsValidLongitude(bad)) << bad;
     }
+    // A latitude lies within a quarter turn of the equator.
+    EXPECT_TRUE(IsValidLatitude(90) && IsValidLatitude(-90) && !IsValidLatitude(90.5f));
     EXPECT_TRUE(IsValidMinutes(59) && IsValidMinutes(-59) && !IsValidMinutes(60));
     EXPECT_TRUE(IsValidZone(12) && IsValidZone(-12) && !IsValidZone(13) && !IsValidZone(12.5));
     EXPECT_TRUE(IsValidCityRecord(DefaultCity()));

@@ -52,16 +52,31 @@ TEST_F(CityEditingTest, NewCitiesAreAddedLastAndNumbersAreCheckedAsTyped) {
     const CityFields shown = FieldsOf(City("Lima", -12, -2.5f, 77.03125f, 0, 5));
     EXPECT_EQ(shown.latDeg + " " + shown.latMin + " " + shown.longDeg + " " + shown.zone,
               "-12 -2.5 77.03125 5");
-    // The bounds themselves are those of the city database; each box is checked.
-    const CityFields refused[] = {{"179.5", "0", "0", "0", "0"}, {"0", "60", "0", "0", "0"},
-                                  {"0", "0", "-180", "0", "0"},  {"0", "0", "0", "-60", "0"},
-                                  {"0", "0", "0", "0", "12.5"},  {"0", "0", "0", "0", "-13"}};
-    for (const CityFields& fields : refused) {
-        EXPECT_EQ(editor.ChangeCity(1, fields, std::nullopt), SaveResult::Refused) << fields.zone;
-        EXPECT_EQ(platform.TakeMessage(), "Invalid data");
+    // Each box is checked, the same way whatever the size of the number; the
+    // message names the box and its range.
+    const std::string huge(400, '9');
+    const struct {
+        CityFields fields;
+        const char* message;
+    } refused[] = {
+        {{"90.5", "0", "0", "0", "0"}, "Latitude Deg must be a number from -90 to 90."},
+        {{"-95", "0", "0", "0", "0"}, "Latitude Deg must be a number from -90 to 90."},
+        {{huge, "0", "0", "0", "0"}, "Latitude Deg must be a number from -90 to 90."},
+        {{"0", "60", "0", "0", "0"}, "Latitude Min must be a number from -59 to 59."},
+        {{"0", "0", "-180", "0", "0"}, "Longitude Deg must be a number from -179 to 179."},
+        {{"0", "0", "0", "-60", "0"}, "Longitude Min must be a number from -59 to 59."},
+        {{"0", "0", "0", "0", "12.5"}, "Hrs. From GMT must be a number from -12 to 12."},
+        {{"0", "0", "0", "0", "-13"}, "Hrs. From GMT must be a number from -12 to 12."},
+        {{"0", "0", "0", "0", huge}, "Hrs. From GMT must be a number from -12 to 12."},
+    };
+    for (const auto& r : refused) {
+        EXPECT_EQ(editor.ChangeCity(1, r.fields, std::nullopt), SaveResult::Refused) << r.message;
+        EXPECT_EQ(platform.TakeMessage(), std::string("Invalid data: ") + r.message);
         EXPECT_EQ(cities.CityTable[1], kBoston);
     }
-    EXPECT_EQ(Stored()[1], kBoston);
+    EXPECT_EQ(editor.ChangeCity(1, {"-90", "0", "179", "59", "-12"}, std::nullopt),
+              SaveResult::Written);
+    EXPECT_EQ(Stored()[1], City("Boston", -90, 0, 179, 59, -12));
     ASSERT_EQ(editor.ChangeCity(1, {" -23.5", "", "46x", "38", "3"}, std::nullopt),
               SaveResult::Written);
     EXPECT_EQ(Stored()[1], City("Boston", -23.5f, 0, 46, 38, 3));
@@ -76,8 +91,10 @@ TEST_F(CityEditingTest, TwoCitiesOfOneNameAreToldApartByTheirPlace) {
     EXPECT_EQ(editor.CityNamed("Londo", 1), std::nullopt);
     EXPECT_EQ(editor.ChangeCity(2, {"2", "2", "2", "2", "2"}, std::nullopt), SaveResult::Written);
     EXPECT_EQ(Stored()[1], london);
+    platform.answers.push_back(MessageAnswer::Yes);
     EXPECT_TRUE(editor.DeleteCity("London", 2));
     EXPECT_EQ(Stored(), (std::vector{DefaultCity(), london}));
+    platform.messages.clear();
 
     // A new city may not take a listed name, in any case, nor a name the
     // file cannot hold, nor a blank one; nothing is stored then.
@@ -102,6 +119,10 @@ TEST_F(CityEditingTest, DeletingMakesTheFirstCityTheDefault) {
     Open({DefaultCity(), kBoston}, "[OPTIONS]\nDEFAULT_CITY= 1  \n");
     EXPECT_FALSE(editor.DeleteCity("New York", 0));
     EXPECT_EQ(platform.TakeMessage(), "Cannot erase New York entry");
+    EXPECT_FALSE(editor.DeleteCity("Boston", 1));  // answered No
+    EXPECT_EQ(platform.TakeMessage(), "Delete Boston from the cities?");
+    EXPECT_EQ(Stored().size(), 2u);
+    platform.answers.push_back(MessageAnswer::Yes);
     EXPECT_TRUE(editor.DeleteCity("Boston", 1));
     EXPECT_EQ(Stored(), std::vector{DefaultCity()});
     EXPECT_EQ(cities.CurrentCity, 0);
@@ -149,20 +170,76 @@ TEST_F(CityEditingTest, OpeningChecksTheDefaultCityAndTheDaylightSetting) {
     }
 }
 
-TEST_F(CityEditingTest, WithoutAFileTheFirstCityIsAddedAndAFullFileTakesNoMore) {
+TEST_F(CityEditingTest, WithoutAFileNewYorkIsListedAndAFullFileTakesNoMore) {
     Open({});  // the user declines the default file
-    EXPECT_EQ(cities.LastCityIndex, -1);
-    EXPECT_EQ(editor.Start().city, std::nullopt);
+    EXPECT_EQ(editor.Start().city, 0);
     EXPECT_EQ(editor.AddCity("Jerusalem", {"31", "47", "-35", "-13", "-2"}, std::nullopt),
               SaveResult::Written);
-    EXPECT_EQ(Stored(), std::vector{City("Jerusalem", 31, 47, -35, -13, -2)});
+    EXPECT_EQ(Stored(), (std::vector{DefaultCity(), City("Jerusalem", 31, 47, -35, -13, -2)}));
 
     Open(std::vector(kMaxCityRecords, kBoston));
     EXPECT_FALSE(editor.CanAddCity());
     EXPECT_EQ(platform.TakeMessage(),
               "SUNSET.DAT holds at most 99 cities. Delete a city before adding a new one.");
+    platform.answers.push_back(MessageAnswer::Yes);
     EXPECT_TRUE(editor.DeleteCity("Boston", 5));
     EXPECT_TRUE(editor.CanAddCity());
+}
+
+// Another program changed the file while the dialog was open: the file is
+// read again and the change made to what it holds now.
+TEST_F(CityEditingTest, AChangeIsMadeToTheFileAsAnotherProgramLeftIt) {
+    const CityRecord haifa = City("Haifa", 32, 49, -34, -59, -2);
+    Open({DefaultCity(), kBoston});
+    dir.Write("sunset.dat", EncodeCityRecord(haifa) + EncodeCityRecord(kBoston));
+    EXPECT_EQ(editor.AddCity("Hoboken", kNewYorkFields, std::nullopt), SaveResult::Written);
+    EXPECT_EQ(platform.messages.at(0).text,
+              "SUNSET.DAT was changed by another program since Sunset Setup read it. It was read "
+              "again, and your change is made to the cities it holds now.");
+    const CityRecord hoboken = City("Hoboken", 40, 45, 73, 59, 5);
+    EXPECT_EQ(Stored(), (std::vector{haifa, kBoston, hoboken}));
+
+    dir.Write("sunset.dat", EncodeCityRecord(kBoston) + EncodeCityRecord(hoboken));
+    EXPECT_EQ(editor.ChangeCity(2, {"1", "2", "3", "4", "5"}, std::nullopt), SaveResult::Written);
+    EXPECT_EQ(Stored(), (std::vector{kBoston, City("Hoboken", 1, 2, 3, 4, 5)}));
+
+    dir.Write("sunset.dat", EncodeCityRecord(kBoston));  // Hoboken deleted meanwhile
+    platform.messages.clear();
+    EXPECT_EQ(editor.ChangeCity(1, kNewYorkFields, std::nullopt), SaveResult::Refused);
+    EXPECT_EQ(platform.messages.back().text,
+              "Hoboken is no longer in SUNSET.DAT. The change was not saved.");
+    EXPECT_EQ(Stored(), std::vector{kBoston});
+}
+
+TEST_F(CityEditingTest, UnsavedFieldsAreDiscardedOnlyWhenTheUserAgrees) {
+    Open({DefaultCity(), kBoston});
+    const CityFields empty;
+    const struct {
+        bool newCity;
+        int city;
+        const char* name;
+        CityFields fields;
+        bool unsaved;
+    } cases[] = {
+        {true, -1, "", empty, false},
+        {true, -1, "Hoboken", empty, true},
+        {true, -1, "  ", {"", "", "", "", " 5"}, true},
+        {false, 1, "Boston", {"42", "21", "71", "4", "5"}, false},
+        {false, 1, "Boston", {"42.0", "+21", "71", "4", "5"}, false},  // the same numbers
+        {false, 1, "Boston", {"42", "21", "71", "4", "6"}, true},
+        {false, 0, "New York", {"", "45", "73", "59", "5"}, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(editor.HasUnsavedChanges(c.newCity, c.city, c.name, c.fields), c.unsaved)
+            << c.name << c.fields.zone;
+    }
+    EXPECT_TRUE(editor.MayDiscard(false, 1, "Boston", {"42", "21", "71", "4", "5"}));
+    EXPECT_EQ(platform.TakeMessage(), "");
+    EXPECT_FALSE(editor.MayDiscard(true, -1, "Hoboken", empty));
+    EXPECT_EQ(platform.TakeMessage(),
+              "The city shown has changes that were not saved. Discard them?");
+    platform.answers.push_back(MessageAnswer::Yes);
+    EXPECT_TRUE(editor.MayDiscard(true, -1, "Hoboken", empty));
 }
 
 }  // namespace

@@ -62,14 +62,18 @@ TEST_F(CityFileTest, TheDefaultFileHoldsNewYorkInFortyBytes) {
     EXPECT_EQ(cities.LastCityIndex, 0);
     EXPECT_EQ(cities.CityTable[0], DefaultCity());
 
-    // Answered No, nothing is loaded and no default city is read.
+    // Answered No, New York is used from memory; nothing is written and no
+    // default city is read.
     std::filesystem::remove(dir / "sunset.dat");
     dir.Write("QAVOWIN.INI", "[OPTIONS]\r\nDEFAULT_CITY=\r\n");
+    cities.CityTable[4] = DefaultCity();
     cities.LastCityIndex = 4;
     cities.CurrentCity = 3;
     Load();
     EXPECT_EQ(platform.TakeMessage(), "SUNSET.DAT not found.  Make default file?");
-    EXPECT_EQ(cities.LastCityIndex * 10 + cities.CurrentCity, 43);
+    EXPECT_EQ(cities.LastCityIndex * 10 + cities.CurrentCity, 0);
+    EXPECT_EQ(cities.CityTable[0], DefaultCity());
+    EXPECT_EQ(cities.CityTable[4], CityRecord{});
     EXPECT_FALSE(dir.Exists("sunset.dat"));
 
     // The command-line tool asks nothing and writes nothing.
@@ -85,6 +89,7 @@ TEST_F(CityFileTest, NamesAreStoredInWindows1252AndFoundWhateverTheCaseOfTheFile
     cities.CityTable[1] = City("São Paulo – Centro", -23.5f, -33, 46, 38, 3);
     cities.LastCityIndex = 1;
     dir.Write("SUNSET.DAT", "");
+    cities.CityFileBytes = "";  // as read
     ASSERT_TRUE(WriteCityFile(cities, platform));
     EXPECT_EQ(dir.Read("SUNSET.DAT"),
               RecordBytes("Z\xFCrich", 47, 22, -8, -33, -1) +
@@ -113,8 +118,12 @@ TEST_F(CityFileTest, FilesOfEverySizeLoadTheWholeRecords) {
         {45, 1, "SUNSET.DAT ends in 5 bytes that make no whole city record. They were ignored."},
         {40 * 3 + 39, 3,
          "SUNSET.DAT ends in 39 bytes that make no whole city record. They were ignored."},
-        {100 * 40, 99, "SUNSET.DAT holds more than 99 cities. Only the first 99 were loaded."},
-        {250 * 40 + 7, 99, "SUNSET.DAT holds more than 99 cities. Only the first 99 were loaded."},
+        {100 * 40, 99,
+         "SUNSET.DAT holds more than 99 cities. Only the first 99 were loaded, and the cities "
+         "cannot be saved."},
+        {250 * 40 + 7, 99,
+         "SUNSET.DAT holds more than 99 cities. Only the first 99 were loaded, and the cities "
+         "cannot be saved."},
         {17, 1,
          "SUNSET.DAT holds no city. New York is used until the cities are saved in Sunset Setup."},
     };
@@ -132,18 +141,18 @@ TEST_F(CityFileTest, FilesOfEverySizeLoadTheWholeRecords) {
 TEST_F(CityFileTest, NumbersOutOfRangeAreSetToZeroAndReported) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    dir.Write("sunset.dat", RecordBytes("Good", 179, 59, -179, -59, -12) +
+    dir.Write("sunset.dat", RecordBytes("Good", 90, 59, -179, -59, -12) +
                                 RecordBytes("NaN", nan, 10, 20, 30, 2) +
                                 RecordBytes("Far", 40, 45, 1e10f, 59, 5) +
-                                RecordBytes("Min", 40, 60, 73, -inf, 5) +
+                                RecordBytes("Min", -90.5f, 60, 73, -inf, 5) +
                                 RecordBytes("Zone", 40, 45, 73, 59, -32768));
     Load();
     EXPECT_EQ(platform.TakeMessage(),
               "SUNSET.DAT: records 2, 3, 4, 5 hold a latitude, longitude or zone out of range; "
               "those values were set to 0. Correct them in Sunset Setup.");
     const std::vector<CityRecord> expected = {
-        City("Good", 179, 59, -179, -59, -12), City("NaN", 0, 10, 20, 30, 2),
-        City("Far", 40, 45, 0, 59, 5), City("Min", 40, 0, 73, 0, 5),
+        City("Good", 90, 59, -179, -59, -12), City("NaN", 0, 10, 20, 30, 2),
+        City("Far", 40, 45, 0, 59, 5), City("Min", 0, 0, 73, 0, 5),
         City("Zone", 40, 45, 73, 59, 0)};
     EXPECT_EQ(std::vector(cities.CityTable.begin(), cities.CityTable.begin() + 5), expected);
 
@@ -155,32 +164,80 @@ TEST_F(CityFileTest, NumbersOutOfRangeAreSetToZeroAndReported) {
               "were set to 0. Correct them in Sunset Setup.");
 }
 
-TEST_F(CityFileTest, AnUnreadableFileOrFolderKeepsTheCitiesInMemory) {
+// A file that cannot be read keeps the cities in memory, or New York when
+// there are none: the sunset times never come without a city.
+TEST_F(CityFileTest, AnUnreadableFileOrFolderKeepsTheCitiesInMemoryOrNewYork) {
     cities.CityTable[1] = cities.CityTable[0] = DefaultCity();
     cities.LastCityIndex = 1;
     std::filesystem::create_directory(dir / "sunset.dat");  // not a file
     Load();
     EXPECT_EQ(platform.TakeMessage(),
-              "SUNSET.DAT cannot be read: it is not a file. The cities in memory are kept.");
+              dir / "sunset.dat cannot be read: it is not a file. The cities in memory are kept.");
     std::filesystem::remove(dir / "sunset.dat");
     ASSERT_EQ(::mkfifo((dir / "Sunset.dat").c_str(), 0600), 0);  // nor is a pipe, unopened
     Load();
     EXPECT_EQ(platform.TakeMessage(),
-              "SUNSET.DAT cannot be read: it is not a file. The cities in memory are kept.");
+              dir / "Sunset.dat cannot be read: it is not a file. The cities in memory are kept.");
     dir.Write("plain-file", "x");
     cities.Directory = dir / "plain-file";  // a folder that cannot be listed
     Load();
     EXPECT_EQ(platform.TakeMessage().rfind("SUNSET.DAT cannot be read: the folder ", 0), 0u);
     EXPECT_EQ(cities.LastCityIndex, 1);
+
+    CityDatabase fresh;  // as at start-up
+    fresh.Directory = dir.path();
+    std::filesystem::remove(dir / "Sunset.dat");
+    std::filesystem::create_symlink("sunset.dat", dir / "sunset.dat");  // a loop
+    LoadCityFile(fresh, platform, dir / "QAVOWIN.INI");
+    EXPECT_EQ(platform.TakeMessage(), dir /
+                                          "sunset.dat cannot be read: Too many levels of "
+                                          "symbolic links. New York is used meanwhile.");
+    EXPECT_EQ(fresh.CityTable[0], DefaultCity());
+    EXPECT_EQ(fresh.LastCityIndex, 0);
+}
+
+// A save never deletes records it did not load, nor what another program
+// wrote since the file was read.
+TEST_F(CityFileTest, ASaveNeverLosesWhatIsOnDisk) {
+    const std::string many = ManyRecords(150);
+    dir.Write("sunset.dat", many);
+    Load();
+    platform.messages.clear();
+    EXPECT_FALSE(WriteCityFile(cities, platform));
+    EXPECT_EQ(platform.TakeMessage(),
+              "SUNSET.DAT holds more than 99 cities, and a save would delete those that were not "
+              "loaded. The cities were not saved.");
+    EXPECT_EQ(dir.Read("sunset.dat"), many);
+
+    const std::string changed = ManyRecords(10);
+    for (const bool existed : {true, false}) {
+        std::filesystem::remove(dir / "sunset.dat");
+        if (existed) {
+            dir.Write("sunset.dat", ManyRecords(2));
+        }
+        Load(MissingCityFile::UseDefaultInMemory);
+        EXPECT_FALSE(CityFileChanged(cities));
+        dir.Write("sunset.dat", changed);  // by another program
+        EXPECT_TRUE(CityFileChanged(cities));
+        EXPECT_FALSE(WriteCityFile(cities, platform));
+        EXPECT_EQ(platform.TakeMessage(),
+                  "SUNSET.DAT was changed by another program since it was read. The cities were "
+                  "not saved.");
+        EXPECT_EQ(dir.Read("sunset.dat"), changed);
+    }
+    Load();  // read again, the file may be saved
+    EXPECT_TRUE(WriteCityFile(cities, platform));
+    EXPECT_FALSE(CityFileChanged(cities));
+    EXPECT_EQ(dir.Read("sunset.dat"), changed);
 }
 
 TEST_F(CityFileTest, AFailedWriteIsReportedAndChangesNothing) {
     cities.CityTable[0] = DefaultCity();
     cities.Directory = dir / "no-such-folder";
     EXPECT_FALSE(WriteCityFile(cities, platform));
-    EXPECT_EQ(platform.TakeMessage(),
-              "SUNSET.DAT could not be written: No such file or directory. The cities in memory "
-              "are kept.");
+    EXPECT_EQ(platform.TakeMessage(), dir /
+                                          "no-such-folder/sunset.dat could not be written: No such "
+                                          "file or directory. The cities in memory are kept.");
     EXPECT_FALSE(WriteDefaultCityFile(cities, platform, dir / "QAVOWIN.INI"));
     EXPECT_EQ(cities.CityTable[0], DefaultCity());
     platform.messages.clear();
@@ -193,7 +250,7 @@ TEST_F(CityFileTest, AFailedWriteIsReportedAndChangesNothing) {
         Load();
         return platform.messages.size() == 2 &&
                platform.messages[1].text.starts_with(
-                   "SUNSET.DAT could not be written: File too large") &&
+                   dir / "sunset.dat could not be written: File too large") &&
                cities.CityTable[0] == DefaultCity() && cities.LastCityIndex == 0;
     });
     EXPECT_EQ(status, 0);
@@ -222,6 +279,7 @@ TEST_F(CityFileTest, EverySaveKilledMidwayLeavesTheOldFilesWhole) {
     };
     for (const auto& save : saves) {
         dir.Write("sunset.dat", oldCities);
+        cities.CityFileBytes = oldCities;  // as read
         dir.Write("QAVOWIN.INI", oldSettings);
         EXPECT_EQ(testing::RunWithFileSizeLimit(8, testing::Interruption::Crash, save), -SIGXFSZ);
         EXPECT_EQ(dir.Read("sunset.dat"), oldCities);

@@ -79,9 +79,9 @@ TEST_F(SettingsTest, FailuresAreReportedAndTheProgramGoesOn) {
 
     EXPECT_FALSE(SaveDefaultCity(cities, platform, dir / "missing/QAVOWIN.INI", 2));
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1].text,
-              "QAVOWIN.INI could not be written: No such file or directory. The setting was not "
-              "saved.");
+    EXPECT_EQ(platform.messages[1].text, dir /
+                                             "missing/QAVOWIN.INI could not be written: No such "
+                                             "file or directory. The setting was not saved.");
     EXPECT_EQ(platform.messages[1].title, "Sunset Data Error");
 }
 

@@ -1,6 +1,9 @@
 // "Sunset Times" and "Readings": a run of successive days from a start date.
 #include "ui/commands/main_commands.hpp"
 
+#include <algorithm>
+#include <limits>
+
 #include "engine/number_text.hpp"
 #include "lists/successive_days.hpp"
 #include "ui/dialogs/gmonth_date_form.hpp"
@@ -10,10 +13,12 @@
 namespace qavo::ui {
 
 namespace {
-// The days from the start date to the calendar's last day, 31 December 7000.
-int DaysLeftInCalendar(const Engine& engine) {
-    return GregorianDayNumber(kLastGregorianYear, 12, 31) -
-           GregorianDayNumber(engine.GYear, engine.TargetGMonth, engine.TargetGDay) + 1;
+// The most days a list may hold: up to the calendar's last day, 31 December
+// 7000, and no more than the 16-bit count holds.
+int MostDays(const Engine& engine) {
+    const int left = GregorianDayNumber(kLastGregorianYear, 12, 31) -
+                     GregorianDayNumber(engine.GYear, engine.TargetGMonth, engine.TargetGDay) + 1;
+    return std::min<int>(left, std::numeric_limits<Integer>::max());
 }
 }  // namespace
 
@@ -71,7 +76,7 @@ bool MainCommands::AskDayCount() {
             return false;
         }
         const LeadingNumber count = ReadLeadingNumber(typed);
-        const int most = DaysLeftInCalendar(engine());
+        const int most = MostDays(engine());
         if (count.value < 1) {
             engine().SuccDayCount = count.value;
             Tell("Can not be less than 1.", "Incorrect Entry", MessageIcon::Stop);

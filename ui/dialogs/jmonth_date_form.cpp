@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "ui/dialogs/box_steps.hpp"
@@ -36,10 +37,21 @@ void JMonthDateForm::Activate() {
             MonthList()->addItem(ListText(name));
         }
     }
-    // After Elul of a leap year a common year has no 13th position: its
-    // last month, Elul, stands in.
-    MonthList()->setCurrentIndex(std::clamp(engine_.JMonthShown - 1, 0, MonthList()->count() - 1));
+    MonthList()->setCurrentIndex(ProposedPosition());
     DayBox()->setText(QString::fromStdString(BlankSigned(engine_.JDay)));
+}
+
+int JMonthDateForm::ProposedPosition() const {
+    if (chosenMonth_ == 0) {
+        // After Elul of a leap year a common year has no 13th position: its
+        // last month, Elul, stands in.
+        return std::clamp(engine_.JMonthShown - 1, 0, MonthList()->count() - 1);
+    }
+    // The month chosen last, by name; a common year's Adar stands for Adar II.
+    if (leap_ || chosenMonth_ <= jmonth::kAdar) {
+        return chosenMonth_ - 1;
+    }
+    return chosenMonth_ == jmonth::kAdarII ? jmonth::kAdar - 1 : chosenMonth_ - 2;
 }
 
 int JMonthDateForm::MonthAt(int position) const {
@@ -70,6 +82,7 @@ void JMonthDateForm::Command1_Click() {
     engine_.JMonthShown = static_cast<Integer>(position + 1);
     engine_.DisplayToInternalMonth();
     engine_.JDay = day.value;
+    chosenMonth_ = engine_.JMonth;
     Accept();
 }
 

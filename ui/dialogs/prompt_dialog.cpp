@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/dialogs/centre_on_screen.hpp"
+#include "ui/platform/centre_on_screen.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
 #include "ui/widgets/twips.hpp"

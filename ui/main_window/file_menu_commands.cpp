@@ -1,14 +1,15 @@
 #include "ui/main_window/file_menu_commands.hpp"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include "page/month_page.hpp"
 #include "ui/main_window/printer2.hpp"
 #include "ui/main_window/qavo_win.hpp"
 #include "ui/platform/app_title.hpp"
 #include "ui/platform/common_dialog.hpp"
+#include "ui/platform/save_target.hpp"
 #include "ui/windows/sunset_form.hpp"
 
 namespace qavo::ui {
@@ -72,13 +73,18 @@ void FileMenuCommands::Menu_ToClipboard_Click() {
 
 void FileMenuCommands::Menu_ToFile_Click() {
     Printer2& surface = DrawShownMonth();
-    CommonDialog& dialog = window_.CommonDialog1();
-    dialog.SetFilter(kBitmapFilter);
-    const std::optional<QString> file = dialog.ShowSave(&window_);
-    if (file && !file->isEmpty()) {
-        // An existing file is replaced only once the new one is complete.
-        QSaveFile out(*file);
-        if (out.open(QIODevice::WriteOnly) && surface.Image().save(&out, "BMP") && out.commit()) {
+    Platform& platform = window_.engine().platform;
+    const std::optional<QString> file =
+        AskSaveTarget(window_.CommonDialog1(), platform, &window_, kBitmapFilter, ".bmp");
+    if (file) {
+        QByteArray bitmap;
+        QBuffer buffer(&bitmap);
+        buffer.open(QIODevice::WriteOnly);
+        if (!surface.Image().save(&buffer, "BMP")) {
+            platform.ShowMessage("The calendar page could not be made into a bitmap.", "Warning",
+                                 MessageIcon::Exclamation, MessageButtons::Ok);
+        } else if (SaveBytes(platform, *file,
+                             std::string_view(bitmap.constData(), bitmap.size()))) {
             Tell("Calendar page saved as " + file->toStdString());
         }
     }

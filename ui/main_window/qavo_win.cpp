@@ -9,7 +9,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 
 #include "engine/name_tables.hpp"
@@ -17,11 +16,14 @@
 #include "engine/year_range_messages.hpp"
 #include "holidays/jewish_year_report.hpp"
 #include "page/navigation.hpp"
+#include "safe_file/safe_file.hpp"
+#include "startup/data_folder.hpp"
 #include "ui/help/help_window.hpp"
 #include "ui/main_window/accessory_commands.hpp"
 #include "ui/main_window/file_menu_commands.hpp"
 #include "ui/main_window/help_menu_commands.hpp"
 #include "ui/main_window/page_view.hpp"
+#include "ui/platform/centre_on_screen.hpp"
 #include "ui/platform/common_dialog.hpp"
 #include "ui/widgets/fonts.hpp"
 #include "ui/widgets/number_box.hpp"
@@ -138,8 +140,13 @@ void QavoWin::ConnectControls() {
 StartupResult QavoWin::Load() {
     Platform& platform = engine().platform;
     platform.BusyCursorOn();
-    CentreOnScreen();
+    adjustSize();
+    CentreOnScreen(this);
     StartupResult result = InitCalendar(calendar_);
+    // A save killed mid-way leaves its copy beside the intact file.
+    for (const char* name : kDataFiles) {
+        RemoveUnfinishedCopies(calendar_.cities.Directory, name);
+    }
     // The pages cover 1583 to 7000; a clock outside them has no page to show.
     if (result == StartupResult::Ready && !IsAcceptedGregorianYear(engine().TodayGYear)) {
         result = StartupResult::TodayOutOfRange;
@@ -161,16 +168,6 @@ StartupResult QavoWin::Load() {
     BuildMonthPage();
     QApplication::processEvents();
     return StartupResult::Ready;
-}
-
-void QavoWin::CentreOnScreen() {
-    const QScreen* shown = screen();
-    if (shown == nullptr) {
-        return;
-    }
-    adjustSize();
-    const QRect area = shown->geometry();
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
 }
 
 void QavoWin::BuildMonthPage() {

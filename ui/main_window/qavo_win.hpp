@@ -68,7 +68,6 @@ class QavoWin : public QMainWindow {
   private:
     void BuildControls(QWidget* client);
     void ConnectControls();
-    void CentreOnScreen();
     void ShowEnteredMonth();
     void StepYear(int delta);
     void ShowPage();

@@ -1,6 +1,8 @@
 #include "ui/platform/common_dialog.hpp"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
@@ -29,6 +31,10 @@ bool CommonDialog::ShowPrinter(QWidget* parent) {
     return AskPrinter(parent, Printer());
 }
 
+QString CommonDialog::StartFolder() const {
+    return fileName_.isEmpty() ? QDir::homePath() : QFileInfo(fileName_).absolutePath();
+}
+
 QString CommonDialog::NameFilters(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList names;
@@ -44,6 +50,7 @@ std::optional<QString> CommonDialog::AskSaveFileName(QWidget* parent) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(NameFilters(filter_));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !overwritePrompt_);
+    dialog.setDirectory(StartFolder());
     if (!fileName_.isEmpty()) {
         dialog.selectFile(fileName_);
     }

@@ -25,6 +25,9 @@ class CommonDialog {
     void SetOverwritePrompt(bool ask) { overwritePrompt_ = ask; }
     bool OverwritePrompt() const { return overwritePrompt_; }
     const QString& FileName() const { return fileName_; }
+    // Where the save dialog opens: the folder of the last file chosen, else
+    // the user's home folder (never the program's current folder).
+    QString StartFolder() const;
 
     // The save dialog: the chosen file name, nullopt when cancelled.
     std::optional<QString> ShowSave(QWidget* parent);

@@ -26,8 +26,18 @@ SpinButton::SpinButton(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(up_);
     layout->addWidget(down_);
-    connect(up_, &QToolButton::clicked, this, &SpinButton::UpClicked);
-    connect(down_, &QToolButton::clicked, this, &SpinButton::DownClicked);
+    connect(up_, &QToolButton::clicked, this, [this] { Relay(up_, &SpinButton::UpClicked); });
+    connect(down_, &QToolButton::clicked, this, [this] { Relay(down_, &SpinButton::DownClicked); });
+}
+
+void SpinButton::Relay(QToolButton* arrow, void (SpinButton::*event)()) {
+    if (handling_) {
+        arrow->setDown(false);  // stops the repeat, whose release the message box took
+        return;
+    }
+    handling_ = true;
+    emit(this->*event)();
+    handling_ = false;
 }
 
 }  // namespace qavo::ui

@@ -1,6 +1,8 @@
 #pragma once
 // Two arrow buttons stacked one above the other, with a separate event for
-// each; not tied to any other control.
+// each; not tied to any other control. A held arrow repeats its event; a
+// repeat that comes while the last event is still being handled (a message
+// box of it is up) ends the hold, so one refusal is shown once.
 
 #include <QWidget>
 
@@ -20,8 +22,11 @@ class SpinButton : public QWidget {
     void DownClicked();
 
   private:
+    void Relay(QToolButton* arrow, void (SpinButton::*event)());
+
     QToolButton* up_;
     QToolButton* down_;
+    bool handling_ = false;
 };
 
 }  // namespace qavo::ui

@@ -1,22 +1,21 @@
 #include "ui/windows/out_form.hpp"
 
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QScreen>
 #include <QTextCursor>
 
 #include <ctime>
 
 #include "calendar_file/calendar_file.hpp"
 #include "engine/name_tables.hpp"
+#include "ui/platform/centre_on_screen.hpp"
 #include "ui/platform/common_dialog.hpp"
+#include "ui/platform/save_target.hpp"
 #include "ui/widgets/fonts.hpp"
 #include "ui/widgets/twips.hpp"
 #include "ui/windows/report_printing.hpp"
@@ -129,10 +128,8 @@ void OutForm::Tell(const std::string& text, std::string_view title) {
 }
 
 void OutForm::showEvent(QShowEvent* event) {
-    if (!centred_ && screen() != nullptr) {
-        const QRect area = screen()->geometry();
-        move((area.width() - frameGeometry().width()) / 2,
-             (area.height() - frameGeometry().height()) / 2);
+    if (!centred_) {
+        CentreOnScreen(this);
         centred_ = true;
     }
     QDialog::showEvent(event);
@@ -175,29 +172,18 @@ void OutForm::Command3_Click() {
     Deselect();
 }
 
-std::optional<QString> OutForm::AskSaveName(const char* filter) {
-    commonDialog_.SetFilter(filter);
+std::optional<QString> OutForm::AskSaveName(const char* filter, const char* suffix) {
     commonDialog_.SetOverwritePrompt(true);
-    std::optional<QString> file = commonDialog_.ShowSave(this);
-    if (file && file->isEmpty()) {
-        return std::nullopt;
-    }
-    return file;
+    return AskSaveTarget(commonDialog_, platform_, this, filter, suffix);
 }
 
 void OutForm::Command4_Click() {
-    const std::optional<QString> file = AskSaveName(kTextFileFilter);
+    const std::optional<QString> file = AskSaveName(kTextFileFilter, ".txt");
     if (!file) {
         return;
     }
     const bool selected = HasSelection();
-    const std::string text = ExportText() + std::string(NL);
-    // The old file is replaced only once the new one is complete on disk.
-    QSaveFile out(*file);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !out.commit()) {
+    if (!SaveBytes(platform_, *file, ExportText() + std::string(NL))) {
         return;
     }
     const std::string name = file->toStdString();
@@ -206,26 +192,10 @@ void OutForm::Command4_Click() {
 }
 
 void OutForm::SaveCalendarFile_Click() {
-    const std::optional<QString> file = AskSaveName(kCalendarFileFilter);
-    if (!file) {
-        return;
+    const std::optional<QString> file = AskSaveName(kCalendarFileFilter, ".ics");
+    if (file && SaveBytes(platform_, *file, CalendarFileText(listedDays_, std::time(nullptr)))) {
+        Tell("Calendar file sent to " + file->toStdString(), kCalendarTitle);
     }
-    QString path = *file;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        // The dialog asked about the name as typed; ask again for the full one.
-        path += ".ics";
-        if (QFileInfo::exists(path) &&
-            platform_.ShowMessage(path.toStdString() + " already exists. Replace it?",
-                                  kCalendarTitle, MessageIcon::Question,
-                                  MessageButtons::YesNo) != MessageAnswer::Yes) {
-            return;
-        }
-    }
-    std::string error;
-    if (!WriteCalendarFile(path.toStdString(), listedDays_, std::time(nullptr), error)) {
-        return;  // like the text file, silently
-    }
-    Tell("Calendar file sent to " + path.toStdString(), kCalendarTitle);
 }
 
 void ShowReport(Platform& platform, CommonDialog& commonDialog, QWidget* parent,

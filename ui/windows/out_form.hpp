@@ -50,8 +50,9 @@ class OutForm : public QDialog {
                            int height);
     void Deselect();
     void Tell(const std::string& text, std::string_view title);
-    // The save dialog with this filter; nothing when it was cancelled.
-    std::optional<QString> AskSaveName(const char* filter);
+    // The save dialog with this filter, asking before a file is replaced;
+    // the name completed with `suffix`; nothing when it was cancelled.
+    std::optional<QString> AskSaveName(const char* filter, const char* suffix);
 
     Platform& platform_;
     CommonDialog& commonDialog_;

@@ -6,10 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 #include "ui/platform/app_title.hpp"
+#include "ui/platform/centre_on_screen.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/twips.hpp"
 
@@ -98,19 +99,16 @@ QPushButton* SunsetForm::AddButton(const char* name, const char* caption, int to
 
 void SunsetForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!loaded_) {
-        loaded_ = true;
+    // Every opening reads the file afresh: another program may have changed it.
+    if (!event->spontaneous()) {
         Form_Load();
     }
     Form_Activate();
 }
 
 void SunsetForm::Form_Load() {
-    if (screen() != nullptr) {
-        const QRect area = screen()->geometry();
-        move((area.width() - frameGeometry().width()) / 2,
-             (area.height() - frameGeometry().height()) / 2);
-    }
+    CentreOnScreen(this);
+    newMode_ = false;
     editor_.LoadCities();
     FillCityList();
 }
@@ -249,8 +247,13 @@ void SunsetForm::CityBox_Click(int) {
     ShowSelectedCity();
 }
 
+bool SunsetForm::MayDiscardTyped() {
+    const int city = selectedCityIndex_ >= 0 ? CityIndexAt(selectedCityIndex_) : -1;
+    return editor_.MayDiscard(newMode_, city, cityBox_->currentText().toStdString(), TypedFields());
+}
+
 void SunsetForm::btn_New_Click() {
-    if (!editor_.CanAddCity()) {
+    if (!MayDiscardTyped() || !editor_.CanAddCity()) {
         return;
     }
     newMode_ = true;
@@ -260,19 +263,19 @@ void SunsetForm::btn_New_Click() {
 
 void SunsetForm::Btn_Save_Click() {
     SaveResult saved = SaveResult::Refused;
+    std::string name = cityBox_->currentText().toStdString();
     if (newMode_) {
-        saved = editor_.AddCity(cityBox_->currentText().toStdString(), TypedFields(),
-                                ChangedDaylight());
+        saved = editor_.AddCity(name, TypedFields(), ChangedDaylight());
         if (saved == SaveResult::Refused) {
             return;
         }
-        selectedCityIndex_ = cities_.LastCityIndex;  // the list holds the cities in table order
     } else {
         // A button pressed by its access key leaves the city box without
         // losing the focus: the typed name is checked here too.
         if (selectedCityIndex_ < 0 || !CheckTypedName(false)) {
             return;
         }
+        name = cityBox_->itemText(selectedCityIndex_).toStdString();
         saved =
             editor_.ChangeCity(CityIndexAt(selectedCityIndex_), TypedFields(), ChangedDaylight());
         if (saved == SaveResult::Refused) {
@@ -281,7 +284,9 @@ void SunsetForm::Btn_Save_Click() {
     }
     const bool added = newMode_;
     newMode_ = false;
+    // The saved city, found by name: the file may have been read again meanwhile.
     FillCityList();
+    selectedCityIndex_ = cityBox_->findData(editor_.CityNamed(name, -1).value_or(0));
     SelectPosition(selectedCityIndex_);
     // Told only once the city is on disk.
     if (added && saved == SaveResult::Written) {
@@ -316,6 +321,9 @@ void SunsetForm::Btn_Default_Click() {
 }
 
 void SunsetForm::btn_ok_Click() {
+    if (!MayDiscardTyped()) {
+        return;
+    }
     if (selectedCityIndex_ >= 0) {
         cities_.CurrentCity = static_cast<Integer>(CityIndexAt(selectedCityIndex_));
     }
@@ -325,7 +333,9 @@ void SunsetForm::btn_ok_Click() {
 }
 
 void SunsetForm::reject() {
-    loaded_ = false;
+    if (!MayDiscardTyped()) {
+        return;
+    }
     newMode_ = false;
     QDialog::reject();
 }

@@ -27,12 +27,11 @@ class SunsetForm : public QDialog {
     bool NewMode() const { return newMode_; }
     int SelectedCityIndex() const { return selectedCityIndex_; }
 
-    // Closing with the window frame unloads the dialog: the next show loads
-    // the cities again.
+    // Closing with the window frame or Escape, after asking about unsaved fields.
     void reject() override;
 
   protected:
-    // The first show loads the cities and activates the dialog.
+    // Each opening loads the cities and activates the dialog.
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -66,6 +65,8 @@ class SunsetForm : public QDialog {
     bool CheckTypedName(bool enter);
     // The daylight box when it was clicked since the dialog was activated.
     std::optional<bool> ChangedDaylight() const;
+    // Asks before fields typed and not saved are lost; true to go on.
+    bool MayDiscardTyped();
     // A plain message without an icon.
     void Tell(const char* text);
 
@@ -82,7 +83,6 @@ class SunsetForm : public QDialog {
     QCheckBox* dayLightOption_ = nullptr;
     QPushButton* btnSave_ = nullptr;
 
-    bool loaded_ = false;
     bool newMode_ = false;
     bool daylightChanged_ = false;
     int selectedCityIndex_ = -1;  // list position of the selected city, -1 for none

@@ -119,6 +119,30 @@ TEST_F(CommandsTest, AJewishDateMarksItsCellUntilTheNextBuild) {
     EXPECT_EQ(page.MarkedCell, 12);
 }
 
+// The month prompt proposes the month chosen last, by its name, in whatever
+// year: Nisan stays Nisan, and for Adar II a common year offers its Adar.
+TEST_F(CommandsTest, TheJewishMonthPromptProposesTheMonthChosenLast) {
+    QStringList proposed;
+    const auto convert = [&](const char* year, int position) {
+        script.Then("GetJYear", TypeAndPress("jyear_box", year, "button_ok"));
+        script.Then("JMonthDateForm", [&proposed, position](QWidget* w) {
+            auto* months = w->findChild<QComboBox*>("JMonthEntry");
+            proposed << months->currentText().trimmed();
+            months->setCurrentIndex(position < 0 ? months->currentIndex() : position);
+            TypeAndPress("JDateEntry", "15", "Command1")(w);
+        });
+        script.Then("OutForm", TakeReport());
+        Run(menu.Menu_J2G);
+    };
+    // 5787 is a leap year, 5786 a common one.
+    for (const auto& [year, position] :
+         {std::pair("5787", 7), std::pair("5786", -1), std::pair("5787", 2), std::pair("5787", -1),
+          std::pair("5787", 6), std::pair("5786", -1)}) {
+        convert(year, position);
+    }
+    EXPECT_EQ(proposed.mid(1), (QStringList{"Nisan", "Nisan", "Kislev", "Kislev", "Adar"}));
+}
+
 TEST_F(CommandsTest, CancelInAnyPromptOfADateLeavesThePage) {
     script.Then("GetJYear", Press("button_cancel"));
     Run(menu.Menu_2JewishDate);
@@ -173,6 +197,11 @@ TEST_F(CommandsTest, ASunsetListAsksAgainForABadCountAndEndsQuietlyOnCancel) {
     GregorianDate(5, "25");
     script.Then("SuccDays", [](QWidget* w) {
         EXPECT_EQ(w->findChild<QLineEdit*>("sdays")->text(), " 7");  // the count used last
+        TypeAndPress("sdays", "40000", "Command1")(w);
+    });
+    // The count is a 16-bit number: its limit is told, not a wrapped one.
+    script.Then("SuccDays", [this](QWidget* w) {
+        EXPECT_EQ(Message(), "Incorrect Entry: Can not be more than 32767.");
         Press("Command2")(w);
     });
     Run(menu.menu_sunset_times);

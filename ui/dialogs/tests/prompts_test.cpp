@@ -153,6 +153,7 @@ TEST_F(PromptTest, JewishMonthListFollowsTheYearAndTheDayItsMonth) {
         }
     }
     showFor(5768, 3, 1);  // the spin wraps within Kislev 5768
+    dialog.JMonthEntry()->setCurrentIndex(2);
     dialog.UpDown1()->DownArrow()->click();
     EXPECT_EQ(dialog.JDateEntry()->text(), " 29");
 }

@@ -159,19 +159,25 @@ TEST_F(PageExportTest, ThePageHoldsTheMonthsTitleDaysAndRows) {
 }
 
 // Clipboard, file and printer each take the month shown, whatever month a
-// command left in the engine, and the window keeps its page. A cancel or an
-// unwritable place writes nothing.
+// command left in the engine, and the window keeps its page. A cancel writes
+// nothing and says nothing; an unwritable place writes nothing and says why.
 TEST_F(PageExportTest, EachOutputTakesTheShownPage) {
     Show(2024, 4);
-    const QString file = folder.filePath("page.bmp");
+    const QString chosen = folder.filePath("page");  // the suffix is added
+    const QString file = chosen + ".bmp";
     const QString pdf = folder.filePath("page.pdf");
-    dialog->saveAnswers = {std::nullopt, folder.filePath("missing/page.bmp"), file};
+    const QString missing = folder.filePath("missing/page.bmp");
+    dialog->saveAnswers = {std::nullopt, missing, chosen};
     dialog->printAnswers = {std::nullopt, pdf};
-    for (QAction* item :
-         {window.Menu().Menu_ToFile, window.Menu().Menu_ToFile, window.Menu().Menu_ToPrinter}) {
-        item->trigger();
+    const std::string told[] = {
+        "",
+        "Warning: " + missing.toStdString() + " could not be written: No such file or directory.",
+        ""};
+    for (int i = 0; i < 3; ++i) {
+        (i < 2 ? window.Menu().Menu_ToFile : window.Menu().Menu_ToPrinter)->trigger();
         EXPECT_TRUE(QDir(folder.path()).isEmpty());
-        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(platform.messages.empty() ? "" : testing::TakeMessage(platform.messages),
+                  told[i]);
         EXPECT_FALSE(Surface().isVisible());
     }
     // A text export earlier in the run asked for the overwrite prompt; the
@@ -189,7 +195,7 @@ TEST_F(PageExportTest, EachOutputTakesTheShownPage) {
     window.Menu().Menu_ToFile->trigger();
     EXPECT_EQ(dialog->Filter(), "Bit Mapped File (*.bmp)|*.bmp|All Files (*.*)|*.*");
     EXPECT_TRUE(dialog->OverwritePrompt());
-    EXPECT_EQ(dialog->FileName(), file);
+    EXPECT_EQ(dialog->FileName(), chosen);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(testing::TakeMessage(platform.messages),

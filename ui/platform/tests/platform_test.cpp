@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -62,12 +63,13 @@ TEST(CommonDialog, SaveOffersTheLastFileChosen) {
     QTemporaryDir directory;
     const QString chosen = directory.filePath(QStringLiteral("calendar.txt"));
     CommonDialog dialog;
-    QStringList offered;
+    QStringList offered, folders;
     const auto answer = [&](bool accept) {
         QTimer::singleShot(0, [&, accept] {
             auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(shown, nullptr);
             offered = shown->selectedFiles();
+            folders << shown->directory().absolutePath();
             shown->selectFile(chosen);
             QDialog* asked = shown;  // accept() is public as a QDialog
             accept ? asked->accept() : asked->reject();
@@ -79,6 +81,8 @@ TEST(CommonDialog, SaveOffersTheLastFileChosen) {
     EXPECT_EQ(dialog.ShowSave(nullptr), std::nullopt);
     EXPECT_EQ(offered, QStringList{chosen});
     EXPECT_EQ(dialog.FileName(), chosen);
+    // First in the home folder, where the user can write; then where the last file went.
+    EXPECT_EQ(folders, (QStringList{QDir::homePath(), QDir(directory.path()).absolutePath()}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -119,24 +120,34 @@ TEST_F(OutFormTest, EachOutputTakesTheFullTextOrTheSelection) {
     EXPECT_FALSE(form.HasSelection());
 }
 
-TEST_F(OutFormTest, CancelledOrFailedSaveWritesNothingAndSaysNothing) {
+// Cancelled, a save writes nothing and says nothing; failed, it leaves the
+// old file whole and says which file and why. A name without a suffix gets one.
+TEST_F(OutFormTest, ACancelledSaveSaysNothingAndAFailedOneSaysWhy) {
     const QString path = folder.filePath("kept.txt");
     {
         QFile old(path);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old contents");
     }
+    const QString taken = folder.filePath("taken.txt");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("taken.txt"));
+    const QString missing = folder.filePath("no/such/folder/x.txt");
     Select(0, 4);
-    dialog.saveAnswers = {std::nullopt, QString(), folder.path(),
-                          folder.filePath("no/such/folder/x.txt")};
-    for (int i = 0; i < 4; ++i) {
+    dialog.saveAnswers = {std::nullopt, QString(), taken, missing, folder.filePath("plain")};
+    const std::string told[] = {
+        "", "", "Warning: " + taken.toStdString() + " could not be written: it is a folder.",
+        "Warning: " + missing.toStdString() + " could not be written: No such file or directory.",
+        "Text Copied: Selected text sent to " + folder.filePath("plain.txt").toStdString()};
+    for (const std::string& message : told) {
         Press("Command4");
+        EXPECT_EQ(platform.messages.empty() ? "" : Message(), message);
+        EXPECT_EQ(form.HasSelection(), message.empty() || message.starts_with("Warning"));
     }
     EXPECT_TRUE(dialog.saveAnswers.empty());  // each press asked
-    EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(ReadAll(path), QByteArray("old contents"));
-    EXPECT_FALSE(QFile::exists(folder.filePath("no/such/folder/x.txt")));
-    EXPECT_TRUE(form.HasSelection());  // the selection stays after a silent end
+    EXPECT_EQ(ReadAll(folder.filePath("plain.txt")), QByteArray("Line\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              (QStringList{"kept.txt", "plain.txt", "taken.txt"}));
 }
 
 // A page holds the report alone: its first line at the top left, nothing

@@ -108,7 +108,7 @@ TEST_F(SunsetFormTest, ANewCityIsSavedFromTheBoxesAndSelected) {
         TypeInto(boxes[i], typed[i]);
     }
     Press("Btn_Save");
-    EXPECT_EQ(LastMessage(), "Invalid data");
+    EXPECT_EQ(LastMessage(), "Invalid data: Hrs. From GMT must be a number from -12 to 12.");
     EXPECT_TRUE(form->NewMode());
     TypeInto("ZoneBox", "5");
     Press("Btn_Save");
@@ -165,6 +165,10 @@ TEST_F(SunsetFormTest, DeleteRemovesTheSelectedCityOfTwoOfOneName) {
     Open({DefaultCity(), london, City("London", 1, 1, 1, 1, 1)}, "[OPTIONS]\nDEFAULT_CITY=2\n");
     FocusCityBox();
     Key(Qt::Key_Tab);  // the unchanged name passes the check
+    Press("btn_del");  // answered No
+    EXPECT_EQ(LastMessage(), "Delete London from the cities?");
+    EXPECT_EQ(StoredCities(), 3u);
+    platform.answers.push_back(MessageAnswer::Yes);
     Press("btn_del");
     ASSERT_EQ(StoredCities(), 2u);
     EXPECT_EQ(cities.CityTable[1], london);
@@ -187,6 +191,43 @@ TEST_F(SunsetFormTest, TheDaylightBoxIsTakenOverOnlyBySave) {
     EXPECT_EQ(dir.Read("QAVOWIN.INI"), "[OPTIONS]\nDaylightSetting=Daylight\nDEFAULT_CITY=0\n");
     Press("Btn_Default");
     EXPECT_EQ(LastMessage(), "Set as default");
+}
+
+// Each opening reads the file again, and typed fields are never dropped
+// without the user's word.
+TEST_F(SunsetFormTest, EachOpeningReadsTheFileAndUnsavedFieldsAreAskedAbout) {
+    Open({DefaultCity(), kBoston}, "[OPTIONS]\nDEFAULT_CITY=0\n");
+    Press("btn_ok");
+    const CityRecord haifa = City("Haifa", 32, 49, -34, -59, -2);
+    dir.Write("sunset.dat", EncodeCityRecord(DefaultCity()) + EncodeCityRecord(kBoston) +
+                                EncodeCityRecord(haifa));
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_EQ(form->CityBox()->count(), 3);
+    EXPECT_EQ(form->CityBox()->itemText(2), "Haifa");
+
+    Press("btn_New");
+    Type("Hoboken");
+    platform.messages.clear();
+    Press("btn_ok");  // answered No: the dialog stays with what was typed
+    EXPECT_EQ(LastMessage(), "The city shown has changes that were not saved. Discard them?");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->CityBox()->currentText(), "Hoboken");
+    TypeInto("LatBox", "40");
+    TypeInto("LatMinBox", "45");
+    TypeInto("LongBox", "73");
+    TypeInto("LongMinBox", "59");
+    TypeInto("ZoneBox", "5");
+    Press("Btn_Save");
+    EXPECT_EQ(StoredCities(), 4u);
+    platform.messages.clear();
+    TypeInto("ZoneBox", "6");
+    platform.answers.push_back(MessageAnswer::Yes);
+    Press("btn_ok");
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(cities.CityTable[3], City("Hoboken", 40, 45, 73, 59, 5));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "ui/dialogs/centre_on_screen.hpp"
+#include "ui/platform/centre_on_screen.hpp"
 
 #include <QGuiApplication>
 #include <QScreen>
