@@ -64,6 +64,9 @@ class QavoWin : public QMainWindow {
     void Menu_today_Click();
     void Menu_Exit_Click();
     void Menu_About_Click();
+    void PageView_DayStep(int days);
+    void PageView_MonthStep(int months);
+    void PageView_Today();
 
   private:
     void BuildControls(QWidget* client);
@@ -71,7 +74,11 @@ class QavoWin : public QMainWindow {
     void CentreOnScreen();
     void ShowEnteredMonth();
     void StepYear(int delta);
+    void SetJewishYearCaption(const QString& caption);
     void ShowPage();
+    // The day the keyboard is on, and a move of it, to another month if need be.
+    GregorianDate FocusedDate() const;
+    void GoToDay(GregorianDate day);
 
     Calendar& calendar_;
     std::unique_ptr<CommonDialog> commonDialog_;

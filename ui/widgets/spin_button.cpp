@@ -11,7 +11,7 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow, const char* name) {
     button->setArrowType(arrow);
     button->setObjectName(name);
     button->setAutoRepeat(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     return button;
 }
@@ -28,6 +28,11 @@ SpinButton::SpinButton(QWidget* parent)
     layout->addWidget(down_);
     connect(up_, &QToolButton::clicked, this, &SpinButton::UpClicked);
     connect(down_, &QToolButton::clicked, this, &SpinButton::DownClicked);
+}
+
+void SpinButton::SetAccessibleNames(const QString& up, const QString& down) {
+    up_->setAccessibleName(up);
+    down_->setAccessibleName(down);
 }
 
 }  // namespace qavo::ui

@@ -1,6 +1,7 @@
 #pragma once
 // Two arrow buttons stacked one above the other, with a separate event for
-// each; not tied to any other control.
+// each; not tied to any other control. Tab reaches each arrow and Space
+// presses it.
 
 #include <QWidget>
 
@@ -14,6 +15,8 @@ class SpinButton : public QWidget {
     explicit SpinButton(QWidget* parent = nullptr);
     QToolButton* UpArrow() const { return up_; }
     QToolButton* DownArrow() const { return down_; }
+    // What each arrow does, for assistive technology: "Next year".
+    void SetAccessibleNames(const QString& up, const QString& down);
 
   signals:
     void UpClicked();
