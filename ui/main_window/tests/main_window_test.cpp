@@ -100,20 +100,22 @@ TEST_F(MainWindowTest, StartsOnTodaysMonthAndShowsItsPage) {
 // Ctrl+C is the page to the clipboard also where a text box would copy.
 TEST_F(MainWindowTest, ShortcutsReachTheirItemsWhateverWidgetHasTheFocus) {
     const MainMenu& menu = window.Menu();
-    const std::pair<QAction*, Qt::Key> shortcuts[] = {{menu.Menu_ToPrinter, Qt::Key_P},
-                                                      {menu.Menu_ToClipboard, Qt::Key_C},
-                                                      {menu.Menu_ToFile, Qt::Key_F},
-                                                      {menu.Menu_today, Qt::Key_T},
-                                                      {menu.Menu_QAVOHelp, Qt::Key_H}};
+    const std::tuple<QAction*, Qt::Key, Qt::KeyboardModifier> shortcuts[] = {
+        {menu.Menu_ToPrinter, Qt::Key_P, Qt::ControlModifier},
+        {menu.Menu_ToClipboard, Qt::Key_C, Qt::ControlModifier},
+        {menu.Menu_ToFile, Qt::Key_F, Qt::ControlModifier},
+        {menu.Menu_today, Qt::Key_T, Qt::ControlModifier},
+        {menu.Menu_QAVOHelp, Qt::Key_H, Qt::ControlModifier},
+        {menu.Menu_QAVOHelp, Qt::Key_F1, Qt::NoModifier}};
     for (QWidget* focus : {static_cast<QWidget*>(MonthList()), static_cast<QWidget*>(YearBox())}) {
-        for (const auto& [item, key] : shortcuts) {
+        for (const auto& [item, key, modifier] : shortcuts) {
             SCOPED_TRACE(item->objectName().toStdString() + " from " +
                          focus->objectName().toStdString());
             Activate();  // an export shows its surface, the help its window
             focus->setFocus(Qt::TabFocusReason);
             ASSERT_EQ(QApplication::focusWidget(), focus);
             QSignalSpy triggered(item, &QAction::triggered);
-            QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+            QTest::keyClick(QApplication::focusWidget(), key, modifier);
             EXPECT_EQ(triggered.count(), 1);
             help::CloseHelpWindows(&window);
         }
