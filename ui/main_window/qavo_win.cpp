@@ -119,6 +119,8 @@ void QavoWin::BuildControls(QWidget* client) {
     auto* frame = new QGroupBox("Jewish Year", client);
     frame->setObjectName("Frame1");
     SetColours(frame, Qt::white, kGreyGround);
+    // The bold face's "J" reaches left of its box: the caption starts a little in.
+    frame->setStyleSheet("QGroupBox::title { subcontrol-origin: margin; left: 3px; }");
     PlaceInTwips(frame, 5520, 0, 2520, 570);
     btnJyear_ = new QPushButton(frame);
     btnJyear_->setObjectName("Btn_Jyear");
@@ -128,6 +130,7 @@ void QavoWin::BuildControls(QWidget* client) {
     PlaceInTwips(btnJyear_, 120, 180, 1200, 360);
     auto* hint = new QLabel("Press for Info", frame);
     hint->setObjectName("Label1");
+    hint->setFont(client->font());  // the frame's style sheet stops the window's font here
     SetColours(hint, Qt::white, kGreyGround);
     PlaceInTwips(hint, 1400, 240, 1060, 270);
 
