@@ -1,5 +1,7 @@
 #include "page/month_page.hpp"
 
+#include <array>
+
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
@@ -12,6 +14,8 @@ namespace qavo {
 namespace {
 
 constexpr std::string_view kYearRangeTitle = "Incorrect Year";
+constexpr std::array<std::string_view, 7> kWeekdayNames = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 std::string TrimTrailingBlanks(std::string_view text) {
     const auto end = text.find_last_not_of(' ');
@@ -23,13 +27,24 @@ void HighlightCell(MonthPage& page, int cell) {
     page.MarkedCell = static_cast<Integer>(cell);
 }
 
-void FillCell(Engine& engine, MonthPage& page, int cell, int day) {
+// The cell of `day`, whose Jewish date is engine.JMonth/JDay of jewishYear.
+void FillCell(Engine& engine, MonthPage& page, int cell, int day, int jewishYear) {
     DayCell& target = page.cells[cell];
+    const std::string jewishMonth = TrimTrailingBlanks(JLeapMonthName(engine.JMonth));
     target.dayText = BlankSigned(day);
-    target.jewishDate =
-        TrimTrailingBlanks(JLeapMonthName(engine.JMonth)) + BlankSigned(engine.JDay);
+    target.jewishDate = jewishMonth + BlankSigned(engine.JDay);
     target.holiday = HolidayShortName(engine, cell);
     target.jewishText = target.jewishDate + "\n" + target.holiday;
+    target.spokenName =
+        std::string(kWeekdayNames.at((cell - 1) % kPageColumns)) + ' ' + std::to_string(day) + ' ' +
+        TrimTrailingBlanks(GMonthName(engine.TargetGMonth)) + ' ' + std::to_string(engine.GYear) +
+        ", " + std::to_string(engine.JDay) + ' ' + jewishMonth + ' ' + std::to_string(jewishYear);
+    if (!target.holiday.empty()) {
+        target.spokenName += ", " + target.holiday;
+    }
+    if (engine.IsToday(engine.GYear, engine.TargetGMonth, day)) {
+        target.spokenName += ", today";
+    }
     target.visible = true;
 }
 
@@ -51,6 +66,8 @@ void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface) {
     const int first = GregorianWeekday(engine.GYear, engine.TargetGMonth, 1) + 1;
     const int days = GMonthLen(engine.TargetGMonth, engine.GLeapIndex);
     const int last = first + days - 1;
+    // A September or October page may pass the new year: Elul, then Tishri.
+    int jewishYear = engine.JYear;
     page.firstCell = first;
     page.lastCell = last;
     if (surface != nullptr) {
@@ -72,7 +89,7 @@ void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface) {
             page.cells[n].visible = false;
             continue;
         }
-        FillCell(engine, page, n, day);
+        FillCell(engine, page, n, day, jewishYear);
         if (surface != nullptr) {
             const DayCell& drawn = page.cells[n];
             surface->DrawDayOnSurface(n, drawn.dayText, drawn.holiday, drawn.jewishDate);
@@ -80,7 +97,11 @@ void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface) {
         if (n == first) {
             page.PageFirstJDay = engine.JDay;
         }
+        const Integer monthBefore = engine.JMonth;
         engine.NextJewishDay(engine.JMonth, engine.JDay);
+        if (engine.JMonth < monthBefore) {
+            ++jewishYear;
+        }
     }
     if (surface != nullptr) {
         surface->DrawPageFrame(PageRows(page), PageTitle(engine));

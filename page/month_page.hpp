@@ -46,6 +46,9 @@ struct DayCell {
     std::string jewishText;  // the body: "Nisan 15\nPassover"
     std::string holiday;     // the holiday short name alone, empty on a plain day
     std::string jewishDate;  // the body's first line: "Nisan 15"
+    // The whole date as a screen reader says it: "Tuesday 8 December 2026,
+    // 28 Kislev 5787, Hanukkah", ending in ", today" on today's cell.
+    std::string spokenName;
     CellColours body = kCellBodyColours;
     bool visible = false;
 };

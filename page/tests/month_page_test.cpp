@@ -8,6 +8,7 @@
 
 #include "engine/calendar_tables.hpp"
 #include "page/navigation.hpp"
+#include "page/page_colours.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -70,6 +71,29 @@ TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
     page.MarkJDay = 23;
     Show(2024, 5);
     EXPECT_EQ(MarkedCells(), std::vector<int>{4});
+}
+
+// What a screen reader hears of a day: the whole date in both calendars, the
+// holiday, and "today" on today's cell; the Jewish year turns on 1 Tishri.
+// Dates: Hanukkah 5787 began on 5 December 2026; Rosh Hashana 5785 was
+// Thursday 3 October 2024.
+TEST_F(PageFixture, EachDayIsNamedWithItsWholeDate) {
+    const struct {
+        int year, month, day;
+        const char* name;
+    } cases[] = {
+        {2026, 12, 8, "Tuesday 8 December 2026, 28 Kislev 5787, Hanukkah"},
+        {2024, 10, 2, "Wednesday 2 October 2024, 29 Elul 5784"},
+        {2024, 4, 23, "Tuesday 23 April 2024, 15 Nisan 5784, Passover, today"},
+        {2024, 4, 22, "Monday 22 April 2024, 14 Nisan 5784"},
+    };
+    for (const auto& c : cases) {
+        Show(c.year, c.month);
+        EXPECT_EQ(page.cells[page.firstCell + c.day - 1].spokenName, c.name);
+    }
+    Show(2024, 10);
+    EXPECT_EQ(page.cells[page.firstCell + 2].spokenName.substr(0, 40),
+              "Thursday 3 October 2024, 1 Tishri 5785, ");
 }
 
 // The range itself is the engine's; here the rounded number is checked.
@@ -144,6 +168,59 @@ TEST(Navigation, MonthsCycleAndYearsStepOnTheTypedText) {
     EXPECT_EQ(StepJewishYearCaption(" 5768", -1), " 5767");
     EXPECT_EQ(StepJewishYearCaption(" 10760", 1), " 10761");
     EXPECT_EQ(StepJewishYearCaption("", -1), "-1");
+}
+
+// The arrow keys and Page Up/Down: across month and year ends, held to the
+// month's length, and never out of 1583..7000.
+TEST(Navigation, TheKeyboardWalksDaysAndMonthsWithinTheRange) {
+    const struct {
+        GregorianDate from;
+        int days, months;
+        GregorianDate to;
+    } cases[] = {
+        {{2024, 1, 31}, 1, 0, {2024, 2, 1}},    {{2024, 3, 1}, -1, 0, {2024, 2, 29}},
+        {{2023, 3, 1}, -1, 0, {2023, 2, 28}},   {{2024, 12, 28}, 7, 0, {2025, 1, 4}},
+        {{2025, 1, 3}, -7, 0, {2024, 12, 27}},  {{1583, 1, 1}, -1, 0, {1583, 1, 1}},
+        {{7000, 12, 31}, 1, 0, {7000, 12, 31}}, {{2024, 1, 31}, 0, 1, {2024, 2, 29}},
+        {{2024, 12, 15}, 0, 1, {2025, 1, 15}},  {{2024, 1, 15}, 0, -1, {2023, 12, 15}},
+        {{2100, 3, 31}, 0, -1, {2100, 2, 28}},  {{1583, 1, 10}, 0, -1, {1583, 1, 10}},
+        {{7000, 12, 1}, 0, 1, {7000, 12, 1}},
+    };
+    for (const auto& c : cases) {
+        const GregorianDate to =
+            c.months != 0 ? MonthsAway(c.from, c.months) : DaysAway(c.from, c.days);
+        EXPECT_EQ(std::tuple(to.year, to.month, to.day),
+                  std::tuple(c.to.year, c.to.month, c.to.day))
+            << c.from.year << '-' << c.from.month << '-' << c.from.day;
+    }
+}
+
+}  // namespace
+}  // namespace qavo
+
+namespace qavo {
+namespace {
+
+// Published ratios: black on white 21:1, blue on white 8.59:1, yellow on
+// blue 8:1, mid grey on white 3.95:1. A dark desktop face gives way to the
+// light grey (on which blue reads at 4.72:1); a light one stays.
+TEST(PageColours, ContrastAsTheGuidelinesMeasureIt) {
+    const struct {
+        Rgb a, b;
+        double ratio;
+    } cases[] = {{{0, 0, 0}, {255, 255, 255}, 21.0},
+                 {kBlue, {255, 255, 255}, 8.59},
+                 {kYellow, kBlue, 8.0},
+                 {{128, 128, 128}, {255, 255, 255}, 3.95}};
+    for (const auto& c : cases) {
+        EXPECT_NEAR(ContrastRatio(c.a, c.b), c.ratio, 0.01);
+        EXPECT_NEAR(ContrastRatio(c.b, c.a), c.ratio, 0.01);
+    }
+    const Rgb darkFace{48, 47, 46}, lightFace{239, 239, 239};
+    EXPECT_EQ(std::tuple(PageButtonFace(darkFace).red, PageButtonFace(darkFace).green),
+              std::tuple(192, 192));
+    EXPECT_EQ(PageButtonFace(lightFace).red, 239);
+    EXPECT_GE(ContrastRatio(kLightGrey, kBlue), kReadableContrast);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/dialogs/header_form.hpp"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -15,13 +16,17 @@ namespace qavo::ui {
 HeaderForm::HeaderForm(Engine& engine, std::string& headerText, QWidget* parent)
     : PromptDialog(engine, "HeaderForm", "Heading and Successive Years", 5280, 2850, parent),
       headerText_(headerText) {
-    AddLabel("Label1", "Enter a Heading if required", 240, 120, 4800, 300);
+    QLabel* heading = AddLabel("Label1", "Enter a Heading if required", 240, 120, 4800, 300);
     headerBox_ = new QLineEdit(this);
     headerBox_->setObjectName("HeaderBox");
     PlaceInTwips(headerBox_, 240, 450, 4800, 360);
-    AddLabel("Label2", "Enter number of Successive Years", 240, 1020, 3300, 300);
+    heading->setBuddy(headerBox_);
+    QLabel* years = AddLabel("Label2", "Enter number of Successive Years", 240, 1020, 3300, 300);
     sYearsBox_ = AddNumberBox("SYearsBox", 3600, 990, 900, 360);
+    years->setBuddy(sYearsBox_);
     upDown1_ = AddSpin("UpDown1", 4500, 960, 255, 420);
+    upDown1_->SetAccessibleNames("More successive years", "Fewer successive years");
+    sYearsBox_->SetSpin(upDown1_);
     command1_ = AddButton("Command1", "&OK", 1080, 1920, 1200, 420);
     command2_ = AddButton("Command2", "&Cancel", 3000, 1920, 1200, 420);
     command1_->setDefault(true);

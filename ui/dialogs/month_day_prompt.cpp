@@ -1,5 +1,6 @@
 #include "ui/dialogs/month_day_prompt.hpp"
 
+#include <QComboBox>
 #include <QPushButton>
 
 #include "ui/widgets/number_box.hpp"
@@ -13,8 +14,13 @@ MonthDayPrompt::MonthDayPrompt(Engine& engine, const char* name, const char* cap
     : PromptDialog(engine, name, caption, 4200, 2400, parent) {
     AddLabel("Label1", label, 240, 150, 3720, 300);
     monthList_ = AddList(listName, 240, 720, 1800, 360);
+    monthList_->setAccessibleName("Month");
+    monthList_->setAccessibleDescription("Month");
     dayBox_ = AddNumberBox(boxName, 2280, 720, 900, 360);
+    dayBox_->setAccessibleName("Day");
     upDown1_ = AddSpin("UpDown1", 3180, 690, 255, 420);
+    upDown1_->SetAccessibleNames("Next day", "Previous day");
+    dayBox_->SetSpin(upDown1_);
     command1_ = AddButton("Command1", "&OK", 600, 1560, 1200, 420);
     command2_ = AddButton("Command2", "&Cancel", 2400, 1560, 1200, 420);
     command1_->setDefault(true);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/platform/centre_on_screen.hpp"
+#include "ui/widgets/fit_to_texts.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
 #include "ui/widgets/twips.hpp"
@@ -29,6 +30,9 @@ void PromptDialog::showEvent(QShowEvent* event) {
     Activate();
     StartInFirstBox();
     startOnActivation_ = true;
+    if (!centred_) {
+        FitToTexts(this);
+    }
     QDialog::showEvent(event);
     if (!centred_) {
         CentreOnScreen(this);

@@ -1,8 +1,8 @@
 #pragma once
-// The common frame of the prompts: a fixed-size modal dialog, centred on the
-// screen when it is first shown, refreshed from the engine every time it is
-// shown, and only hidden (never destroyed) when it closes. OK hides it after
-// storing its value; Cancel, Escape and the window frame set Cancelled.
+// The common frame of the prompts: a fixed-size modal dialog, fitted to its
+// texts and centred on the screen when it is first shown, refreshed from the engine every time it
+// is shown, and only hidden (never destroyed) when it closes. OK hides it after storing its value;
+// Cancel, Escape and the window frame set Cancelled.
 
 #include <QDialog>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "ui/dialogs/succ_days.hpp"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "engine/number_text.hpp"
@@ -9,8 +10,9 @@ namespace qavo::ui {
 
 SuccDays::SuccDays(Engine& engine, QWidget* parent)
     : PromptDialog(engine, "SuccDays", "Successive Days", 4200, 2100, parent) {
-    AddLabel("Label1", "For how many successive days?", 240, 150, 3720, 300);
+    QLabel* caption = AddLabel("Label1", "For how many successive days?", 240, 150, 3720, 300);
     sdays_ = AddNumberBox("sdays", 1560, 660, 1080, 360);
+    caption->setBuddy(sdays_);
     command1_ = AddButton("Command1", "OK", 600, 1320, 1200, 420);
     command2_ = AddButton("Command2", "Cancel", 2400, 1320, 1200, 420);
     command1_->setDefault(true);

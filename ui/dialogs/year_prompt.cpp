@@ -1,5 +1,6 @@
 #include "ui/dialogs/year_prompt.hpp"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "ui/widgets/number_box.hpp"
@@ -10,9 +11,12 @@ namespace qavo::ui {
 YearPrompt::YearPrompt(Engine& engine, const char* name, const char* caption, const char* label,
                        const char* boxName, QWidget* parent)
     : PromptDialog(engine, name, caption, 5040, 2100, parent) {
-    AddLabel("Label1", label, 240, 150, 4560, 300);
+    QLabel* prompt = AddLabel("Label1", label, 240, 150, 4560, 300);
     yearBox_ = AddNumberBox(boxName, 1800, 660, 1080, 360);
+    prompt->setBuddy(yearBox_);
     upDown1_ = AddSpin("UpDown1", 2880, 630, 255, 420);
+    upDown1_->SetAccessibleNames("Next year", "Previous year");
+    yearBox_->SetSpin(upDown1_);
     buttonOk_ = AddButton("button_ok", "&OK", 840, 1320, 1200, 420);
     buttonCancel_ = AddButton("button_cancel", "&Cancel", 3000, 1320, 1200, 420);
     buttonOk_->setDefault(true);

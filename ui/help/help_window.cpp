@@ -32,6 +32,12 @@ HelpWindow::HelpWindow(QWidget* owner)
     contents_->setHeaderHidden(true);
     contents_->setRootIsDecorated(true);
     text_->setOpenLinks(false);
+    // The help pages fix the colours of their headings; their page is fixed
+    // with them, so that they read under a dark desktop palette too.
+    QPalette page = text_->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    text_->setPalette(page);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(contents_);

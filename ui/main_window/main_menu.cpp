@@ -70,6 +70,8 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
 
     QMenu* help = AddMenu(bar, "Menu_Help", "&Help");
     m.Menu_QAVOHelp = AddItem(help, "Menu_QAVOHelp", "&QAVO Help", "Ctrl+H");
+    // F1 too, the help key of every desktop.
+    m.Menu_QAVOHelp->setShortcuts({QKeySequence("Ctrl+H"), QKeySequence(Qt::Key_F1)});
     m.menu_history = AddItem(help, "menu_history", "&Calendar History && Rules");
     m.Menu_About = AddItem(help, "Menu_About", "&About...");
     return m;

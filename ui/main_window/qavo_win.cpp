@@ -6,10 +6,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
@@ -63,10 +64,10 @@ QavoWin::QavoWin(Calendar& calendar, std::unique_ptr<CommonDialog> commonDialog)
     setWindowTitle("QAVO for Windows");
     menu_ = BuildMainMenu(menuBar());
     auto* client = new QWidget(this);
-    client->setFixedSize(TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight));
+    // It opens at the page's own size and grows, the page with it.
+    client->setMinimumSize(TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight));
     client->setFont(FontOf("Small Fonts", 6.75, true));
     setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildControls(client);
     ConnectControls();
     new FileMenuCommands(*this, calendar_.cities);
@@ -78,7 +79,10 @@ QavoWin::~QavoWin() = default;
 
 void QavoWin::BuildControls(QWidget* client) {
     pageView_ = new PageView(client);
-    pageView_->setGeometry(0, 0, client->width(), client->height());
+    pageView_->setObjectName("PageView");
+    auto* fill = new QVBoxLayout(client);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(pageView_);
 
     monthLabel_ = new QComboBox(client);
     monthLabel_->setObjectName("MonthLabel");
@@ -91,35 +95,59 @@ void QavoWin::BuildControls(QWidget* client) {
         "QComboBox QAbstractItemView { color: #ffff00; background: #0000ff;"
         " selection-color: #0000ff; selection-background-color: #ffff00; }");
     PlaceInTwips(monthLabel_, 990, 120, 1755, 420);
+    // A list's name is its text on this desktop: what it is goes in its description.
+    monthLabel_->setAccessibleName("Month");
+    monthLabel_->setAccessibleDescription("Month");
     monthLabel_->installEventFilter(this);
 
     upDown1_ = new SpinButton(client);
     upDown1_->setObjectName("UpDown1");
+    upDown1_->SetAccessibleNames("Next month", "Previous month");
     PlaceInTwips(upDown1_, 2760, 120, 240, 495);
 
     yearLabel_ = new NumberBox(client);
     yearLabel_->setObjectName("YearLabel");
     yearLabel_->setFont(FontOf("MS Sans Serif", 9.75, true));
     SetColours(yearLabel_, kYellowText, kBlueGround);
+    yearLabel_->setAccessibleName("Year");
     PlaceInTwips(yearLabel_, 4140, 120, 735, 420);
 
     upDown2_ = new SpinButton(client);
     upDown2_->setObjectName("UpDown2");
+    upDown2_->SetAccessibleNames("Next year", "Previous year");
+    yearLabel_->SetSpin(upDown2_);
     PlaceInTwips(upDown2_, 4920, 120, 240, 495);
 
     auto* frame = new QGroupBox("Jewish Year", client);
     frame->setObjectName("Frame1");
     SetColours(frame, Qt::white, kGreyGround);
+    // The bold face's "J" reaches left of its box: the caption starts a little in.
+    frame->setStyleSheet("QGroupBox::title { subcontrol-origin: margin; left: 3px; }");
     PlaceInTwips(frame, 5520, 0, 2520, 570);
     btnJyear_ = new QPushButton(frame);
     btnJyear_->setObjectName("Btn_Jyear");
     btnJyear_->setFont(FitHeight(FontOf("MS Sans Serif", 12, true), 12, TwipsToPixelsY(330)));
-    btnJyear_->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click leaves the focus where it was, as on the spins.
+    btnJyear_->setFocusPolicy(Qt::TabFocus);
     PlaceInTwips(btnJyear_, 120, 180, 1200, 360);
     auto* hint = new QLabel("Press for Info", frame);
     hint->setObjectName("Label1");
+    hint->setFont(client->font());  // the frame's style sheet stops the window's font here
     SetColours(hint, Qt::white, kGreyGround);
     PlaceInTwips(hint, 1400, 240, 1060, 270);
+
+    // Tab runs along the row of controls, then into the page.
+    QWidget* const chain[] = {monthLabel_,
+                              upDown1_->UpArrow(),
+                              upDown1_->DownArrow(),
+                              yearLabel_,
+                              upDown2_->UpArrow(),
+                              upDown2_->DownArrow(),
+                              btnJyear_,
+                              pageView_};
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
 }
 
 void QavoWin::ConnectControls() {
@@ -132,6 +160,9 @@ void QavoWin::ConnectControls() {
     connect(monthLabel_, &QComboBox::currentIndexChanged, this, &QavoWin::MonthLabel_Click);
     connect(btnJyear_, &QPushButton::clicked, this, &QavoWin::Btn_Jyear_Click);
     connect(pageView_, &PageView::CellClicked, this, &QavoWin::DayCellClicked);
+    connect(pageView_, &PageView::DayStepKey, this, &QavoWin::PageView_DayStep);
+    connect(pageView_, &PageView::MonthStepKey, this, &QavoWin::PageView_MonthStep);
+    connect(pageView_, &PageView::TodayKey, this, &QavoWin::PageView_Today);
     connect(menu_.Menu_today, &QAction::triggered, this, &QavoWin::Menu_today_Click);
     connect(menu_.Menu_Exit, &QAction::triggered, this, &QavoWin::Menu_Exit_Click);
     connect(menu_.Menu_About, &QAction::triggered, this, &QavoWin::Menu_About_Click);
@@ -166,6 +197,8 @@ StartupResult QavoWin::Load() {
     pageView_->BuildCellGrid(engine().PageOriginX, engine().PageOriginY);
     show();
     BuildMonthPage();
+    pageView_->FocusDay(engine().TodayGDay);
+    monthLabel_->setFocus();  // the first control of the row, as ever
     QApplication::processEvents();
     return StartupResult::Ready;
 }
@@ -177,11 +210,16 @@ void QavoWin::BuildMonthPage() {
 
 void QavoWin::ShowPage() {
     pageView_->Show(page_);
-    btnJyear_->setText(QString::fromLatin1(page_.jewishYearCaption));
+    SetJewishYearCaption(QString::fromLatin1(page_.jewishYearCaption));
     yearLabel_->setText(QString::fromLatin1(page_.yearText));
     engine().PageBusy = true;
     monthLabel_->setCurrentIndex(page_.monthIndex);
     engine().PageBusy = false;
+}
+
+void QavoWin::SetJewishYearCaption(const QString& caption) {
+    btnJyear_->setText(caption);
+    btnJyear_->setAccessibleName("Jewish Year" + caption + ": Press for Info");
 }
 
 void QavoWin::ShowEnteredMonth() {
@@ -214,7 +252,7 @@ void QavoWin::UpDown1_UpClick() {
 void QavoWin::StepYear(int delta) {
     yearLabel_->setText(
         QString::fromStdString(StepYearText(yearLabel_->text().toStdString(), delta)));
-    btnJyear_->setText(
+    SetJewishYearCaption(
         QString::fromStdString(StepJewishYearCaption(btnJyear_->text().toStdString(), delta)));
     ShowEnteredMonth();
     // Selected once the build has rewritten the text, so that typing replaces it.
@@ -270,6 +308,35 @@ void QavoWin::Btn_Jyear_Click() {
 void QavoWin::Menu_today_Click() {
     ShowTodayPage(engine(), page_);
     ShowPage();
+    pageView_->FocusDay(engine().TodayGDay);
+}
+
+GregorianDate QavoWin::FocusedDate() const {
+    return {static_cast<Integer>(ReadLeadingNumber(page_.yearText).value),
+            static_cast<Integer>(page_.monthIndex + 1),
+            static_cast<Integer>(pageView_->FocusedDay())};
+}
+
+void QavoWin::GoToDay(GregorianDate day) {
+    const GregorianDate shown = FocusedDate();
+    if (day.year != shown.year || day.month != shown.month) {
+        engine().GYear = day.year;
+        engine().TargetGMonth = day.month;
+        BuildMonthPage();
+    }
+    pageView_->FocusDay(day.day);
+}
+
+void QavoWin::PageView_DayStep(int days) {
+    GoToDay(DaysAway(FocusedDate(), days));
+}
+
+void QavoWin::PageView_MonthStep(int months) {
+    GoToDay(MonthsAway(FocusedDate(), months));
+}
+
+void QavoWin::PageView_Today() {
+    Menu_today_Click();
 }
 
 void QavoWin::Menu_Exit_Click() {

@@ -64,13 +64,20 @@ class QavoWin : public QMainWindow {
     void Menu_today_Click();
     void Menu_Exit_Click();
     void Menu_About_Click();
+    void PageView_DayStep(int days);
+    void PageView_MonthStep(int months);
+    void PageView_Today();
 
   private:
     void BuildControls(QWidget* client);
     void ConnectControls();
     void ShowEnteredMonth();
     void StepYear(int delta);
+    void SetJewishYearCaption(const QString& caption);
     void ShowPage();
+    // The day the keyboard is on, and a move of it, to another month if need be.
+    GregorianDate FocusedDate() const;
+    void GoToDay(GregorianDate day);
 
     Calendar& calendar_;
     std::unique_ptr<CommonDialog> commonDialog_;

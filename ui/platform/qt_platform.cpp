@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "startup/data_folder.hpp"
@@ -32,6 +33,22 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The window manager cuts a title that is wider than its box ("Initializ…n
+// Error"): the box is made wide enough for its title in a bold face, with
+// room for the frame's icon and buttons.
+void FitToTitle(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    constexpr int kFrameControls = 6;  // icon and buttons, each about a line and a half square
+    const int needed =
+        metrics.horizontalAdvance(box.windowTitle()) + kFrameControls * metrics.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
 }  // namespace
 
 MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view title,
@@ -40,6 +57,7 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
     QMessageBox box(ToQtIcon(icon), ToQString(title), ToQString(text),
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
+    FitToTitle(box);
     // A message must be readable even while a long command shows the hourglass.
     const bool wasBusy = busy_;
     BusyCursorOff();

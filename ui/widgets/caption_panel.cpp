@@ -1,6 +1,7 @@
 #include "ui/widgets/caption_panel.hpp"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace qavo::ui {
 
@@ -24,6 +25,27 @@ QColor CaptionPanel::TextColour() const {
 
 QColor CaptionPanel::BackgroundColour() const {
     return palette().color(QPalette::Window);
+}
+
+void CaptionPanel::SetFocusMark(bool marked) {
+    if (marked != focusMark_) {
+        focusMark_ = marked;
+        update();
+    }
+}
+
+void CaptionPanel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!focusMark_) {
+        return;
+    }
+    QPainter painter(this);
+    constexpr int kRing = 2;
+    const QRect inside = contentsRect();
+    painter.setPen(QPen(Qt::black, kRing));
+    painter.drawRect(inside.adjusted(kRing / 2, kRing / 2, -kRing / 2, -kRing / 2));
+    painter.setPen(QPen(Qt::white, kRing));
+    painter.drawRect(inside.adjusted(3 * kRing / 2, 3 * kRing / 2, -3 * kRing / 2, -3 * kRing / 2));
 }
 
 void CaptionPanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -14,12 +14,20 @@ class CaptionPanel : public QLabel {
     void SetColours(const QColor& text, const QColor& background);
     QColor TextColour() const;
     QColor BackgroundColour() const;
+    // The keyboard's day: a black and a white ring inside the border, which
+    // shows on any background.
+    void SetFocusMark(bool marked);
+    bool HasFocusMark() const { return focusMark_; }
 
   signals:
     void Clicked();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool focusMark_ = false;
 };
 
 }  // namespace qavo::ui

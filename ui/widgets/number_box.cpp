@@ -4,7 +4,10 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include <QToolButton>
+
 #include "engine/engine.hpp"
+#include "ui/widgets/spin_button.hpp"
 
 namespace qavo::ui {
 
@@ -14,7 +17,7 @@ bool NumberBox::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* action : window()->findChildren<QAction*>()) {
-            if (action->isEnabled() && action->shortcut() == pressed) {
+            if (action->isEnabled() && action->shortcuts().contains(pressed)) {
                 event->ignore();  // left to the window's shortcut
                 return true;
             }
@@ -27,6 +30,12 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         emit EnterPressed();
+        return;
+    }
+    if (spin_ != nullptr && event->modifiers() == Qt::NoModifier &&
+        (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        event->accept();
+        (event->key() == Qt::Key_Up ? spin_->UpArrow() : spin_->DownArrow())->click();
         return;
     }
     // Printable characters go through the filter; editing keys, cursor keys

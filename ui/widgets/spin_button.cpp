@@ -11,7 +11,7 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow, const char* name) {
     button->setArrowType(arrow);
     button->setObjectName(name);
     button->setAutoRepeat(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     return button;
 }
@@ -38,6 +38,11 @@ void SpinButton::Relay(QToolButton* arrow, void (SpinButton::*event)()) {
     handling_ = true;
     emit(this->*event)();
     handling_ = false;
+}
+
+void SpinButton::SetAccessibleNames(const QString& up, const QString& down) {
+    up_->setAccessibleName(up);
+    down_->setAccessibleName(down);
 }
 
 }  // namespace qavo::ui

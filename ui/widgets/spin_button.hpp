@@ -1,8 +1,9 @@
 #pragma once
 // Two arrow buttons stacked one above the other, with a separate event for
-// each; not tied to any other control. A held arrow repeats its event; a
-// repeat that comes while the last event is still being handled (a message
-// box of it is up) ends the hold, so one refusal is shown once.
+// each; not tied to any other control. Tab reaches each arrow and Space
+// presses it. A held arrow repeats its event; a repeat that comes while the
+// last event is still being handled (a message box of it is up) ends the
+// hold, so one refusal is shown once.
 
 #include <QWidget>
 
@@ -16,6 +17,8 @@ class SpinButton : public QWidget {
     explicit SpinButton(QWidget* parent = nullptr);
     QToolButton* UpArrow() const { return up_; }
     QToolButton* DownArrow() const { return down_; }
+    // What each arrow does, for assistive technology: "Next year".
+    void SetAccessibleNames(const QString& up, const QString& down);
 
   signals:
     void UpClicked();

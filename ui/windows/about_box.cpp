@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/widgets/fit_to_texts.hpp"
 #include "ui/widgets/twips.hpp"
 
 namespace qavo::ui {
@@ -43,6 +44,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     PlaceInTwips(ok, 3060, 1440, 1200, 420);
     connect(ok, &QPushButton::clicked, this, &AboutBox::Cmd_OK_Click);
+    FitToTexts(this);
 }
 
 void AboutBox::Cmd_OK_Click() {

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -55,9 +56,13 @@ OutForm::OutForm(Platform& platform, CommonDialog& commonDialog, QWidget* parent
 void OutForm::BuildControls() {
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    // The hint's black is fixed with the grey, so that it reads under a dark palette.
+    grey.setColor(QPalette::WindowText, Qt::black);
     setPalette(grey);
     setAutoFillBackground(true);
-    setFixedSize(TwipsToPixelsX(7260), TwipsToPixelsY(5025 + kCalendarRowHeight));
+    // It opens at its design size and grows, the text box with it; the
+    // buttons take the room their captions need.
+    resize(TwipsToPixelsX(7260), TwipsToPixelsY(5025 + kCalendarRowHeight));
 
     outBox_ = new QPlainTextEdit(this);
     outBox_->setObjectName("OutBox");
@@ -70,24 +75,38 @@ void OutForm::BuildControls() {
     white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::Text, Qt::black);
     outBox_->setPalette(white);
-    PlaceInTwips(outBox_, 180, 45, 6945, 3795);
+    outBox_->setAccessibleName("Output text");
 
     auto* hint = new QLabel("Highlight text to export less than complete text.", this);
     hint->setObjectName("Label1");
-    PlaceInTwips(hint, 1320, 3960, 4515, 195 + 60);
 
-    connect(AddButton("Command1", "&Done", 1020, 4320, 1065, 465), &QPushButton::clicked, this,
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(TwipsToPixelsX(255));
+    buttons->addStretch();
+    connect(AddButton(buttons, "Command1", "&Done", 1065, 465), &QPushButton::clicked, this,
             &OutForm::Command1_Click);
-    connect(AddButton("Command2", "To &Clipboard", 2340, 4320, 1215, 480), &QPushButton::clicked,
-            this, &OutForm::Command2_Click);
-    connect(AddButton("Command4", "To &File", 3840, 4320, 1035, 495), &QPushButton::clicked, this,
+    connect(AddButton(buttons, "Command2", "To &Clipboard", 1215, 480), &QPushButton::clicked, this,
+            &OutForm::Command2_Click);
+    connect(AddButton(buttons, "Command4", "To &File", 1035, 495), &QPushButton::clicked, this,
             &OutForm::Command4_Click);
-    connect(AddButton("Command3", "To &Printer", 5160, 4320, 1035, 495), &QPushButton::clicked,
-            this, &OutForm::Command3_Click);
+    connect(AddButton(buttons, "Command3", "To &Printer", 1035, 495), &QPushButton::clicked, this,
+            &OutForm::Command3_Click);
+    buttons->addStretch();
+    auto* calendarRow = new QHBoxLayout;
+    calendarRow->addStretch();
     saveCalendarFile_ =
-        AddButton("SaveCalendarFile", "Save as Calendar File...", 2340, 4920, 2535, 465);
+        AddButton(calendarRow, "SaveCalendarFile", "Save &as Calendar File...", 2535, 465);
+    calendarRow->addStretch();
     saveCalendarFile_->setEnabled(false);
     connect(saveCalendarFile_, &QPushButton::clicked, this, &OutForm::SaveCalendarFile_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(TwipsToPixelsX(180), TwipsToPixelsY(45), TwipsToPixelsX(135),
+                               TwipsToPixelsY(120));
+    layout->addWidget(outBox_, 1);
+    layout->addWidget(hint, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
+    layout->addLayout(calendarRow);
 }
 
 void OutForm::SetListedDays(std::vector<ListedDay> days) {
@@ -95,12 +114,13 @@ void OutForm::SetListedDays(std::vector<ListedDay> days) {
     saveCalendarFile_->setEnabled(!listedDays_.empty());
 }
 
-QPushButton* OutForm::AddButton(const char* name, const char* caption, int left, int top, int width,
+QPushButton* OutForm::AddButton(QHBoxLayout* row, const char* name, const char* caption, int width,
                                 int height) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    PlaceInTwips(button, left, top, width, height);
+    button->setMinimumSize(TwipsToPixelsX(width), TwipsToPixelsY(height));
+    row->addWidget(button);
     return button;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/platform.hpp"
 #include "holidays/listed_days.hpp"
 
+class QHBoxLayout;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -46,7 +47,8 @@ class OutForm : public QDialog {
 
   private:
     void BuildControls();
-    QPushButton* AddButton(const char* name, const char* caption, int left, int top, int width,
+    // A button of at least its design size (twips) at the end of a row.
+    QPushButton* AddButton(QHBoxLayout* row, const char* name, const char* caption, int width,
                            int height);
     void Deselect();
     void Tell(const std::string& text, std::string_view title);

@@ -11,6 +11,7 @@
 
 #include "ui/platform/app_title.hpp"
 #include "ui/platform/centre_on_screen.hpp"
+#include "ui/widgets/fit_to_texts.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/twips.hpp"
 
@@ -40,8 +41,9 @@ void SunsetForm::BuildControls() {
     auto addLabel = [this](const char* caption, int left, int top, int width) {
         auto* label = new QLabel(caption, this);
         PlaceInTwips(label, left, top, width, 255);
+        return label;
     };
-    addLabel("City Name", 240, 180, 1800);
+    QLabel* cityName = addLabel("City Name", 240, 180, 1800);
     cityBox_ = new QComboBox(this);
     cityBox_->setObjectName("CityBox");
     cityBox_->setEditable(true);
@@ -52,6 +54,7 @@ void SunsetForm::BuildControls() {
     // itself, past any filter on the line edit: the box is watched instead.
     cityBox_->installEventFilter(this);
     PlaceInTwips(cityBox_, 240, 450, 3120, 345);
+    cityName->setBuddy(cityBox_);
     connect(cityBox_, &QComboBox::activated, this, &SunsetForm::CityBox_Click);
 
     addLabel("Deg", 1560, 960, kBoxWidth);
@@ -59,11 +62,16 @@ void SunsetForm::BuildControls() {
     addLabel("Latitude", 240, 1260, 1300);
     latBox_ = AddNumberBox("LatBox", 1560, 1230);
     latMinBox_ = AddNumberBox("LatMinBox", 2520, 1230);
+    latBox_->setAccessibleName("Latitude degrees");
+    latMinBox_->setAccessibleName("Latitude minutes");
     addLabel("Longitude", 240, 1680, 1300);
     longBox_ = AddNumberBox("LongBox", 1560, 1650);
     longMinBox_ = AddNumberBox("LongMinBox", 2520, 1650);
-    addLabel("Hrs. From GMT", 240, 2100, 1300);
+    longBox_->setAccessibleName("Longitude degrees");
+    longMinBox_->setAccessibleName("Longitude minutes");
+    QLabel* zone = addLabel("Hrs. From GMT", 240, 2100, 1300);
     zoneBox_ = AddNumberBox("ZoneBox", 1560, 2070);
+    zone->setBuddy(zoneBox_);
 
     dayLightOption_ = new QCheckBox("Daylight Time", this);
     dayLightOption_->setObjectName("DayLightOption");
@@ -107,6 +115,7 @@ void SunsetForm::showEvent(QShowEvent* event) {
 }
 
 void SunsetForm::Form_Load() {
+    FitToTexts(this);
     CentreOnScreen(this);
     newMode_ = false;
     editor_.LoadCities();

@@ -84,6 +84,26 @@ struct CommandsTest : ::testing::Test {
     std::string report;
 };
 
+// The keyboard reaches every day: from today two weeks up into March (the
+// page follows), two days on to Saturday 29 March 2008, the Sabbath of
+// Shemini, where Enter shows its readings as a click does; Page Down keeps
+// the day.
+TEST_F(CommandsTest, TheKeyboardWalksIntoMarchAndEnterShowsASaturdaysReadings) {
+    PageView* page = window.Cells();
+    page->setFocus(Qt::TabFocusReason);
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right}) {
+        QTest::keyClick(page, key);
+    }
+    EXPECT_EQ(window.Page().monthIndex, 2);
+    EXPECT_TRUE(page->SpokenName(page->FocusedCell()).startsWith("Saturday 29 March 2008, "));
+    EXPECT_TRUE(page->CalDay2(page->FocusedCell())->HasFocusMark());
+    QTest::keyClick(page, Qt::Key_Return);
+    const std::string readings = Message();
+    EXPECT_EQ(readings.rfind("Sunset Time: Torah reading: Shemini", 0), 0u) << readings;
+    QTest::keyClick(page, Qt::Key_PageDown);
+    EXPECT_EQ(std::tuple(window.Page().monthIndex, page->FocusedDay()), std::tuple(3, 29));
+}
+
 TEST_F(CommandsTest, ADayClickShowsTheSunsetAfterASaturdaysReadings) {
     // Cell 7 is Saturday 5 April 2008, the Sabbath of Tazri'a; cell 22 a Sunday.
     QTest::mouseClick(window.Cells()->CalDay2(7), Qt::LeftButton);

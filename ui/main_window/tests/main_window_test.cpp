@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -99,20 +100,22 @@ TEST_F(MainWindowTest, StartsOnTodaysMonthAndShowsItsPage) {
 // Ctrl+C is the page to the clipboard also where a text box would copy.
 TEST_F(MainWindowTest, ShortcutsReachTheirItemsWhateverWidgetHasTheFocus) {
     const MainMenu& menu = window.Menu();
-    const std::pair<QAction*, Qt::Key> shortcuts[] = {{menu.Menu_ToPrinter, Qt::Key_P},
-                                                      {menu.Menu_ToClipboard, Qt::Key_C},
-                                                      {menu.Menu_ToFile, Qt::Key_F},
-                                                      {menu.Menu_today, Qt::Key_T},
-                                                      {menu.Menu_QAVOHelp, Qt::Key_H}};
+    const std::tuple<QAction*, Qt::Key, Qt::KeyboardModifier> shortcuts[] = {
+        {menu.Menu_ToPrinter, Qt::Key_P, Qt::ControlModifier},
+        {menu.Menu_ToClipboard, Qt::Key_C, Qt::ControlModifier},
+        {menu.Menu_ToFile, Qt::Key_F, Qt::ControlModifier},
+        {menu.Menu_today, Qt::Key_T, Qt::ControlModifier},
+        {menu.Menu_QAVOHelp, Qt::Key_H, Qt::ControlModifier},
+        {menu.Menu_QAVOHelp, Qt::Key_F1, Qt::NoModifier}};
     for (QWidget* focus : {static_cast<QWidget*>(MonthList()), static_cast<QWidget*>(YearBox())}) {
-        for (const auto& [item, key] : shortcuts) {
+        for (const auto& [item, key, modifier] : shortcuts) {
             SCOPED_TRACE(item->objectName().toStdString() + " from " +
                          focus->objectName().toStdString());
             Activate();  // an export shows its surface, the help its window
             focus->setFocus(Qt::TabFocusReason);
             ASSERT_EQ(QApplication::focusWidget(), focus);
             QSignalSpy triggered(item, &QAction::triggered);
-            QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+            QTest::keyClick(QApplication::focusWidget(), key, modifier);
             EXPECT_EQ(triggered.count(), 1);
             help::CloseHelpWindows(&window);
         }
@@ -208,6 +211,52 @@ TEST_F(MainWindowTest, EveryCellTextFitsItsCell) {
             }
         }
     }
+}
+
+// The window grows and the page with it: cells, their texts and the
+// heading; the row of controls stays where it was.
+TEST_F(MainWindowTest, ThePageGrowsWithTheWindow) {
+    const QRect cell = window.Cells()->CellRect(24);
+    const double digits = window.Cells()->GDatePanel(24)->font().pointSizeF();
+    const int heading = window.findChild<QWidget*>("Label2")->width();
+    const QRect yearBox = YearBox()->geometry();
+    window.resize(window.width() * 2, window.height() * 2);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QRect grown = window.Cells()->CellRect(24);
+    EXPECT_GT(grown.width(), cell.width() * 19 / 10);
+    EXPECT_GT(grown.height(), cell.height() * 19 / 10);
+    EXPECT_GT(window.Cells()->GDatePanel(24)->font().pointSizeF(), digits * 1.5);
+    EXPECT_GT(window.findChild<QWidget*>("Label2")->width(), heading * 19 / 10);
+    EXPECT_EQ(YearBox()->geometry(), yearBox);
+}
+
+// A screen reader hears each shown day as one item with its whole date, and
+// each control by what it is or does.
+TEST_F(MainWindowTest, DaysAndControlsHaveAccessibleNames) {
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(window.Cells());
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->childCount(), 30);
+    EXPECT_EQ(page->child(0)->text(QAccessible::Name), "Monday 1 April 2024, 22 Adar II 5784");
+    EXPECT_EQ(page->child(22)->text(QAccessible::Name),
+              "Tuesday 23 April 2024, 15 Nisan 5784, Passover, today");
+    EXPECT_EQ(page->indexOfChild(page->child(22)), 22);
+    const auto nameOf = [](QObject* control, QAccessible::Text kind = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(control)->text(kind);
+    };
+    auto* yearSpin = window.findChild<SpinButton*>("UpDown2");
+    EXPECT_EQ(nameOf(YearBox()), "Year");
+    EXPECT_EQ(nameOf(MonthList(), QAccessible::Description), "Month");
+    EXPECT_EQ(nameOf(yearSpin->UpArrow()), "Next year");
+    EXPECT_EQ(nameOf(window.findChild<SpinButton*>("UpDown1")->DownArrow()), "Previous month");
+    EXPECT_EQ(nameOf(JewishYearButton()), "Jewish Year 5784: Press for Info");
+    // Tab runs from the Jewish-year button into the page; Up in the year box
+    // presses the year spin.
+    Activate();
+    JewishYearButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(JewishYearButton(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.Cells());
+    QTest::keyClick(YearBox(), Qt::Key_Up);
+    EXPECT_EQ(window.Page().yearText, "2025");
 }
 
 TEST_F(MainWindowTest, TheOpenMonthListIsYellowOnBlue) {

@@ -183,7 +183,7 @@ TEST(ReportPages, HoldTheTextAloneFromTheTopLeft) {
 TEST_F(OutFormTest, AHolidayListIsSavedAsTheToolsCalendarFile) {
     auto* save = form.findChild<QPushButton*>("SaveCalendarFile");
     ASSERT_NE(save, nullptr);
-    EXPECT_EQ(save->text(), "Save as Calendar File...");
+    EXPECT_EQ(save->text(), "Save &as Calendar File...");
     EXPECT_FALSE(save->isEnabled());  // a report that lists no days
     form.SetListedDays({{{2026, 4, 2}, "Passover", "Thu, April 2"}, {{2026, 9, 12}, "Rosh", "R"}});
     ASSERT_TRUE(save->isEnabled());
