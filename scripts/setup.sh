@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libical-dev
+    libhowardhinnant-date-dev libdate-tz3 tzdata
     dpkg-dev file
     clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core time

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "sunset/city_zones.hpp"
 #include "sunset/code_page.hpp"
 #include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
@@ -182,6 +183,7 @@ void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& i
                    "SUNSET.DAT cannot be read: " + error + ". The cities in memory are kept.");
         }
     }
+    ReadCityZones(cities, iniPath);
     ReadDefaultCity(cities, platform, iniPath);
 }
 

@@ -20,7 +20,7 @@ struct SunsetCliTest : ::testing::Test {
     void WriteTwoCities(const char* ini) {
         dir.Write("sunset.dat",
                   EncodeCityRecord(DefaultCity()) +
-                      EncodeCityRecord({PadCityName("Jerusalem"), 31, 47, -35, -13, -2}));
+                      EncodeCityRecord({PadCityName("Jerusalem"), 31, 47, -35, -13, -2, {}}));
         dir.Write("QAVOWIN.INI", ini);
     }
     testing::TempDir dir, empty;

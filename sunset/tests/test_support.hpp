@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "sunset/city_database.hpp"
@@ -16,8 +17,9 @@
 namespace qavo::testing {
 
 inline CityRecord City(std::string_view name, float latDeg, float latMin, float longDeg,
-                       float longMin, int zone) {
-    return {PadCityName(name), latDeg, latMin, longDeg, longMin, static_cast<Integer>(zone)};
+                       float longMin, int zone, std::string timeZone = {}) {
+    return {PadCityName(name), latDeg,   latMin, longDeg, longMin, static_cast<Integer>(zone),
+            std::move(timeZone)};
 }
 
 enum class Interruption { Crash, DiskFull };
