@@ -18,7 +18,7 @@ namespace qavo::testing {
 
 inline CityRecord City(std::string_view name, float latDeg, float latMin, float longDeg,
                        float longMin, int zone, std::string timeZone = {}) {
-    return {PadCityName(name), latDeg,   latMin, longDeg, longMin, static_cast<Integer>(zone),
+    return {PadCityName(name),  latDeg, latMin, longDeg, longMin, static_cast<Integer>(zone),
             std::move(timeZone)};
 }
 
