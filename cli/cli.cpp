@@ -66,14 +66,18 @@ constexpr std::array kCommands = {
             "    (1..42): number, tab, day text, tab, Jewish date | holiday",
             ShowMonth},
     Command{"sunset",
-            "sunset YYYY-MM-DD [--city INDEX|NAME]\n"
+            "sunset YYYY-MM-DD [--city INDEX|NAME] [--daylight standard|daylight|auto]\n"
+            "       [--zone NAME]\n"
             "    the sunset line of the day-click message, for the default city of\n"
-            "    QAVOWIN.INI or the city given (its index in sunset.dat or its name)",
+            "    QAVOWIN.INI or the city given (its index in sunset.dat or its name);\n"
+            "    --daylight replaces the daylight setting for this run (auto: each date's\n"
+            "    clock of the city's time zone), --zone the city's time zone (a name of\n"
+            "    the time-zone database, as America/New_York; it implies auto)",
             PrintSunset},
     Command{"sunset-list",
-            "sunset-list YYYY-MM-DD N [--city INDEX|NAME]\n"
+            "sunset-list YYYY-MM-DD N [--city INDEX|NAME] [--daylight ...] [--zone NAME]\n"
             "    N successive days from the date with their Jewish dates, sunset times\n"
-            "    and holidays",
+            "    and holidays; the options as for sunset",
             PrintSunsetList},
     Command{"readings-list",
             "readings-list YYYY-MM-DD N\n"

@@ -5,6 +5,7 @@
 #include "cli/commands.hpp"
 #include "lists/successive_days.hpp"
 #include "sunset/sunset_time.hpp"
+#include "sunset/time_zones.hpp"
 
 namespace qavo::cli {
 
@@ -40,9 +41,38 @@ void ChooseCity(Arguments& args, CityDatabase& cities) {
     throw CliError("no city named " + *city + " in sunset.dat");
 }
 
+// --daylight standard|daylight|auto and --zone NAME replace the daylight
+// setting and the current city's time zone for this run; a zone alone means
+// Auto, the one mode that reads it. Nothing is written.
+void ChooseClock(Arguments& args, CityDatabase& cities) {
+    const auto daylight = args.TakeOption("--daylight");
+    const auto zone = args.TakeOption("--zone");
+    if (daylight) {
+        const std::string mode = Lower(*daylight);
+        if (mode == "standard" || mode == "daylight") {
+            cities.DaylightMode = mode == "standard" ? "Standard" : "Daylight";
+        } else if (mode == "auto") {
+            cities.DaylightMode = "Auto    ";
+        } else {
+            throw CliError("--daylight: " + *daylight + " is not standard, daylight or auto");
+        }
+    }
+    if (zone) {
+        if (!IsKnownZone(*zone)) {
+            throw CliError("--zone: " + *zone + " is not a zone of the time-zone database");
+        }
+        if (!daylight) {
+            cities.DaylightMode = "Auto    ";
+        }
+        const std::ptrdiff_t city = &SunsetCity(cities) - cities.CityTable.data();
+        cities.CityTable[static_cast<std::size_t>(city)].TimeZone = *zone;
+    }
+}
+
 void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
     Calendar& calendar = context.calendar;
     ChooseCity(args, calendar.cities);
+    ChooseClock(args, calendar.cities);
     const auto& words = args.Positional(2, 2);
     SetTargetDate(calendar.engine, ParseDate(words[0]));
     calendar.engine.SuccDayCount =
@@ -59,6 +89,7 @@ void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
 void PrintSunset(Arguments& args, Context& context) {
     Calendar& calendar = context.calendar;
     ChooseCity(args, calendar.cities);
+    ChooseClock(args, calendar.cities);
     SetTargetDate(calendar.engine, ParseDate(args.Positional(1, 1)[0]));
     SunsetForDay(calendar.engine, calendar.cities);
     context.out << SunsetLine(calendar.cities) << '\n';

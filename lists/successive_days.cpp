@@ -7,6 +7,7 @@
 #include "holidays/holiday_rules.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "sunset/sunset_time.hpp"
+#include "sunset/zone_places.hpp"
 
 namespace qavo {
 
@@ -33,9 +34,16 @@ std::string Heading(const CityDatabase& cities, SuccessiveDaysMode mode) {
     std::string text;
     if (mode == SuccessiveDaysMode::SunsetTimes) {
         text.append("Holidays begin the evening before the indicated days.").append(NL);
-        text.append("Sunset is " + cities.DaylightMode + " Time in " +
-                    Trimmed(cities.SunsetCityName) + ".")
-            .append(NL);
+        const std::string city = Trimmed(cities.SunsetCityName);
+        if (IsAutoDaylight(cities.DaylightMode)) {
+            // Each day is on its own date's clock, so the heading names the zone.
+            text.append("Sunset is local clock time in " + city + " (" +
+                        CityZone(SunsetCity(cities), cities.ZonePlaces) +
+                        "), daylight saving time included.");
+        } else {
+            text.append("Sunset is " + cities.DaylightMode + " Time in " + city + ".");
+        }
+        text.append(NL);
         text.append("Candles are lit 18 minutes earlier.").append(NL);
     } else {
         text.append("Sabbath Torah and Haftarah readings").append(NL);

@@ -15,7 +15,7 @@ for file in usr/bin/qavo usr/bin/qavo-cli usr/share/applications/qavo.desktop \
 done
 ! grep -qi "test" <<<"$listing" || fail "tests are in the package"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libical3 libqt6widgets6 libc6; do
+for library in libical3 libqt6widgets6 libdate-tz3 tzdata libc6; do
     grep -q "$library" <<<"$depends" || fail "no dependency on $library: $depends"
 done
 

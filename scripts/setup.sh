@@ -8,6 +8,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libical-dev
+    libhowardhinnant-date-dev libdate-tz3 tzdata
     dpkg-dev file
     clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core time

@@ -4,6 +4,7 @@
 
 #include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
+#include "sunset/zone_places.hpp"
 
 namespace qavo {
 
@@ -36,6 +37,8 @@ StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
     cities.Directory = platform.ProgramDirectory();
     engine.IniPath = SettingsPath(cities.Directory);
     ReadIniOptions(cities, platform, engine.IniPath);
+    // The standard offsets of this year tell which zone a city without a chosen one is in.
+    cities.ZonePlaces = LoadZonePlaces(engine.TodayGYear);
     platform.BusyCursorOff();
     engine.SuccDayCount = 30;
     LoadCityFile(cities, platform, engine.IniPath, missing);

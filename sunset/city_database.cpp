@@ -1,5 +1,7 @@
 #include "sunset/city_database.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace qavo {
@@ -53,6 +55,16 @@ bool IsValidZone(double zone) {
 bool IsValidCityRecord(const CityRecord& city) {
     return IsValidLatitude(city.LatDeg) && IsValidMinutes(city.LatMin) &&
            IsValidLongitude(city.LongDeg) && IsValidMinutes(city.LongMin) && IsValidZone(city.Zone);
+}
+
+bool IsAutoDaylight(std::string_view daylightMode) {
+    const std::size_t end = daylightMode.find_last_not_of(' ');
+    const std::string_view word =
+        daylightMode.substr(0, end == std::string_view::npos ? 0 : end + 1);
+    constexpr std::string_view kAuto = "AUTO";
+    return std::equal(word.begin(), word.end(), kAuto.begin(), kAuto.end(), [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == b;
+    });
 }
 
 const CityRecord& SunsetCity(const CityDatabase& cities) {

@@ -7,8 +7,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/types.hpp"
+#include "sunset/zone_place.hpp"
 
 namespace qavo {
 
@@ -31,6 +33,9 @@ struct CityRecord {
     float LongDeg = 0;  // west of Greenwich positive
     float LongMin = 0;
     Integer Zone = 0;  // hours behind Greenwich
+    // The time zone chosen for the city (an IANA name), kept in QAVOWIN.INI,
+    // not in sunset.dat; empty when none was chosen.
+    std::string TimeZone;
     friend bool operator==(const CityRecord&, const CityRecord&) = default;
 };
 
@@ -47,15 +52,23 @@ struct CityDatabase {
     // sunset.dat as last read or written (none: there was no file), so that a
     // save notices what another program changed meanwhile.
     std::optional<std::string> CityFileBytes;
+    // The principal places of the time-zone database, for cities without a chosen zone.
+    std::vector<ZonePlace> ZonePlaces;
 
     // Results of SunsetForDay.
     std::string SunsetText;      // empty when the sun does not set
     std::string SunsetCityName;  // 20 characters
+    std::string
+        SunsetClock;  // 8 characters: DaylightMode, or in Auto the date's "Standard" or "Daylight"
     SunsetKind SunsetDay = SunsetKind::Sets;
 };
 
 // The city a new installation starts with: New York, 40° 45' N, 73° 59' W, zone 5.
 CityRecord DefaultCity();
+
+// True when the daylight setting reads "Auto" in any letter case: each date's
+// clock is then taken from the city's time zone.
+bool IsAutoDaylight(std::string_view daylightMode);
 
 // A city name cut or padded with blanks to 20 characters (UTF-8 aware).
 std::string PadCityName(std::string_view name);

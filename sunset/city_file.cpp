@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "safe_file/safe_file.hpp"
+#include "sunset/city_zones.hpp"
 #include "sunset/code_page.hpp"
 #include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
@@ -188,6 +189,7 @@ void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& i
         cities.CityFileBytes.reset();
         UseDefaultCityOnly(cities);
         if (missing == MissingCityFile::UseDefaultInMemory) {
+            ReadCityZones(cities, iniPath);
             ReadDefaultCity(cities, platform, iniPath);
         } else if (platform.ShowMessage("SUNSET.DAT not found.  Make default file?",
                                         kDataErrorTitle, MessageIcon::Question,
@@ -201,6 +203,7 @@ void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& i
         cities.CityFileBytes = *bytes;
         LoadCityBytes(cities, platform, *bytes);
     }
+    ReadCityZones(cities, iniPath);
     ReadDefaultCity(cities, platform, iniPath);
 }
 

@@ -153,6 +153,21 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
     return out.insert(previous.next, entry + std::string(lineEnd));
 }
 
+std::string WithoutProfileValue(std::string_view text, std::string_view section,
+                                std::string_view key) {
+    const std::vector<Line> lines = SplitLines(text);
+    const auto span = FindSection(lines, section);
+    std::string out(text);
+    if (span) {
+        for (std::size_t i = span->first; i < span->last; ++i) {
+            if (IsKeyLine(lines[i].text, key)) {
+                return out.erase(lines[i].begin, lines[i].next - lines[i].begin);
+            }
+        }
+    }
+    return out;
+}
+
 std::string ReadProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view defaultValue,
                               std::size_t maxLength, std::string& error) {
@@ -186,6 +201,24 @@ FileResult WriteProfileString(const std::string& path, std::string_view section,
         text = std::move(*old);
     }
     return ReplaceFileSafely(path, WithProfileValue(text, section, key, value));
+}
+
+bool RemoveProfileString(const std::string& path, std::string_view section, std::string_view key,
+                         std::string& error) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        return true;
+    }
+    const auto text = ReadFileBytes(path, kMaxSettingsBytes, error);
+    if (!text) {
+        return false;
+    }
+    if (text->size() > kMaxSettingsBytes) {
+        error = "the file is too large to be a settings file";
+        return false;
+    }
+    const std::string changed = WithoutProfileValue(*text, section, key);
+    return changed == *text || ReplaceFileSafely(path, changed, error);
 }
 
 }  // namespace qavo

@@ -23,6 +23,11 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value);
 
+// The text without `key` of `section`: the key's line (and its line end)
+// dropped; every other line kept byte for byte.
+std::string WithoutProfileValue(std::string_view text, std::string_view section,
+                                std::string_view key);
+
 // The value of the settings file at `path`, as the platform reads it: the
 // default when the file or the key is missing, cut to maxLength characters.
 // `error` is set (and the default returned) when the file exists but cannot
@@ -35,5 +40,10 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 // replacing it safely.
 FileResult WriteProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view value);
+
+// Removes one key from the settings file at `path`, replacing it safely; true
+// without writing when there is no file or no such key.
+bool RemoveProfileString(const std::string& path, std::string_view section, std::string_view key,
+                         std::string& error);
 
 }  // namespace qavo

@@ -6,6 +6,8 @@
 #include <numbers>
 
 #include "engine/number_text.hpp"
+#include "sunset/time_zones.hpp"
+#include "sunset/zone_places.hpp"
 
 namespace qavo {
 
@@ -50,10 +52,12 @@ struct SunsetWork {
     float declination = 0;
 };
 
-void LoadSunsetInputs(const CityRecord& city, SunsetWork& w) {
+// `hoursBehind` is the city's Zone, or in Auto the date's offset of its time
+// zone, which may hold a fraction of an hour.
+void LoadSunsetInputs(const CityRecord& city, double hoursBehind, SunsetWork& w) {
     w.latitude = Stored((double{city.LatDeg} + double{city.LatMin} / 60) * kDegree);
     w.longitude = Stored((double{city.LongDeg} + double{city.LongMin} / 60) * kDegree);
-    w.zone = Stored(city.Zone * kZoneHour);
+    w.zone = Stored(hoursBehind * kZoneHour);
 }
 
 // Every fourth year counts as leap here, century years included.
@@ -161,10 +165,12 @@ std::string SunsetClockText(float x, std::string_view daylightMode) {
     return BlankSigned(hours) + ":" + TwoDigit(minutes) + suffix;
 }
 
-Sunset SunsetFor(const CityRecord& city, int year, int month, int day,
-                 std::string_view daylightMode) {
+namespace {
+
+Sunset ComputeSunset(const CityRecord& city, int year, int month, int day, double hoursBehind,
+                     std::string_view daylightMode) {
     SunsetWork work;
-    LoadSunsetInputs(city, work);
+    LoadSunsetInputs(city, hoursBehind, work);
     SunDayOfYear(year, month, day, work);
     SunPosition(work);
     float hours = 0;
@@ -174,6 +180,26 @@ Sunset SunsetFor(const CityRecord& city, int year, int month, int day,
         sunset.text = SunsetClockText(hours, daylightMode);
     }
     return sunset;
+}
+
+// The clock of the city's time zone on the date; the standard time of its
+// Zone when the time-zone database cannot tell.
+ZoneOffset CityClockOn(const CityRecord& city, const std::vector<ZonePlace>& places, int year,
+                       int month, int day) {
+    const auto offset = ZoneOffsetOn(CityZone(city, places), year, month, day);
+    return offset ? *offset : ZoneOffset{-3600 * city.Zone, false};
+}
+
+}  // namespace
+
+Sunset SunsetFor(const CityRecord& city, int year, int month, int day,
+                 std::string_view daylightMode) {
+    return ComputeSunset(city, year, month, day, city.Zone, daylightMode);
+}
+
+Sunset SunsetWithOffset(const CityRecord& city, int year, int month, int day,
+                        std::int32_t offsetSeconds) {
+    return ComputeSunset(city, year, month, day, -offsetSeconds / 3600.0, "");
 }
 
 std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
@@ -193,14 +219,24 @@ std::string SunsetLine(const CityDatabase& cities) {
         case SunsetKind::Sets:
             break;
     }
-    return "Sunset Time in " + name + " is" + cities.SunsetText + cities.DaylightMode + " Time.";
+    return "Sunset Time in " + name + " is" + cities.SunsetText + cities.SunsetClock + " Time.";
 }
 
 void SunsetForDay(const Engine& engine, CityDatabase& cities) {
     const CityRecord& city = SunsetCity(cities);
     cities.SunsetCityName = city.CityName;
-    Sunset sunset =
-        SunsetFor(city, engine.GYear, engine.TargetGMonth, engine.TargetGDay, cities.DaylightMode);
+    const int year = engine.GYear;
+    const int month = engine.TargetGMonth;
+    const int day = engine.TargetGDay;
+    Sunset sunset;
+    if (IsAutoDaylight(cities.DaylightMode)) {
+        const ZoneOffset clock = CityClockOn(city, cities.ZonePlaces, year, month, day);
+        sunset = SunsetWithOffset(city, year, month, day, clock.seconds);
+        cities.SunsetClock = clock.daylight ? "Daylight" : "Standard";
+    } else {
+        sunset = SunsetFor(city, year, month, day, cities.DaylightMode);
+        cities.SunsetClock = cities.DaylightMode;
+    }
     cities.SunsetText = std::move(sunset.text);
     cities.SunsetDay = sunset.kind;
 }

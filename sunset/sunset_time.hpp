@@ -2,6 +2,7 @@
 // The time of sunset on a Gregorian date at one city: an almanac sun-position
 // formula in 32-bit floats, then the program's own clock text (" 4:31pm ").
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,9 +12,10 @@
 namespace qavo {
 
 // The sunset of (GYear, TargetGMonth, TargetGDay) at SunsetCity(cities), with
-// the daylight hour when cities.DaylightMode says so: sets cities.SunsetText
-// (empty when the sun does not set that day), cities.SunsetDay and
-// cities.SunsetCityName.
+// the daylight hour when cities.DaylightMode says so, or in Auto on the clock
+// of the city's time zone that day: sets cities.SunsetText (empty when the
+// sun does not set that day), cities.SunsetDay, cities.SunsetCityName and
+// cities.SunsetClock.
 void SunsetForDay(const Engine& engine, CityDatabase& cities);
 
 // The line of the day-click message after SunsetForDay: "Sunset Time in New
@@ -32,6 +34,10 @@ Sunset SunsetFor(const CityRecord& city, int year, int month, int day,
                  std::string_view daylightMode);
 std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
                           std::string_view daylightMode);
+// The same computation on a clock offsetSeconds east of Greenwich in place of
+// the city's Zone, without a daylight hour.
+Sunset SunsetWithOffset(const CityRecord& city, int year, int month, int day,
+                        std::int32_t offsetSeconds);
 
 // The clock text of a sunset x hours after local midnight (standard time):
 // rounded to the minute, wrapped into 0 to 23 hours, one hour later when

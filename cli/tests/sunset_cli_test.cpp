@@ -23,7 +23,7 @@ struct SunsetCliTest : ::testing::Test {
     void WriteTwoCities(const char* ini) {
         dir.Write("sunset.dat",
                   EncodeCityRecord(DefaultCity()) +
-                      EncodeCityRecord({PadCityName("Jerusalem"), 31, 47, -35, -13, -2}));
+                      EncodeCityRecord({PadCityName("Jerusalem"), 31, 47, -35, -13, -2, {}}));
         dir.Write("QAVOWIN.INI", ini);
     }
     testing::TempDir dir, empty;
@@ -53,6 +53,18 @@ TEST_F(SunsetCliTest, TheCityAndTheDaylightSettingComeFromTheDataFolder) {
     EXPECT_EQ(Run({"sunset", "2024-12-21", "--city", "0"}).status, 0);
     EXPECT_EQ(dir.Read("sunset.dat") + dir.Read("QAVOWIN.INI"), cities + settings);
     EXPECT_EQ(dir.Listing(), "QAVOWIN.INI sunset.dat sunset.dat.new-a1B2c3");
+
+    // The clock for one run: the zone implies Auto; nothing is written.
+    EXPECT_EQ(Run({"sunset", "2025-04-02", "--city", "0", "--daylight", "AUTO"}).out,
+              "Sunset Time in New York is 7:19pm Daylight Time.\n");
+    EXPECT_EQ(Run({"sunset", "2025-12-08", "--zone", "Asia/Jerusalem"}).out,
+              "Sunset Time in Jerusalem is 4:32pm Standard Time.\n");
+    EXPECT_EQ(Run({"sunset", "2025-12-08", "--daylight", "standard", "--zone", "Asia/Tokyo"}).out,
+              "Sunset Time in Jerusalem is 4:32pm Standard Time.\n");
+    EXPECT_EQ(Run({"sunset", "2025-12-08", "--daylight", "summer"}).err,
+              "qavo-cli: --daylight: summer is not standard, daylight or auto\n");
+    EXPECT_EQ(Run({"sunset-list", "2025-12-08", "2", "--zone", "Asia/Nowhere"}).status, 2);
+    EXPECT_EQ(dir.Read("sunset.dat") + dir.Read("QAVOWIN.INI"), cities + settings);
 
     // A bad file is reported after the text, and the tool goes on with the first city.
     WriteTwoCities("[OPTIONS]\r\nDEFAULT_CITY=9\r\n");

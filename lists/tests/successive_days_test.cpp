@@ -54,6 +54,22 @@ TEST_F(SuccessiveDaysTest, SunsetTimesAcrossTheNewYearWithHolidayRows) {
     EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy off"}));
 }
 
+TEST_F(SuccessiveDaysTest, InAutoEachDayIsOnItsOwnClockAndTheHeadingNamesTheZone) {
+    // The United States went to daylight saving time on Sunday 9 March 2025;
+    // the standard times of these days are 5:52pm and 5:53pm.
+    cities.DaylightMode = "Auto    ";
+    cities.CityTable[0].TimeZone = "America/New_York";
+    EXPECT_EQ(List({2025, 3, 8}, 2, SuccessiveDaysMode::SunsetTimes),
+              "Holidays begin the evening before the indicated days.\r\n"
+              "Sunset is local clock time in New York (America/New_York), daylight saving time "
+              "included.\r\n"
+              "Candles are lit 18 minutes earlier.\r\n" +
+                  kRule +
+                  "\r\n"
+                  "March     08, 2025 Sat, Adar    08, 5785,  5:52pm \r\n"
+                  "March     09, 2025 Sun, Adar    09, 5785,  6:53pm \r\n");
+}
+
 TEST_F(SuccessiveDaysTest, TheSaturdaysReadingsAcrossTheNewYearEachOfItsOwnYear) {
     // From Sunday 22 September 2024, three weeks. 5784 begins on Saturday and
     // has 383 days (25 Elul is its day 378); 5785 begins on Thursday and has

@@ -1,0 +1,24 @@
+#pragma once
+// The chosen time zone of each city, kept in QAVOWIN.INI, section TIMEZONES,
+// one key per city: the city name without its padding blanks, and the zone
+// name as its value. sunset.dat stays as it is.
+
+#include <string>
+#include <string_view>
+
+#include "sunset/city_database.hpp"
+
+namespace qavo {
+
+inline constexpr const char* kTimeZonesSection = "TIMEZONES";
+
+// Reads the entry of every loaded city into its TimeZone (empty without one).
+// An unreadable settings file gives no entries (ReadIniOptions reports it).
+void ReadCityZones(CityDatabase& cities, const std::string& iniPath);
+
+// Writes the entry of the city named `cityName` (padded or not); an empty
+// zone removes it. False with `error` set when the file could not be written.
+bool SaveCityZone(const std::string& iniPath, std::string_view cityName, std::string_view zone,
+                  std::string& error);
+
+}  // namespace qavo
