@@ -3,8 +3,8 @@
 #include <array>
 
 #include "engine/jewish_months.hpp"
-#include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "holidays/holiday_table.hpp"
 
 namespace qavo {
 

@@ -5,6 +5,7 @@
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
+#include "holidays/holiday_table.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {

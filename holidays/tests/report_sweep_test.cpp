@@ -10,6 +10,7 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
 #include "holidays/gregorian_year_report.hpp"
+#include "holidays/holiday_table.hpp"
 #include "holidays/jewish_year_report.hpp"
 #include "holidays/tests/report_lines.hpp"
 #include "tests/support/fake_platform.hpp"
