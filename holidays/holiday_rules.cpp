@@ -122,27 +122,53 @@ const KeptHoliday* KeptHolidayOf(int entry) {
 }
 
 // The festivals of the month page whose days do not depend on the weekday.
+// Israel keeps one festival day where the diaspora keeps two: its last day
+// is one earlier, and Simchat Torah shares 22 Tishri with Sh'mini Atzeret.
 struct ShortNameRule {
     Integer month;
     Integer firstDay;
     Integer lastDay;
+    Integer lastDayInIsrael;  // 0: not a day of its own in Israel
     bool onlyWhenKislevHas29Days;
     std::string_view name;
 };
 constexpr std::array<ShortNameRule, 12> kShortNameRules = {{
-    {kTishri, 1, 1, false, "Rosh Hash"},
-    {kTishri, 10, 10, false, "Yom Kippur"},
-    {kTishri, 15, 16, false, "Succoth"},
-    {kTishri, 22, 22, false, "Sh'mini Atz"},
-    {kTishri, 23, 23, false, "Simchat Tor"},
-    {kKislev, 25, 30, false, "Hanukkah"},
-    {kTevet, 1, 2, false, "Hanukkah"},
-    {kTevet, 3, 3, true, "Hanukkah"},  // the eighth day, after a Kislev of 29 days
-    {kShevat, 15, 15, false, "Tu B'Shevat"},
-    {kNisan, 15, 22, false, "Passover"},
-    {kIyar, 18, 18, false, "Lag B'Omer"},
-    {kSivan, 6, 7, false, "Shavuot"},
+    {kTishri, 1, 1, 1, false, "Rosh Hash"},
+    {kTishri, 10, 10, 10, false, "Yom Kippur"},
+    {kTishri, 15, 16, 15, false, "Succoth"},
+    {kTishri, 22, 22, 22, false, "Sh'mini Atz"},
+    {kTishri, 23, 23, 0, false, "Simchat Tor"},
+    {kKislev, 25, 30, 30, false, "Hanukkah"},
+    {kTevet, 1, 2, 2, false, "Hanukkah"},
+    {kTevet, 3, 3, 3, true, "Hanukkah"},  // the eighth day, after a Kislev of 29 days
+    {kShevat, 15, 15, 15, false, "Tu B'Shevat"},
+    {kNisan, 15, 22, 21, false, "Passover"},
+    {kIyar, 18, 18, 18, false, "Lag B'Omer"},
+    {kSivan, 6, 7, 6, false, "Shavuot"},
 }};
+
+// The one table entry whose day differs in Israel: Simchat Torah, kept with
+// Sh'mini Atzeret on 22 Tishri.
+struct IsraelDay {
+    int entry;
+    Integer day;
+    std::string_view row;
+};
+constexpr IsraelDay kIsraelSimchatTorah = {5, 22, "Simchat Torah Tish 22,"};
+
+bool InIsrael(const HolidayOptions& options) {
+    return options.schedule == Schedule::Israel;
+}
+
+Integer TableDay(int entry, const HolidayOptions& options) {
+    return InIsrael(options) && entry == kIsraelSimchatTorah.entry ? kIsraelSimchatTorah.day
+                                                                   : HolidayDay(entry);
+}
+
+std::string_view TableRow(int entry, const HolidayOptions& options) {
+    return InIsrael(options) && entry == kIsraelSimchatTorah.entry ? kIsraelSimchatTorah.row
+                                                                   : HolidayDef(entry);
+}
 
 // Deficient and Deficient-Leap years give Kislev 29 days.
 bool KislevHas29Days(const Engine& engine) {
@@ -156,7 +182,7 @@ void ConvertInto(const Engine& engine, int month, int day, HolidayPlacement& pla
 
 }  // namespace
 
-std::string HolidayShortName(const Engine& engine, int cell) {
+std::string HolidayShortName(const Engine& engine, int cell, const HolidayOptions& options) {
     const int weekday = (cell - 1) % 7;  // the cell's column, Sunday first
     for (const KeptHoliday& holiday : kKeptHolidays) {
         const Move* move = nullptr;
@@ -165,8 +191,8 @@ std::string HolidayShortName(const Engine& engine, int cell) {
         }
     }
     for (const ShortNameRule& rule : kShortNameRules) {
-        if (engine.JMonth == rule.month && engine.JDay >= rule.firstDay &&
-            engine.JDay <= rule.lastDay &&
+        const int lastDay = InIsrael(options) ? rule.lastDayInIsrael : rule.lastDay;
+        if (engine.JMonth == rule.month && engine.JDay >= rule.firstDay && engine.JDay <= lastDay &&
             (!rule.onlyWhenKislevHas29Days || KislevHas29Days(engine))) {
             return std::string(rule.name);
         }
@@ -175,7 +201,7 @@ std::string HolidayShortName(const Engine& engine, int cell) {
 }
 
 bool FindHoliday(const Engine& engine, int listJMonth, int listJDay, int listWeekday,
-                 std::string& row) {
+                 std::string& row, const HolidayOptions& options) {
     const bool leap = Engine::IsJewishLeap(engine.JYear);
     for (const KeptHoliday& holiday : kKeptHolidays) {
         const Move* move = nullptr;
@@ -187,19 +213,20 @@ bool FindHoliday(const Engine& engine, int listJMonth, int listJDay, int listWee
         }
     }
     for (int i = 1; i <= kHolidayCount; ++i) {
-        if (!KeptHolidayOf(i) && listJMonth == HolidayMonth(i) && listJDay == HolidayDay(i)) {
-            row = std::string(HolidayDef(i));
+        if (!KeptHolidayOf(i) && listJMonth == HolidayMonth(i) &&
+            listJDay == TableDay(i, options)) {
+            row = std::string(TableRow(i, options));
             return true;
         }
     }
     return false;
 }
 
-HolidayPlacement PlaceHoliday(const Engine& engine, int entry) {
+HolidayPlacement PlaceHoliday(const Engine& engine, int entry, const HolidayOptions& options) {
     HolidayPlacement place;
     place.listed = true;
-    place.row = HolidayDef(entry);
-    ConvertInto(engine, HolidayMonth(entry), HolidayDay(entry), place);
+    place.row = TableRow(entry, options);
+    ConvertInto(engine, HolidayMonth(entry), TableDay(entry, options), place);
     const KeptHoliday* holiday = KeptHolidayOf(entry);
     if (holiday == nullptr) {
         return place;

@@ -28,7 +28,7 @@ void FillCell(Engine& engine, MonthPage& page, int cell, int day) {
     target.dayText = BlankSigned(day);
     target.jewishDate =
         TrimTrailingBlanks(JLeapMonthName(engine.JMonth)) + BlankSigned(engine.JDay);
-    target.holiday = HolidayShortName(engine, cell);
+    target.holiday = HolidayShortName(engine, cell, page.holidayOptions);
     target.jewishText = target.jewishDate + "\n" + target.holiday;
     target.visible = true;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "startup/holiday_settings.hpp"
 #include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
 
@@ -40,6 +41,7 @@ StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
     }
     engine.IniPath = SettingsPath(cities.Directory);
     ReadIniOptions(cities, platform, engine.IniPath);
+    calendar.holidayOptions = ReadHolidayOptions(engine.IniPath);
     platform.BusyCursorOff();
     engine.SuccDayCount = 30;
     LoadCityFile(cities, platform, engine.IniPath, missing);

@@ -84,6 +84,35 @@ TEST_F(HolidayRules, FixedDaysOnThePageAndInTheList) {
     }
 }
 
+// Israel keeps one day of each pilgrim festival, and Simchat Torah on
+// Sh'mini Atzeret; the other days are as in the diaspora.
+TEST_F(HolidayRules, IsraelKeepsOneFestivalDay) {
+    const HolidayOptions israel{Schedule::Israel};
+    const struct {
+        int month, day;
+        const char* name;
+        const char* row;  // "": not in the list
+    } cases[] = {
+        {1, 15, "Succoth", "Succoth       Tish 15,"},
+        {1, 16, "", ""},
+        {1, 22, "Sh'mini Atz", "Sh'mini Atz   Tish 22,"},
+        {1, 23, "", ""},
+        {8, 21, "Passover", ""},
+        {8, 22, "", ""},
+        {10, 6, "Shavuot", "Shavuot        Siv  6,"},
+        {10, 7, "", ""},
+        {3, 25, "Hanukkah", "Hanukkah       Kis 25,"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.month << ' ' << c.day);
+        const int weekday = SetJewishDay(5785, c.month, c.day).weekday;
+        EXPECT_EQ(HolidayShortName(engine, weekday + 15, israel), c.name);
+        std::string row = "untouched";
+        EXPECT_EQ(FindHoliday(engine, c.month, c.day, weekday, row, israel), *c.row != '\0');
+        EXPECT_EQ(row, *c.row != '\0' ? c.row : "untouched");
+    }
+}
+
 // Yom Haatzmaut (from 1949) is kept on the Thursday before when 5 Iyar falls
 // on Friday or Saturday, and from 2004 on the Tuesday after a Monday; Tisha
 // B'Av moves from Saturday to Sunday; Yom Hashoah (from 1951) moves from a

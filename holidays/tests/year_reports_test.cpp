@@ -136,6 +136,21 @@ TEST_F(YearReports, TheMemorialAndIndependenceDaysMoveToTheirPublishedDates) {
     }
 }
 
+// In Israel Simchat Torah is kept with Sh'mini Atzeret: on 24 October 2024.
+TEST_F(YearReports, IsraelListsSimchatTorahOnShminiAtzeret) {
+    const HolidayOptions israel{Schedule::Israel};
+    const char* lines =
+        "Sh'mini Atz   Tish 22, Thu, Oct 24, 2024\r\n"
+        "Simchat Torah Tish 22, Thu, Oct 24, 2024\r\n";
+    engine.ResultJYear = 5785;
+    TakeJewishYearFromPrompt(engine);
+    EXPECT_NE(Text(JewishYearCommandReport(engine, israel)).find(lines), std::string::npos);
+    engine.GYear = 2024;
+    EXPECT_NE(Text(GregorianYearCommandReport(engine, israel))
+                  .find("Simchat Torah Tish 22, 5785  Thu, Oct 24, 2024\r\n"),
+              std::string::npos);
+}
+
 // 1900, a century year, is common; 5768 is a leap year of Adar and Adar II.
 TEST_F(YearReports, TheLinesOfLeapYearsAndTheRefusedYearPairs) {
     EXPECT_NE(ReportOf(1900).find("\r\n  It is not a leap year.\r\n"), std::string::npos);
