@@ -82,18 +82,32 @@ std::string ApplyAnniversary(const AnniversaryOptions& options, Engine& engine, 
 
 }  // namespace
 
+HolidayOptions TakeHolidayOptions(Arguments& args, const Calendar& calendar) {
+    HolidayOptions options = calendar.holidayOptions;
+    if (const std::optional<std::string> name = args.TakeOption("--schedule")) {
+        const std::optional<Schedule> schedule = ScheduleNamed(*name);
+        if (!schedule) {
+            throw CliError("--schedule takes israel or diaspora, not " + *name);
+        }
+        options.schedule = *schedule;
+    }
+    return options;
+}
+
 ListedReport GregorianYearListed(Arguments& args, Context& context) {
     Engine& engine = context.calendar.engine;
+    const HolidayOptions options = TakeHolidayOptions(args, context.calendar);
     engine.GYear = ParseNumber(args.Positional(1, 1)[0], kFirstGregorianYear, kLastGregorianYear,
                                "the Gregorian year");
-    return Built(GregorianYearCommandListing(engine));
+    return Built(GregorianYearCommandListing(engine, options));
 }
 
 ListedReport JewishYearHolidaysListed(Arguments& args, Context& context) {
     Engine& engine = context.calendar.engine;
+    const HolidayOptions options = TakeHolidayOptions(args, context.calendar);
     engine.ResultJYear = ParseJewishYear(args.Positional(1, 1)[0]);
     TakeJewishYearFromPrompt(engine);
-    return Built(JewishYearCommandListing(engine));
+    return Built(JewishYearCommandListing(engine, options));
 }
 
 ListedReport GregorianDateListed(Arguments& args, Context& context,

@@ -70,12 +70,13 @@ void PrintGrid(const Engine& engine, const MonthPage& page, std::ostream& out) {
 
 void ShowMonth(Arguments& args, Context& context) {
     const bool cells = args.TakeFlag("--cells");
+    MonthPage page;
+    page.holidayOptions = TakeHolidayOptions(args, context.calendar);
     const auto& words = args.Positional(2, 2);
     Engine& engine = context.calendar.engine;
     engine.GYear = static_cast<Integer>(
         ParseNumber(words[0], kFirstGregorianYear, kLastGregorianYear, "the year"));
     engine.TargetGMonth = static_cast<Integer>(ParseNumber(words[1], 1, 12, "the month"));
-    MonthPage page;
     BuildMonthPage(engine, page);
     if (cells) {
         PrintCells(page, context.out);

@@ -73,11 +73,16 @@ void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
     Calendar& calendar = context.calendar;
     ChooseCity(args, calendar.cities);
     ChooseClock(args, calendar.cities);
+    // The readings list names no holidays and follows the diaspora's readings.
+    const HolidayOptions options = mode == SuccessiveDaysMode::SunsetTimes
+                                       ? TakeHolidayOptions(args, calendar)
+                                       : HolidayOptions{};
     const auto& words = args.Positional(2, 2);
     SetTargetDate(calendar.engine, ParseDate(words[0]));
     calendar.engine.SuccDayCount =
         static_cast<Integer>(ParseNumber(words[1], 1, 32767, "the number of days"));
-    const auto text = SuccessiveDaysText(calendar.engine, calendar.cities, calendar.readings, mode);
+    const auto text =
+        SuccessiveDaysText(calendar.engine, calendar.cities, calendar.readings, mode, options);
     if (!text) {
         throw CliError("the text would pass 30,000 characters; ask for fewer days");
     }

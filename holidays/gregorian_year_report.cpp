@@ -37,7 +37,7 @@ void AppendLine(ListedReport& report, int entry, const HolidayPlacement& place, 
     report.days.push_back({{place.year, place.month, place.day}, HolidayName(entry), line});
 }
 
-std::optional<ListedReport> GregorianYearListing(Engine& engine) {
+std::optional<ListedReport> GregorianYearListing(Engine& engine, const HolidayOptions& options) {
     const int g = engine.GYear;
     const int j = engine.JYear;
     if (!IsAcceptedGregorianYear(g) || j != g + kJewishYearAtStartOfGregorian) {
@@ -52,12 +52,12 @@ std::optional<ListedReport> GregorianYearListing(Engine& engine) {
     engine.GYear = g - 1;
     // Late in the range the calendars have drifted so far that the Hanukkah
     // of J falls in January of G: it heads the list.
-    const HolidayPlacement earlyHanukkah = PlaceHoliday(engine, kHanukkahEntry);
+    const HolidayPlacement earlyHanukkah = PlaceHoliday(engine, kHanukkahEntry, options);
     if (earlyHanukkah.year == g) {
         AppendLine(report, kHanukkahEntry, earlyHanukkah, j);
     }
     for (int i = 7; i <= 14; ++i) {
-        const HolidayPlacement place = PlaceHoliday(engine, i);
+        const HolidayPlacement place = PlaceHoliday(engine, i, options);
         if (place.listed) {
             AppendLine(report, i, place, j);
         }
@@ -71,7 +71,7 @@ std::optional<ListedReport> GregorianYearListing(Engine& engine) {
     }
     engine.GYear = g;
     for (int i = 1; i <= kHanukkahEntry; ++i) {
-        const HolidayPlacement place = PlaceHoliday(engine, i);
+        const HolidayPlacement place = PlaceHoliday(engine, i, options);
         if (place.listed && (i != kHanukkahEntry || place.year == g)) {
             AppendLine(report, i, place, j + 1);
         }
@@ -82,21 +82,23 @@ std::optional<ListedReport> GregorianYearListing(Engine& engine) {
 }  // namespace
 
 std::optional<std::string> GregorianYearReport(Engine& engine) {
-    return TextOf(GregorianYearListing(engine));
+    return TextOf(GregorianYearListing(engine, {}));
 }
 
-std::optional<std::string> GregorianYearCommandReport(Engine& engine) {
-    return TextOf(GregorianYearCommandListing(engine));
+std::optional<std::string> GregorianYearCommandReport(Engine& engine,
+                                                      const HolidayOptions& options) {
+    return TextOf(GregorianYearCommandListing(engine, options));
 }
 
-std::optional<ListedReport> GregorianYearCommandListing(Engine& engine) {
+std::optional<ListedReport> GregorianYearCommandListing(Engine& engine,
+                                                        const HolidayOptions& options) {
     if (!IsAcceptedGregorianYear(engine.GYear)) {
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);
     engine.JYear = engine.GYear + kJewishYearAtStartOfGregorian;
     engine.ResultJYear = engine.JYear;
-    return GregorianYearListing(engine);
+    return GregorianYearListing(engine, options);
 }
 
 std::string YearBelowRangeMessage() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/engine.hpp"
+#include "holidays/holiday_options.hpp"
 #include "holidays/listed_days.hpp"
 
 namespace qavo {
@@ -18,11 +19,14 @@ namespace qavo {
 std::optional<std::string> GregorianYearReport(Engine& engine);
 
 // The command's steps once the year prompt has set GYear: JYear and
-// ResultJYear = GYear + 3760, then the report under the busy pointer.
+// ResultJYear = GYear + 3760, then the report, in the schedule of `options`,
+// under the busy pointer.
 // nullopt, with nothing changed, for a year outside 1583..7000.
-std::optional<std::string> GregorianYearCommandReport(Engine& engine);
+std::optional<std::string> GregorianYearCommandReport(Engine& engine,
+                                                      const HolidayOptions& options = {});
 // The same with the days it lists, one for each holiday line.
-std::optional<ListedReport> GregorianYearCommandListing(Engine& engine);
+std::optional<ListedReport> GregorianYearCommandListing(Engine& engine,
+                                                        const HolidayOptions& options = {});
 
 // The refusal of a year below the range: "Can not be less than  1583".
 std::string YearBelowRangeMessage();

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "engine/jewish_months.hpp"
-#include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "holidays/holiday_table.hpp"
 
 namespace qavo {
 
@@ -12,13 +12,21 @@ namespace {
 
 using namespace jmonth;
 
-constexpr int kFriday = 5;  // engine weekdays, 0 = Sunday
+// Engine weekdays, 0 = Sunday.
+constexpr int kSunday = 0;
+constexpr int kMonday = 1;
+constexpr int kFriday = 5;
 
-// A holiday kept on its table day moves by `days` when that day falls on `weekday`.
+// Yom Haatzmaut leaves a Monday for the Tuesday from this Gregorian year on.
+constexpr int kFirstMondayMoveYear = 2004;
+
+// A holiday kept on its table day moves by `days` when that day falls on
+// `weekday`, from a first Gregorian year on.
 struct Move {
     int weekday = -1;
     int days = 0;
-    std::string_view row;  // the yearly lists' row for the moved day
+    std::string_view row;  // the row of the moved day
+    int firstGregorianYear = 0;
 };
 
 // A label that some Jewish years use instead of the default one.
@@ -38,7 +46,7 @@ using Y = Label::Years;
 struct KeptHoliday {
     int entry;               // 1..15 in the holiday table
     int firstGregorianYear;  // not kept before this year
-    std::array<Move, 2> moves;
+    std::array<Move, 3> moves;
     std::string_view shortName;
     Label listPrefix;  // the list's row before the day number, instead of the table row
     Label yearlyRow;   // the yearly lists' row, instead of the table row
@@ -46,10 +54,13 @@ struct KeptHoliday {
 
 constexpr std::array<KeptHoliday, 4> kKeptHolidays = {{
     // Yom Haatzmaut, 5 Iyar: kept on the Thursday before when 5 Iyar falls
-    // on Friday or Saturday.
+    // on Friday or Saturday, and on the Tuesday after a Monday, so that the
+    // eve of neither it nor the memorial day before it breaks the Sabbath.
     {11,
      kFirstYomHaatzmautYear,
-     {{{kFriday, -1, "Yom Haatzmaut Iyar  4,"}, {kSaturday, -2, "Yom Haatzmaut Iyar  3,"}}},
+     {{{kFriday, -1, "Yom Haatzmaut Iyar  4,"},
+       {kSaturday, -2, "Yom Haatzmaut Iyar  3,"},
+       {kMonday, 1, "Yom Haatzmaut Iyar  6,", kFirstMondayMoveYear}}},
      "Y'Haatzmaut",
      {Y::All, "Yom Haatzmaut  Iyar "},
      {}},
@@ -62,8 +73,14 @@ constexpr std::array<KeptHoliday, 4> kKeptHolidays = {{
      {}},
     // Purim, 14 Adar II: a common year keeps it in its one Adar.
     {8, 0, {}, "Purim", {Y::Common, "Purim       Adar "}, {Y::Leap, "Purim      Adar II 14,"}},
-    // Yom Hashoah, 27 Nisan, with no move.
-    {10, kFirstYomHashoahYear, {}, "Y'Hashoah", {}, {}},
+    // Yom Hashoah, 27 Nisan: kept on the Thursday before a Friday and on the
+    // Monday after a Sunday, away from the Sabbath.
+    {10,
+     kFirstYomHashoahYear,
+     {{{kFriday, -1, "Yom Hashoah    Nis 26,"}, {kSunday, 1, "Yom Hashoah    Nis 28,"}}},
+     "Y'Hashoah",
+     {},
+     {}},
 }};
 
 // The month of a table entry in the year: Adar II is Adar in a common year.
@@ -71,9 +88,9 @@ int MonthIn(int tableMonth, bool leap) {
     return tableMonth == kAdarII && !leap ? kAdar : tableMonth;
 }
 
-const Move* MoveOn(const KeptHoliday& holiday, int tableDayWeekday) {
+const Move* MoveOn(const KeptHoliday& holiday, int tableDayWeekday, int gregorianYear) {
     for (const Move& move : holiday.moves) {
-        if (move.weekday == tableDayWeekday) {
+        if (move.weekday == tableDayWeekday && gregorianYear >= move.firstGregorianYear) {
             return &move;
         }
     }
@@ -81,16 +98,17 @@ const Move* MoveOn(const KeptHoliday& holiday, int tableDayWeekday) {
 }
 
 // Whether the holiday is kept on this day (13-slot month, day, weekday
-// 0 = Sunday) of the engine's JYear, in Gregorian year gregorianYear.
+// 0 = Sunday) of the engine's JYear, in Gregorian year gregorianYear; `move`
+// tells whether it was moved there.
 bool IsKeptOn(const KeptHoliday& holiday, const Engine& engine, int gregorianYear, int month,
-              int day, int weekday) {
+              int day, int weekday, const Move*& move) {
     const int tableDay = HolidayDay(holiday.entry);
     if (gregorianYear < holiday.firstGregorianYear ||
         month != MonthIn(HolidayMonth(holiday.entry), Engine::IsJewishLeap(engine.JYear))) {
         return false;
     }
     const int tableDayWeekday = ((weekday + tableDay - day) % 7 + 7) % 7;
-    const Move* move = MoveOn(holiday, tableDayWeekday);
+    move = MoveOn(holiday, tableDayWeekday, gregorianYear);
     return day == tableDay + (move ? move->days : 0);
 }
 
@@ -104,27 +122,53 @@ const KeptHoliday* KeptHolidayOf(int entry) {
 }
 
 // The festivals of the month page whose days do not depend on the weekday.
+// Israel keeps one festival day where the diaspora keeps two: its last day
+// is one earlier, and Simchat Torah shares 22 Tishri with Sh'mini Atzeret.
 struct ShortNameRule {
     Integer month;
     Integer firstDay;
     Integer lastDay;
+    Integer lastDayInIsrael;  // 0: not a day of its own in Israel
     bool onlyWhenKislevHas29Days;
     std::string_view name;
 };
 constexpr std::array<ShortNameRule, 12> kShortNameRules = {{
-    {kTishri, 1, 1, false, "Rosh Hash"},
-    {kTishri, 10, 10, false, "Yom Kippur"},
-    {kTishri, 15, 16, false, "Succoth"},
-    {kTishri, 22, 22, false, "Sh'mini Atz"},
-    {kTishri, 23, 23, false, "Simchat Tor"},
-    {kKislev, 25, 30, false, "Hanukkah"},
-    {kTevet, 1, 2, false, "Hanukkah"},
-    {kTevet, 3, 3, true, "Hanukkah"},  // the eighth day, after a Kislev of 29 days
-    {kShevat, 15, 15, false, "Tu B'Shevat"},
-    {kNisan, 15, 22, false, "Passover"},
-    {kIyar, 18, 18, false, "Lag B'Omer"},
-    {kSivan, 6, 7, false, "Shavuot"},
+    {kTishri, 1, 1, 1, false, "Rosh Hash"},
+    {kTishri, 10, 10, 10, false, "Yom Kippur"},
+    {kTishri, 15, 16, 15, false, "Succoth"},
+    {kTishri, 22, 22, 22, false, "Sh'mini Atz"},
+    {kTishri, 23, 23, 0, false, "Simchat Tor"},
+    {kKislev, 25, 30, 30, false, "Hanukkah"},
+    {kTevet, 1, 2, 2, false, "Hanukkah"},
+    {kTevet, 3, 3, 3, true, "Hanukkah"},  // the eighth day, after a Kislev of 29 days
+    {kShevat, 15, 15, 15, false, "Tu B'Shevat"},
+    {kNisan, 15, 22, 21, false, "Passover"},
+    {kIyar, 18, 18, 18, false, "Lag B'Omer"},
+    {kSivan, 6, 7, 6, false, "Shavuot"},
 }};
+
+// The one table entry whose day differs in Israel: Simchat Torah, kept with
+// Sh'mini Atzeret on 22 Tishri.
+struct IsraelDay {
+    int entry;
+    Integer day;
+    std::string_view row;
+};
+constexpr IsraelDay kIsraelSimchatTorah = {5, 22, "Simchat Torah Tish 22,"};
+
+bool InIsrael(const HolidayOptions& options) {
+    return options.schedule == Schedule::Israel;
+}
+
+Integer TableDay(int entry, const HolidayOptions& options) {
+    return InIsrael(options) && entry == kIsraelSimchatTorah.entry ? kIsraelSimchatTorah.day
+                                                                   : HolidayDay(entry);
+}
+
+std::string_view TableRow(int entry, const HolidayOptions& options) {
+    return InIsrael(options) && entry == kIsraelSimchatTorah.entry ? kIsraelSimchatTorah.row
+                                                                   : HolidayDef(entry);
+}
 
 // Deficient and Deficient-Leap years give Kislev 29 days.
 bool KislevHas29Days(const Engine& engine) {
@@ -138,16 +182,17 @@ void ConvertInto(const Engine& engine, int month, int day, HolidayPlacement& pla
 
 }  // namespace
 
-std::string HolidayShortName(const Engine& engine, int cell) {
+std::string HolidayShortName(const Engine& engine, int cell, const HolidayOptions& options) {
     const int weekday = (cell - 1) % 7;  // the cell's column, Sunday first
     for (const KeptHoliday& holiday : kKeptHolidays) {
-        if (IsKeptOn(holiday, engine, engine.GYear, engine.JMonth, engine.JDay, weekday)) {
+        const Move* move = nullptr;
+        if (IsKeptOn(holiday, engine, engine.GYear, engine.JMonth, engine.JDay, weekday, move)) {
             return std::string(holiday.shortName);
         }
     }
     for (const ShortNameRule& rule : kShortNameRules) {
-        if (engine.JMonth == rule.month && engine.JDay >= rule.firstDay &&
-            engine.JDay <= rule.lastDay &&
+        const int lastDay = InIsrael(options) ? rule.lastDayInIsrael : rule.lastDay;
+        if (engine.JMonth == rule.month && engine.JDay >= rule.firstDay && engine.JDay <= lastDay &&
             (!rule.onlyWhenKislevHas29Days || KislevHas29Days(engine))) {
             return std::string(rule.name);
         }
@@ -156,30 +201,32 @@ std::string HolidayShortName(const Engine& engine, int cell) {
 }
 
 bool FindHoliday(const Engine& engine, int listJMonth, int listJDay, int listWeekday,
-                 std::string& row) {
+                 std::string& row, const HolidayOptions& options) {
     const bool leap = Engine::IsJewishLeap(engine.JYear);
     for (const KeptHoliday& holiday : kKeptHolidays) {
-        if (IsKeptOn(holiday, engine, engine.GYear, listJMonth, listJDay, listWeekday)) {
+        const Move* move = nullptr;
+        if (IsKeptOn(holiday, engine, engine.GYear, listJMonth, listJDay, listWeekday, move)) {
             row = holiday.listPrefix.AppliesIn(leap)
                       ? std::string(holiday.listPrefix.text) + BlankSigned(listJDay)
-                      : std::string(HolidayDef(holiday.entry));
+                      : std::string(move ? move->row : HolidayDef(holiday.entry));
             return true;
         }
     }
     for (int i = 1; i <= kHolidayCount; ++i) {
-        if (!KeptHolidayOf(i) && listJMonth == HolidayMonth(i) && listJDay == HolidayDay(i)) {
-            row = std::string(HolidayDef(i));
+        if (!KeptHolidayOf(i) && listJMonth == HolidayMonth(i) &&
+            listJDay == TableDay(i, options)) {
+            row = std::string(TableRow(i, options));
             return true;
         }
     }
     return false;
 }
 
-HolidayPlacement PlaceHoliday(const Engine& engine, int entry) {
+HolidayPlacement PlaceHoliday(const Engine& engine, int entry, const HolidayOptions& options) {
     HolidayPlacement place;
     place.listed = true;
-    place.row = HolidayDef(entry);
-    ConvertInto(engine, HolidayMonth(entry), HolidayDay(entry), place);
+    place.row = TableRow(entry, options);
+    ConvertInto(engine, HolidayMonth(entry), TableDay(entry, options), place);
     const KeptHoliday* holiday = KeptHolidayOf(entry);
     if (holiday == nullptr) {
         return place;
@@ -189,7 +236,7 @@ HolidayPlacement PlaceHoliday(const Engine& engine, int entry) {
         place.listed = false;
         return place;
     }
-    if (const Move* move = MoveOn(*holiday, place.weekday)) {
+    if (const Move* move = MoveOn(*holiday, place.weekday, place.year)) {
         ConvertInto(engine, HolidayMonth(entry), HolidayDay(entry) + move->days, place);
         place.row = move->row;
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/engine.hpp"
+#include "holidays/holiday_options.hpp"
 
 namespace qavo {
 
@@ -16,16 +17,16 @@ inline constexpr int kFirstYomHaatzmautYear = 1949;
 inline constexpr int kFirstYomHashoahYear = 1951;
 
 // The short name (at most 11 characters) of the holiday in cell 1..42 of the
-// month page, or the empty text. Reads the cell's date from the engine's
-// JMonth, JDay, JYear, YearType and GYear; the cell's column (Sunday first)
-// gives its weekday.
-std::string HolidayShortName(const Engine& engine, int cell);
+// month page, or the empty text, in the schedule of `options`. Reads the cell's date from the
+// engine's JMonth, JDay, JYear, YearType and GYear; the cell's column (Sunday first) gives its
+// weekday.
+std::string HolidayShortName(const Engine& engine, int cell, const HolidayOptions& options = {});
 
 // The holiday row of one day of the successive-days list: true with `row`
 // set when the day (13-slot month, day, weekday 0 = Sunday) is a holiday of
 // the engine's JYear and GYear; false with `row` untouched otherwise.
 bool FindHoliday(const Engine& engine, int listJMonth, int listJDay, int listWeekday,
-                 std::string& row);
+                 std::string& row, const HolidayOptions& options = {});
 
 // Where entry 1..15 of the holiday table falls in the engine's JYear.
 struct HolidayPlacement {
@@ -39,6 +40,6 @@ struct HolidayPlacement {
 
 // The placement rule of the yearly lists. The engine must be prepared for
 // JYear by NewYearGregorianDate, with GYear the Gregorian year of its 1 Tishri.
-HolidayPlacement PlaceHoliday(const Engine& engine, int entry);
+HolidayPlacement PlaceHoliday(const Engine& engine, int entry, const HolidayOptions& options = {});
 
 }  // namespace qavo

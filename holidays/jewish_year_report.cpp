@@ -5,6 +5,7 @@
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
+#include "holidays/holiday_table.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
@@ -94,7 +95,8 @@ std::optional<std::string> JewishYearInfo(Engine& engine) {
 
 namespace {
 
-std::optional<ListedReport> JewishYearHolidayListing(Engine& engine) {
+std::optional<ListedReport> JewishYearHolidayListing(Engine& engine,
+                                                     const HolidayOptions& options) {
     if (!IsPrepared(engine)) {
         return std::nullopt;
     }
@@ -103,7 +105,7 @@ std::optional<ListedReport> JewishYearHolidayListing(Engine& engine) {
     report.text += std::string(40, '=') + std::string(NL);
     Integer lastYear = engine.GYear;
     for (int i = 1; i <= kHolidayCount; ++i) {
-        const HolidayPlacement place = PlaceHoliday(engine, i);
+        const HolidayPlacement place = PlaceHoliday(engine, i, options);
         lastYear = place.year;
         if (place.listed) {
             std::string line(place.row);
@@ -121,7 +123,7 @@ std::optional<ListedReport> JewishYearHolidayListing(Engine& engine) {
 }  // namespace
 
 std::optional<std::string> JewishYearHolidays(Engine& engine) {
-    return TextOf(JewishYearHolidayListing(engine));
+    return TextOf(JewishYearHolidayListing(engine, {}));
 }
 
 std::optional<std::string> JewishYearButtonReport(Engine& engine, int jYear) {
@@ -142,11 +144,12 @@ void TakeJewishYearFromPrompt(Engine& engine) {
     engine.GYear = engine.JYear - kJewishYearOffset;
 }
 
-std::optional<std::string> JewishYearCommandReport(Engine& engine) {
-    return TextOf(JewishYearCommandListing(engine));
+std::optional<std::string> JewishYearCommandReport(Engine& engine, const HolidayOptions& options) {
+    return TextOf(JewishYearCommandListing(engine, options));
 }
 
-std::optional<ListedReport> JewishYearCommandListing(Engine& engine) {
+std::optional<ListedReport> JewishYearCommandListing(Engine& engine,
+                                                     const HolidayOptions& options) {
     if (!HasYearPair(engine)) {
         return std::nullopt;
     }
@@ -154,7 +157,7 @@ std::optional<ListedReport> JewishYearCommandListing(Engine& engine) {
     if (!engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
         return std::nullopt;
     }
-    return JewishYearHolidayListing(engine);
+    return JewishYearHolidayListing(engine, options);
 }
 
 }  // namespace qavo

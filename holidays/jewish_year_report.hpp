@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/engine.hpp"
+#include "holidays/holiday_options.hpp"
 #include "holidays/listed_days.hpp"
 
 namespace qavo {
@@ -38,8 +39,10 @@ void TakeJewishYearFromPrompt(Engine& engine);
 
 // "Holidays For Jewish Year" once the prompt has set JYear and GYear: the new
 // year of JYear, then JewishYearHolidays under the busy pointer.
-std::optional<std::string> JewishYearCommandReport(Engine& engine);
+std::optional<std::string> JewishYearCommandReport(Engine& engine,
+                                                   const HolidayOptions& options = {});
 // The same with the days it lists, one for each holiday line.
-std::optional<ListedReport> JewishYearCommandListing(Engine& engine);
+std::optional<ListedReport> JewishYearCommandListing(Engine& engine,
+                                                     const HolidayOptions& options = {});
 
 }  // namespace qavo

@@ -1,6 +1,6 @@
 #include "holidays/listed_days.hpp"
 
-#include "engine/name_tables.hpp"
+#include "holidays/holiday_table.hpp"
 
 namespace qavo {
 

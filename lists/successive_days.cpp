@@ -91,7 +91,8 @@ std::string DateLine(const Engine& engine, const ListDay& day) {
 
 std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& cities,
                                               const ReadingSchedule& schedule,
-                                              SuccessiveDaysMode mode) {
+                                              SuccessiveDaysMode mode,
+                                              const HolidayOptions& options) {
     Platform& platform = engine.platform;
     SunsetForDay(engine, cities);  // for the city's name in the heading
     std::string text = Heading(cities, mode);
@@ -109,7 +110,7 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
         if (mode == SuccessiveDaysMode::SunsetTimes) {
             text.append(", " + cities.SunsetText).append(NL);
             std::string row;
-            if (FindHoliday(engine, day.month, day.day, day.weekday, row)) {
+            if (FindHoliday(engine, day.month, day.day, day.weekday, row, options)) {
                 text.append(row).append(NL);
             }
         }

@@ -33,7 +33,7 @@ void FillCell(Engine& engine, MonthPage& page, int cell, int day, int jewishYear
     const std::string jewishMonth = TrimTrailingBlanks(JLeapMonthName(engine.JMonth));
     target.dayText = BlankSigned(day);
     target.jewishDate = jewishMonth + BlankSigned(engine.JDay);
-    target.holiday = HolidayShortName(engine, cell);
+    target.holiday = HolidayShortName(engine, cell, page.holidayOptions);
     target.jewishText = target.jewishDate + "\n" + target.holiday;
     target.spokenName =
         std::string(kWeekdayNames.at((cell - 1) % kPageColumns)) + ' ' + std::to_string(day) + ' ' +

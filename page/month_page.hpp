@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/engine.hpp"
+#include "holidays/holiday_options.hpp"
 
 namespace qavo {
 
@@ -68,6 +69,7 @@ struct MonthPage {
     std::string jewishYearCaption;  // the Jewish-year button: " 5784"
     std::string yearText;           // the year box: "2024"
     int monthIndex = 0;             // the month list's selection, 0 = January
+    HolidayOptions holidayOptions;  // the schedule whose holidays the cells name
 };
 
 // Fills the page for engine.GYear / engine.TargetGMonth, which the caller

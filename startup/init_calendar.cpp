@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "startup/holiday_settings.hpp"
 #include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
 #include "sunset/zone_places.hpp"
@@ -39,6 +40,7 @@ StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
     ReadIniOptions(cities, platform, engine.IniPath);
     // The standard offsets of this year tell which zone a city without a chosen one is in.
     cities.ZonePlaces = LoadZonePlaces(engine.TodayGYear);
+    calendar.holidayOptions = ReadHolidayOptions(engine.IniPath);
     platform.BusyCursorOff();
     engine.SuccDayCount = 30;
     LoadCityFile(cities, platform, engine.IniPath, missing);

@@ -3,6 +3,7 @@
 // ties the engine, the reading schedule and the city database together.
 
 #include "engine/engine.hpp"
+#include "holidays/holiday_options.hpp"
 #include "readings/reading_schedule.hpp"
 #include "sunset/city_database.hpp"
 #include "sunset/city_file.hpp"
@@ -14,6 +15,7 @@ struct Calendar {
     Engine engine;
     ReadingSchedule readings;
     CityDatabase cities;
+    HolidayOptions holidayOptions;  // as the settings file keeps them
 };
 
 enum class StartupResult {

@@ -70,6 +70,12 @@ TEST(Cli, TheLongerTextsBeginWithTheirFirstLine) {
         {{"month", "2024", "4", "--cells"},
          {"1\t\t\n2\t 1\tAdar II 22 | \n", "\n24\t 23\tNisan 15 | Passover\n", "\n42\t\t\n"},
          42},
+        // Israel kept the first day of Succoth on 17 October 2024, the second
+        // day of the diaspora is a plain one, and Simchat Torah has no day of its own.
+        {{"month", "2024", "10", "--cells", "--schedule", "Israel"},
+         {"1\t\t\n", "\n19\t 17\tTishri 15 | Succoth\n20\t 18\tTishri 16 | \n",
+          "\n26\t 24\tTishri 22 | Sh'mini Atz\n27\t 25\tTishri 23 | \n"},
+         42},
     };
     for (const auto& c : cases) {
         const CliResult r = RunCli(c.words);
@@ -123,6 +129,7 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         "ics --bogus greg-year 2026; ics greg-year; ics greg-year 2026 --anniv 2; "
         "ics jewish-year 10761; ics anniversaries 5768 Nisan; "
         "ics anniversaries 2008-04-20 --anniv x; ics greg-year 2026 --output; "
+        "greg-year 2024 --schedule mars; readings-list 2024-10-01 3 --schedule israel; "
         "convert-greg 2008-04-20 --anniv 3 --anniv 5");
     testing::TempDir noDataFiles;
     for (const auto& words : bad) {
@@ -180,6 +187,20 @@ TEST(Cli, AnUnexpectedFailureIsOneLineAndStatusTwo) {
     EXPECT_EQ(cli::Run({"greg-year", "2008"}, out, err, platform), 2);
     EXPECT_EQ(err.str(),
               "qavo-cli: filesystem error: cannot read: Permission denied [/home/ann]\n");
+}
+
+// Simchat Torah 5785: 24 October 2024 in Israel, 25 October in the diaspora.
+TEST(Cli, TheSettingsFileChoosesTheScheduleAndTheOptionOverridesIt) {
+    testing::TempDir dir;
+    dir.Write("QAVOWIN.INI", "[OPTIONS]\r\nSchedule=Israel\r\n");
+    const std::vector<std::string> list = {"sunset-list", "2024-10-24", "2"};
+    const std::string israel = RunCli(list, dir.path()).out;
+    EXPECT_NE(israel.find("\r\nSh'mini Atz   Tish 22,\r\n"), std::string::npos) << israel;
+    EXPECT_EQ(israel.find("Simchat Torah"), std::string::npos);
+    std::vector<std::string> diaspora = list;
+    diaspora.insert(diaspora.end(), {"--schedule", "diaspora"});
+    EXPECT_NE(RunCli(diaspora, dir.path()).out.find("\r\nSimchat Torah Tish 23,\r\n"),
+              std::string::npos);
 }
 
 TEST(Cli, HelpListsTheCommandsOnStandardOutput) {

@@ -84,28 +84,74 @@ TEST_F(HolidayRules, FixedDaysOnThePageAndInTheList) {
     }
 }
 
+// Israel keeps one day of each pilgrim festival, and Simchat Torah on
+// Sh'mini Atzeret; the other days are as in the diaspora.
+TEST_F(HolidayRules, IsraelKeepsOneFestivalDay) {
+    const HolidayOptions israel{Schedule::Israel};
+    const struct {
+        int month, day;
+        const char* name;
+        const char* row;  // "": not in the list
+    } cases[] = {
+        {1, 15, "Succoth", "Succoth       Tish 15,"},
+        {1, 16, "", ""},
+        {1, 22, "Sh'mini Atz", "Sh'mini Atz   Tish 22,"},
+        {1, 23, "", ""},
+        {8, 21, "Passover", ""},
+        {8, 22, "", ""},
+        {10, 6, "Shavuot", "Shavuot        Siv  6,"},
+        {10, 7, "", ""},
+        {3, 25, "Hanukkah", "Hanukkah       Kis 25,"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.month << ' ' << c.day);
+        const int weekday = SetJewishDay(5785, c.month, c.day).weekday;
+        EXPECT_EQ(HolidayShortName(engine, weekday + 15, israel), c.name);
+        std::string row = "untouched";
+        EXPECT_EQ(FindHoliday(engine, c.month, c.day, weekday, row, israel), *c.row != '\0');
+        EXPECT_EQ(row, *c.row != '\0' ? c.row : "untouched");
+    }
+}
+
 // Yom Haatzmaut (from 1949) is kept on the Thursday before when 5 Iyar falls
-// on Friday or Saturday; Tisha B'Av moves from Saturday to Sunday; Yom
-// Hashoah (from 1951) never moves. The month page and the successive-days
-// list name the same day; the report sweep checks the yearly lists.
+// on Friday or Saturday, and from 2004 on the Tuesday after a Monday; Tisha
+// B'Av moves from Saturday to Sunday; Yom Hashoah (from 1951) moves from a
+// Friday to the Thursday and from a Sunday to the Monday. The month page and
+// the successive-days list name the same day; the report sweep checks the
+// yearly lists.
 TEST_F(HolidayRules, KeptHolidaysMoveOffTheirWeekdays) {
     const struct {
-        int month, tableDay, firstGregorianYear, fridayMove, saturdayMove;
+        int month, tableDay, firstGregorianYear;
+        int moveBy[7];  // by the table day's weekday, 0 = Sunday
+        int mondayMoveFrom;
         const char* shortName;
         const char* listPrefix;  // followed by the day; nullptr: the table row
         const char* tableRow;
     } holidays[] = {
-        {9, 5, 1949, -1, -2, "Y'Haatzmaut", "Yom Haatzmaut  Iyar ", "Yom Haatzmaut Iyar  5,"},
-        {12, 9, 0, 0, 1, "Tisha B'Av", "Tisha B''Av  Av ", "Tisha B'Av      Av  9,"},
-        {8, 27, 1951, 0, 0, "Y'Hashoah", nullptr, "Yom Hashoah    Nis 27,"},
+        {9,
+         5,
+         1949,
+         {0, 1, 0, 0, 0, -1, -2},
+         2004,
+         "Y'Haatzmaut",
+         "Yom Haatzmaut  Iyar ",
+         "Yom Haatzmaut Iyar  5,"},
+        {12,
+         9,
+         0,
+         {0, 0, 0, 0, 0, 0, 1},
+         0,
+         "Tisha B'Av",
+         "Tisha B''Av  Av ",
+         "Tisha B'Av      Av  9,"},
+        {8, 27, 1951, {1, 0, 0, 0, 0, -1, 0}, 0, "Y'Hashoah", nullptr, "Yom Hashoah    Nis 27,"},
     };
     for (const auto& h : holidays) {
         for (int jYear = 5700; jYear <= 5800; ++jYear) {
             const PlacedDay table = SetJewishDay(jYear, h.month, h.tableDay);
             const bool kept = table.year >= h.firstGregorianYear;
-            const int move = table.weekday == 5   ? h.fridayMove
-                             : table.weekday == 6 ? h.saturdayMove
-                                                  : 0;
+            const bool mondayMoves = table.year >= h.mondayMoveFrom;
+            const int move = table.weekday == 1 && !mondayMoves ? 0 : h.moveBy[table.weekday];
             const int keptDay = h.tableDay + move;
             for (int day = h.tableDay - 3; day <= h.tableDay + 2; ++day) {
                 const PlacedDay placed = SetJewishDay(jYear, h.month, day);
@@ -114,8 +160,12 @@ TEST_F(HolidayRules, KeptHolidaysMoveOffTheirWeekdays) {
                 EXPECT_EQ(ShortName(placed.weekday), named ? h.shortName : "");
                 std::string row = "untouched";
                 EXPECT_EQ(FindHoliday(engine, h.month, day, placed.weekday, row), named);
-                const std::string listRow =
-                    h.listPrefix ? h.listPrefix + (" " + std::to_string(day)) : h.tableRow;
+                std::string listRow = h.tableRow;
+                if (h.listPrefix) {
+                    listRow = h.listPrefix + (" " + std::to_string(day));
+                } else {
+                    listRow.replace(20, 1, std::to_string(day % 10));  // "Nis 26,"
+                }
                 EXPECT_EQ(row, named ? listRow : "untouched");
             }
         }

@@ -10,6 +10,7 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
 #include "holidays/gregorian_year_report.hpp"
+#include "holidays/holiday_table.hpp"
 #include "holidays/jewish_year_report.hpp"
 #include "holidays/tests/report_lines.hpp"
 #include "tests/support/fake_platform.hpp"
@@ -23,7 +24,9 @@ using testing::SplitLines;
 
 // Each row's Jewish month (13 slots) and day, and the weekdays it may fall on
 // (bit 0 = Sunday): Yom Haatzmaut on 5 Iyar only on Monday or Wednesday, on
-// a Thursday when moved; Tisha B'Av never on Saturday, on 10 Av only on Sunday.
+// a Thursday or Tuesday when moved; Yom Hashoah on 27 Nisan only on Tuesday
+// or Thursday, on a Thursday or Monday when moved; Tisha B'Av never on
+// Saturday, on 10 Av only on Sunday.
 struct RowRule {
     int month, day, weekdays;
 };
@@ -37,6 +40,10 @@ std::map<std::string, RowRule> RowRules() {
     rows["Yom Haatzmaut Iyar  5,"].weekdays = 0x0a;
     rows["Yom Haatzmaut Iyar  4,"] = {9, 4, 0x10};
     rows["Yom Haatzmaut Iyar  3,"] = {9, 3, 0x10};
+    rows["Yom Haatzmaut Iyar  6,"] = {9, 6, 0x04};
+    rows["Yom Hashoah    Nis 27,"].weekdays = 0x14;
+    rows["Yom Hashoah    Nis 26,"] = {8, 26, 0x10};
+    rows["Yom Hashoah    Nis 28,"] = {8, 28, 0x02};
     rows["Tisha B'Av      Av  9,"].weekdays = 0x3f;
     rows["Tisha B'Av      Av 10,"] = {12, 10, 0x01};
     return rows;

@@ -43,7 +43,7 @@ TEST_F(YearReports, GregorianYear2008IsExact) {
         "Tu B'Shevat   Shev 15, 5768  Tue, Jan 22, 2008",
         "Purim      Adar II 14, 5768  Fri, Mar 21, 2008",
         "Passover       Nis 15, 5768  Sun, Apr 20, 2008",
-        "Yom Hashoah    Nis 27, 5768  Fri, May 02, 2008",
+        "Yom Hashoah    Nis 26, 5768  Thu, May 01, 2008",
         "Yom Haatzmaut Iyar  3, 5768  Thu, May 08, 2008",
         "Lag B'Omer    Iyar 18, 5768  Fri, May 23, 2008",
         "Shavuot        Siv  6, 5768  Mon, Jun 09, 2008",
@@ -111,6 +111,44 @@ TEST_F(YearReports, JewishHolidaysOf5769AreExact) {
         "Erev RoshHash Elul 29, Fri, Sep 18, 2009",
     });
     EXPECT_EQ(HolidaysOf(5769), expected);
+}
+
+// Israel keeps Yom Hashoah off a Friday or a Sunday and, from 2004 on, Yom
+// Haatzmaut off a Monday: the published dates
+// of 2024, 2025 and 1997.
+TEST_F(YearReports, TheMemorialAndIndependenceDaysMoveToTheirPublishedDates) {
+    const struct {
+        int gYear;
+        const char* lines;
+    } cases[] = {
+        {2024,
+         "Yom Hashoah    Nis 28, 5784  Mon, May 06, 2024\r\n"
+         "Yom Haatzmaut Iyar  6, 5784  Tue, May 14, 2024\r\n"},
+        {2025,
+         "Yom Hashoah    Nis 26, 5785  Thu, Apr 24, 2025\r\n"
+         "Yom Haatzmaut Iyar  3, 5785  Thu, May 01, 2025\r\n"},
+        {1997,
+         "Yom Hashoah    Nis 28, 5757  Mon, May 05, 1997\r\n"
+         "Yom Haatzmaut Iyar  5, 5757  Mon, May 12, 1997\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(ReportOf(c.gYear).find(c.lines), std::string::npos) << c.gYear;
+    }
+}
+
+// In Israel Simchat Torah is kept with Sh'mini Atzeret: on 24 October 2024.
+TEST_F(YearReports, IsraelListsSimchatTorahOnShminiAtzeret) {
+    const HolidayOptions israel{Schedule::Israel};
+    const char* lines =
+        "Sh'mini Atz   Tish 22, Thu, Oct 24, 2024\r\n"
+        "Simchat Torah Tish 22, Thu, Oct 24, 2024\r\n";
+    engine.ResultJYear = 5785;
+    TakeJewishYearFromPrompt(engine);
+    EXPECT_NE(Text(JewishYearCommandReport(engine, israel)).find(lines), std::string::npos);
+    engine.GYear = 2024;
+    EXPECT_NE(Text(GregorianYearCommandReport(engine, israel))
+                  .find("Simchat Torah Tish 22, 5785  Thu, Oct 24, 2024\r\n"),
+              std::string::npos);
 }
 
 // 1900, a century year, is common; 5768 is a leap year of Adar and Adar II.

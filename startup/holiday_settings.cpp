@@ -1,0 +1,35 @@
+#include "startup/holiday_settings.hpp"
+
+#include "sunset/profile_file.hpp"
+
+namespace qavo {
+
+namespace {
+constexpr const char* kSection = "OPTIONS";
+constexpr const char* kScheduleKey = "Schedule";
+constexpr std::size_t kLongestValue = 16;
+}  // namespace
+
+HolidayOptions ReadHolidayOptions(const std::string& iniPath) {
+    std::string error;
+    const std::string schedule =
+        ReadProfileString(iniPath, kSection, kScheduleKey, "", kLongestValue, error);
+    HolidayOptions options;
+    options.schedule = ScheduleNamed(schedule).value_or(Schedule::Diaspora);
+    return options;
+}
+
+bool SaveHolidayOptions(Platform& platform, const std::string& iniPath,
+                        const HolidayOptions& options) {
+    std::string error;
+    if (!WriteProfileString(iniPath, kSection, kScheduleKey, ScheduleName(options.schedule),
+                            error)) {
+        platform.ShowMessage(
+            "QAVOWIN.INI could not be written: " + error + ". The setting was not saved.",
+            "Warning", MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace qavo
