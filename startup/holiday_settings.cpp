@@ -21,15 +21,13 @@ HolidayOptions ReadHolidayOptions(const std::string& iniPath) {
 
 bool SaveHolidayOptions(Platform& platform, const std::string& iniPath,
                         const HolidayOptions& options) {
-    std::string error;
-    if (!WriteProfileString(iniPath, kSection, kScheduleKey, ScheduleName(options.schedule),
-                            error)) {
-        platform.ShowMessage(
-            "QAVOWIN.INI could not be written: " + error + ". The setting was not saved.",
-            "Warning", MessageIcon::Exclamation, MessageButtons::Ok);
-        return false;
+    const FileResult written =
+        WriteProfileString(iniPath, kSection, kScheduleKey, ScheduleName(options.schedule));
+    if (!written) {
+        platform.ShowMessage(written.error + ". The setting was not saved.", "Warning",
+                             MessageIcon::Exclamation, MessageButtons::Ok);
     }
-    return true;
+    return static_cast<bool>(written);
 }
 
 }  // namespace qavo

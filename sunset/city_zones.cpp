@@ -29,8 +29,11 @@ void ReadCityZones(CityDatabase& cities, const std::string& iniPath) {
 bool SaveCityZone(const std::string& iniPath, std::string_view cityName, std::string_view zone,
                   std::string& error) {
     const std::string_view key = WithoutPadding(cityName);
-    return zone.empty() ? RemoveProfileString(iniPath, kTimeZonesSection, key, error)
-                        : WriteProfileString(iniPath, kTimeZonesSection, key, zone, error);
+    const FileResult saved = zone.empty()
+                                 ? RemoveProfileString(iniPath, kTimeZonesSection, key)
+                                 : WriteProfileString(iniPath, kTimeZonesSection, key, zone);
+    error = saved.error;
+    return static_cast<bool>(saved);
 }
 
 }  // namespace qavo

@@ -203,22 +203,22 @@ FileResult WriteProfileString(const std::string& path, std::string_view section,
     return ReplaceFileSafely(path, WithProfileValue(text, section, key, value));
 }
 
-bool RemoveProfileString(const std::string& path, std::string_view section, std::string_view key,
-                         std::string& error) {
+FileResult RemoveProfileString(const std::string& path, std::string_view section,
+                               std::string_view key) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
-        return true;
+        return {};
     }
+    std::string error;
     const auto text = ReadFileBytes(path, kMaxSettingsBytes, error);
     if (!text) {
-        return false;
+        return {path + " could not be read: " + error};
     }
     if (text->size() > kMaxSettingsBytes) {
-        error = "the file is too large to be a settings file";
-        return false;
+        return {path + " is too large to be a settings file"};
     }
     const std::string changed = WithoutProfileValue(*text, section, key);
-    return changed == *text || ReplaceFileSafely(path, changed, error);
+    return changed == *text ? FileResult{} : ReplaceFileSafely(path, changed);
 }
 
 }  // namespace qavo

@@ -41,9 +41,9 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 FileResult WriteProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view value);
 
-// Removes one key from the settings file at `path`, replacing it safely; true
-// without writing when there is no file or no such key.
-bool RemoveProfileString(const std::string& path, std::string_view section, std::string_view key,
-                         std::string& error);
+// Removes one key from the settings file at `path`, replacing it safely;
+// nothing is written when there is no file or no such key.
+FileResult RemoveProfileString(const std::string& path, std::string_view section,
+                               std::string_view key);
 
 }  // namespace qavo
