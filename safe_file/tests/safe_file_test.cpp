@@ -70,6 +70,7 @@ TEST(SafeFile, AFailureNamesTheFileAndTheReasonAndChangesNothing) {
         {dir / "folder", "it is a folder"},
         {dir / "pipe", "it is a device, pipe or other special file"},
         {"/dev/null", "it is a device, pipe or other special file"},
+        {"/dev/stdout", "it is a device, pipe or other special file"},
         {dir / "loop", "Too many levels of symbolic links"},
     };
     for (const auto& c : cases) {
