@@ -93,7 +93,7 @@ void PrintHelp(std::ostream& out) {
            "else $XDG_DATA_HOME/qavo or ~/.local/share/qavo). These files are never\n"
            "written; without sunset.dat the default city, New York, is used.\n"
            "\nBad input, an empty command line included, prints one line on standard error\n"
-           "and exits with status 2.\n";
+           "and exits with status 2; an output that cannot be written, with status 1.\n";
 }
 
 // 0 once everything written has reached the output; 1 after one line of
