@@ -175,6 +175,10 @@ TEST_F(CityEditingTest, WithoutAFileNewYorkIsListedAndAFullFileTakesNoMore) {
               SaveResult::Written);
     EXPECT_EQ(Stored(), (std::vector{DefaultCity(), City("Jerusalem", 31, 47, -35, -13, -2)}));
 
+    Open(std::vector(kMaxCityRecords + 1, kBoston));  // a file that cannot be saved
+    platform.answers.push_back(MessageAnswer::Yes);
+    EXPECT_FALSE(editor.DeleteCity("Boston", 5));
+    EXPECT_EQ(dir.Read("QAVOWIN.INI"), "");  // nor is the default city changed
     Open(std::vector(kMaxCityRecords, kBoston));
     EXPECT_FALSE(editor.CanAddCity());
     EXPECT_EQ(platform.TakeMessage(),

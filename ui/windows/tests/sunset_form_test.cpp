@@ -205,7 +205,11 @@ TEST_F(SunsetFormTest, EachOpeningReadsTheFileAndUnsavedFieldsAreAskedAbout) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     ASSERT_EQ(form->CityBox()->count(), 3);
     EXPECT_EQ(form->CityBox()->itemText(2), "Haifa");
-
+    TypeInto("ZoneBox", "9");
+    emit form->CityBox()->activated(1);  // answered No: the typed zone stays
+    EXPECT_EQ(Field("ZoneBox"), "9");
+    EXPECT_EQ(form->CityBox()->currentIndex(), 0);
+    platform.answers.push_back(MessageAnswer::Yes);  // New drops the typed zone
     Press("btn_New");
     Type("Hoboken");
     platform.messages.clear();
