@@ -101,7 +101,7 @@ void PrintHelp(std::ostream& out) {
            "(two days of each pilgrim festival) or israel (one). Without it the Schedule\n"
            "of QAVOWIN.INI, section OPTIONS, holds; it is Diaspora unless set to Israel.\n"
            "\nBad input, an empty command line included, prints one line on standard error\n"
-           "and exits with status 2.\n";
+           "and exits with status 2; an output that cannot be written, with status 1.\n";
 }
 
 // 0 once everything written has reached the output; 1 after one line of

@@ -28,6 +28,7 @@ constexpr std::size_t kUniqueLength = 6;
 // Older than this, a copy that no save holds is a leftover: a save is
 // seconds long, and the age covers the moment before its copy is locked.
 constexpr std::time_t kLeftoverAgeSeconds = 10 * 60;
+constexpr const char* kSpecialFile = "it is a device, pipe or other special file";
 // As many links as the system itself follows before it gives up.
 constexpr int kMaxLinks = 40;
 
@@ -102,6 +103,12 @@ bool WriteAll(int fd, std::string_view bytes) {
 // links loop or the file is not a regular one.
 std::optional<fs::path> FileToReplace(fs::path path, std::string& reason) {
     for (int links = 0; links <= kMaxLinks; ++links) {
+        // Devices and the links to open descriptors (/dev/stdout) live there.
+        const std::string absolute = fs::absolute(path).lexically_normal().string();
+        if (absolute.starts_with("/dev/") || absolute.starts_with("/proc/")) {
+            reason = kSpecialFile;
+            return std::nullopt;
+        }
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0) {
             if (errno == ENOENT) {
@@ -114,8 +121,7 @@ std::optional<fs::path> FileToReplace(fs::path path, std::string& reason) {
             return path;
         }
         if (!S_ISLNK(info.st_mode)) {
-            reason = S_ISDIR(info.st_mode) ? "it is a folder"
-                                           : "it is a device, pipe or other special file";
+            reason = S_ISDIR(info.st_mode) ? "it is a folder" : kSpecialFile;
             return std::nullopt;
         }
         std::error_code ec;

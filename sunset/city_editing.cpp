@@ -270,11 +270,16 @@ bool CityEditor::DeleteCity(std::string_view shownName, int cityIndex) {
         }
         cityIndex = *found;
     }
+    const CityDatabase before = cities_;
     auto& table = cities_.CityTable;
     std::move(table.begin() + cityIndex + 1, table.begin() + cities_.LastCityIndex + 1,
               table.begin() + cityIndex);
     table[cities_.LastCityIndex--] = CityRecord{};
-    WriteCityFile(cities_, platform_);
+    // A city that stays in the file stays in the list, and the default too.
+    if (!WriteCityFile(cities_, platform_)) {
+        cities_ = before;
+        return false;
+    }
     SaveDefaultCity(cities_, platform_, iniPath_, 0);
     return true;
 }

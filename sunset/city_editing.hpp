@@ -57,7 +57,8 @@ class CityEditor {
     SaveResult ChangeCity(int cityIndex, const CityFields& fields, std::optional<bool> daylight);
     // Delete, once the user confirms: `shownName` is the text of the city
     // box, `cityIndex` the selected city (negative for none). Afterwards the
-    // first city is the current and default one.
+    // first city is the current and default one. False when nothing was
+    // deleted (a refusal, No, or a file that could not be written).
     bool DeleteCity(std::string_view shownName, int cityIndex);
     // Make Default: true when the default city was written.
     bool MakeDefault(int cityIndex);

@@ -180,13 +180,12 @@ TEST(Cli, AnUnexpectedFailureIsOneLineAndStatusTwo) {
     struct UnreadableFolder : testing::FakePlatform {
         std::string ProgramDirectory() override {
             throw std::filesystem::filesystem_error(
-                "cannot read", "/home/ann", std::make_error_code(std::errc::permission_denied));
+                "cannot read", std::make_error_code(std::errc::permission_denied));
         }
     } platform;
     std::ostringstream out, err;
     EXPECT_EQ(cli::Run({"greg-year", "2008"}, out, err, platform), 2);
-    EXPECT_EQ(err.str(),
-              "qavo-cli: filesystem error: cannot read: Permission denied [/home/ann]\n");
+    EXPECT_EQ(err.str(), "qavo-cli: filesystem error: cannot read: Permission denied\n");
 }
 
 // Simchat Torah 5785: 24 October 2024 in Israel, 25 October in the diaspora.

@@ -39,11 +39,9 @@ TEST(SafeFile, AWriteInterruptedMidwayLeavesTheOldFileWhole) {
             // The half-written copy stays until it is old enough to be a leftover.
             const std::string listing = dir.Listing();
             ASSERT_EQ(listing.rfind("sunset.dat sunset.dat.new-", 0), 0u) << listing;
-            const std::string copy = listing.substr(11);
-            EXPECT_EQ(dir.Read(copy).size(), 100u);
             RemoveUnfinishedCopies(dir.path(), "sunset.dat");
             EXPECT_EQ(dir.Listing(), listing);
-            MakeOld(dir / copy);
+            MakeOld(dir / listing.substr(11));
             RemoveUnfinishedCopies(dir.path(), "sunset.dat");
             EXPECT_EQ(dir.Listing(), "sunset.dat");
         }
@@ -72,6 +70,7 @@ TEST(SafeFile, AFailureNamesTheFileAndTheReasonAndChangesNothing) {
         {dir / "folder", "it is a folder"},
         {dir / "pipe", "it is a device, pipe or other special file"},
         {"/dev/null", "it is a device, pipe or other special file"},
+        {"/dev/stdout", "it is a device, pipe or other special file"},
         {dir / "loop", "Too many levels of symbolic links"},
     };
     for (const auto& c : cases) {
@@ -87,14 +86,10 @@ TEST(SafeFile, ALinkKeepsItsPlaceAndItsTargetIsReplaced) {
     fs::create_directory(dir / "real");
     dir.Write("real/sunset.dat", "old");
     fs::create_symlink("real/sunset.dat", dir / "sunset.dat");  // relative to the link's folder
-    fs::create_symlink(dir / "real/new.ics", dir / "dangling.ics");
     ASSERT_TRUE(ReplaceFileSafely(dir / "sunset.dat", "new"));
-    ASSERT_TRUE(ReplaceFileSafely(dir / "dangling.ics", "created"));
     EXPECT_TRUE(fs::is_symlink(dir / "sunset.dat"));
-    EXPECT_TRUE(fs::is_symlink(dir / "dangling.ics"));
     EXPECT_EQ(dir.Read("real/sunset.dat"), "new");
-    EXPECT_EQ(dir.Read("real/new.ics"), "created");
-    EXPECT_EQ(dir.Listing(), "dangling.ics real sunset.dat");
+    EXPECT_EQ(dir.Listing(), "real sunset.dat");
 }
 
 // Only the program's own copies are removed, and only those no save holds.

@@ -252,7 +252,13 @@ bool SunsetForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void SunsetForm::CityBox_Click(int) {
+void SunsetForm::CityBox_Click(int position) {
+    // Another city's numbers would replace the ones typed: asked first.
+    if (!newMode_ && position != selectedCityIndex_ && !MayDiscardTyped()) {
+        const QSignalBlocker quiet(cityBox_);
+        cityBox_->setCurrentIndex(selectedCityIndex_);
+        return;
+    }
     ShowSelectedCity();
 }
 

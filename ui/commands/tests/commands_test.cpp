@@ -143,7 +143,10 @@ TEST_F(CommandsTest, AJewishDateMarksItsCellUntilTheNextBuild) {
 // year: Nisan stays Nisan, and for Adar II a common year offers its Adar.
 TEST_F(CommandsTest, TheJewishMonthPromptProposesTheMonthChosenLast) {
     QStringList proposed;
-    const auto convert = [&](const char* year, int position) {
+    // 5787 is a leap year, 5786 a common one; -1 takes the month proposed.
+    for (const auto& [year, position] :
+         {std::pair("5787", 7), std::pair("5786", -1), std::pair("5787", 2), std::pair("5787", -1),
+          std::pair("5787", 6), std::pair("5786", -1)}) {
         script.Then("GetJYear", TypeAndPress("jyear_box", year, "button_ok"));
         script.Then("JMonthDateForm", [&proposed, position](QWidget* w) {
             auto* months = w->findChild<QComboBox*>("JMonthEntry");
@@ -153,12 +156,6 @@ TEST_F(CommandsTest, TheJewishMonthPromptProposesTheMonthChosenLast) {
         });
         script.Then("OutForm", TakeReport());
         Run(menu.Menu_J2G);
-    };
-    // 5787 is a leap year, 5786 a common one.
-    for (const auto& [year, position] :
-         {std::pair("5787", 7), std::pair("5786", -1), std::pair("5787", 2), std::pair("5787", -1),
-          std::pair("5787", 6), std::pair("5786", -1)}) {
-        convert(year, position);
     }
     EXPECT_EQ(proposed.mid(1), (QStringList{"Nisan", "Nisan", "Kislev", "Kislev", "Adar"}));
 }
