@@ -1,6 +1,5 @@
 #include "ui/main_window/page_view.hpp"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -50,7 +49,9 @@ QColor ToQColor(const Rgb& rgb) {
 
 PageView::PageView(QWidget* parent) : QWidget(parent) {
     InstallPageAccessibility();
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches the page; a click on a day leaves the focus where it was,
+    // so that a year typed in the year box is applied by the click alone.
+    setFocusPolicy(Qt::TabFocus);
     heading_ = new WeekdayHeading(kWeekdayHeading, this);
     heading_->setObjectName("Label2");
     QPalette colours = heading_->palette();

@@ -55,6 +55,7 @@ void SunsetForm::BuildControls() {
     cityBox_->installEventFilter(this);
     PlaceInTwips(cityBox_, 240, 450, 3120, 345);
     cityName->setBuddy(cityBox_);
+    cityBox_->lineEdit()->setAccessibleName("City Name");
     connect(cityBox_, &QComboBox::activated, this, &SunsetForm::CityBox_Click);
 
     addLabel("Deg", 1560, 960, kBoxWidth);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -205,6 +206,35 @@ TEST_F(PromptTest, HeadingAndCountAreKeptAndACountPastTheCalendarIsRefused) {
     dialog.Command1()->click();
     EXPECT_EQ(heading, "New");
     EXPECT_EQ(engine.SuccYears, 1);
+}
+
+// At a large desktop font every caption gets the room its text needs, the
+// controls beside and below it move along, and none overlaps another.
+TEST_F(PromptTest, CaptionsFitTheirTextsAtALargeDesktopFont) {
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPointSizeF(14);
+    QApplication::setFont(large);
+    std::string heading;
+    HeaderForm dialog(engine, heading);
+    Show(dialog);
+    const auto controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* control : controls) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (label != nullptr) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                << label->text().toStdString();
+        }
+        if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+            EXPECT_GE(button->width(), button->sizeHint().width());
+        }
+        for (const QWidget* other : controls) {
+            EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
+                << control->objectName().toStdString() << " " << other->objectName().toStdString();
+        }
+        EXPECT_TRUE(dialog.rect().contains(control->geometry()));
+    }
+    QApplication::setFont(desktop);
 }
 
 // Typing replaces the box's text on every showing: the first one, and one

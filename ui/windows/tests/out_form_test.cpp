@@ -76,6 +76,12 @@ TEST_F(OutFormTest, TheBoxShowsTheReportInAFixedPitchFontForReadingOnly) {
     EXPECT_EQ(form.ExportText(), "S");
     QTest::keyClick(form.OutBox(), Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_EQ(QString::fromStdString(form.ExportText()), "Second  line\r\n" + kLastLine);
+    // A taller window is a taller box, for a long list.
+    const QSize box = form.OutBox()->size();
+    form.resize(form.width(), form.height() * 2);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_GE(form.OutBox()->height(), box.height() + form.height() / 2 - 2);
+    EXPECT_EQ(form.OutBox()->width(), box.width());
 }
 
 // Each output takes the full text, or the selection alone and then drops it.
