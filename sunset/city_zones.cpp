@@ -2,6 +2,7 @@
 
 #include "sunset/data_file.hpp"
 #include "sunset/profile_file.hpp"
+#include "sunset/time_zones.hpp"
 
 namespace qavo {
 
@@ -10,6 +11,12 @@ namespace {
 std::string_view WithoutPadding(std::string_view name) {
     const std::size_t end = name.find_last_not_of(' ');
     return name.substr(0, end == std::string_view::npos ? 0 : end + 1);
+}
+
+void ReportWriteFailure(Platform& platform, const std::string& error) {
+    platform.ShowMessage(
+        "QAVOWIN.INI could not be written: " + error + ". The setting was not saved.",
+        "Sunset Data Error", MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 }  // namespace
@@ -31,6 +38,43 @@ bool SaveCityZone(const std::string& iniPath, std::string_view cityName, std::st
     const std::string_view key = WithoutPadding(cityName);
     return zone.empty() ? RemoveProfileString(iniPath, kTimeZonesSection, key, error)
                         : WriteProfileString(iniPath, kTimeZonesSection, key, zone, error);
+}
+
+bool ChooseCityZone(CityDatabase& cities, Platform& platform, const std::string& iniPath,
+                    int cityIndex, const std::string& zone) {
+    if (cityIndex < 0 || cityIndex > cities.LastCityIndex || cityIndex >= kCitySlots) {
+        return false;
+    }
+    if (!IsKnownZone(zone)) {
+        platform.ShowMessage(zone + " is not a time zone of the time-zone database.", "Entry Error",
+                             MessageIcon::Stop, MessageButtons::Ok);
+        return false;
+    }
+    CityRecord& city = cities.CityTable[cityIndex];
+    std::string error;
+    if (!SaveCityZone(iniPath, city.CityName, zone, error)) {
+        ReportWriteFailure(platform, error);
+        return false;
+    }
+    city.TimeZone = zone;
+    return true;
+}
+
+void ForgetCityZone(Platform& platform, const std::string& iniPath, std::string_view cityName) {
+    std::string error;
+    if (!SaveCityZone(iniPath, cityName, "", error)) {
+        ReportWriteFailure(platform, error);
+    }
+}
+
+bool SaveAutoDaylight(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
+    std::string error;
+    if (!WriteProfileString(iniPath, "OPTIONS", "DaylightSetting", "Auto", error)) {
+        ReportWriteFailure(platform, error);
+        return false;
+    }
+    cities.DaylightMode = "Auto    ";
+    return true;
 }
 
 }  // namespace qavo
