@@ -129,7 +129,8 @@ std::string InferZone(const CityRecord& city, const std::vector<ZonePlace>& plac
     const ZonePlace* nearest = nullptr;
     double nearestAngle = std::numeric_limits<double>::infinity();
     for (const ZonePlace& place : places) {
-        if (place.standardOffset != -3600 * city.Zone) {
+        // A half-hour zone's cities keep its whole hours, toward 0, as Zone.
+        if (place.standardOffset / 3600 != -city.Zone) {
             continue;
         }
         const double angle = CentralAngle(latitude, eastLongitude, place.latitude, place.longitude);
