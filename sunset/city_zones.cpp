@@ -8,6 +8,9 @@ namespace qavo {
 
 namespace {
 
+// A settings file is a few lines; anything far larger is not one.
+constexpr std::size_t kMaxSettingsFileBytes = 1 << 20;
+
 std::string_view WithoutPadding(std::string_view name) {
     const std::size_t end = name.find_last_not_of(' ');
     return name.substr(0, end == std::string_view::npos ? 0 : end + 1);
@@ -23,7 +26,7 @@ void ReportWriteFailure(Platform& platform, const std::string& error) {
 
 void ReadCityZones(CityDatabase& cities, const std::string& iniPath) {
     std::string error;
-    const auto text = ReadFileBytes(iniPath, 1 << 20, error);
+    const auto text = ReadFileBytes(iniPath, kMaxSettingsFileBytes, error);
     for (int i = 0; i <= cities.LastCityIndex && i < kCitySlots; ++i) {
         CityRecord& city = cities.CityTable[i];
         const auto zone =
@@ -65,16 +68,6 @@ void ForgetCityZone(Platform& platform, const std::string& iniPath, std::string_
     if (!SaveCityZone(iniPath, cityName, "", error)) {
         ReportWriteFailure(platform, error);
     }
-}
-
-bool SaveAutoDaylight(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
-    std::string error;
-    if (!WriteProfileString(iniPath, "OPTIONS", "DaylightSetting", "Auto", error)) {
-        ReportWriteFailure(platform, error);
-        return false;
-    }
-    cities.DaylightMode = "Auto    ";
-    return true;
 }
 
 }  // namespace qavo

@@ -32,8 +32,4 @@ bool ChooseCityZone(CityDatabase& cities, Platform& platform, const std::string&
 // could not be written).
 void ForgetCityZone(Platform& platform, const std::string& iniPath, std::string_view cityName);
 
-// Writes "Auto" as the daylight setting. False (after a message) when the
-// file could not be written.
-bool SaveAutoDaylight(CityDatabase& cities, Platform& platform, const std::string& iniPath);
-
 }  // namespace qavo

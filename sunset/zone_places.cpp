@@ -13,6 +13,9 @@ namespace qavo {
 
 namespace {
 
+// Zone files and zone1970.tab are a few kilobytes; anything far larger is not one.
+constexpr std::size_t kMaxZoneTableBytes = 1 << 20;
+
 std::vector<std::string_view> SplitTabs(std::string_view line) {
     std::vector<std::string_view> fields;
     for (std::size_t start = 0;;) {
@@ -102,7 +105,8 @@ std::int32_t StandardOffset(const std::string& zoneName, int year) {
 
 std::vector<ZonePlace> LoadZonePlaces(int year) {
     std::string error;
-    const auto text = ReadFileBytes(std::string(kZoneInfoFolder) + "/zone1970.tab", 1 << 20, error);
+    const auto text =
+        ReadFileBytes(std::string(kZoneInfoFolder) + "/zone1970.tab", kMaxZoneTableBytes, error);
     if (!text) {
         return {};
     }

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "sunset/city_zones.hpp"
+#include "sunset/settings_file.hpp"
 #include "sunset/time_zones.hpp"
 #include "sunset/zone_places.hpp"
 #include "ui/platform/app_title.hpp"
