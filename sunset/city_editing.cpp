@@ -72,6 +72,8 @@ SetupStart CityEditor::Start() {
         start.daylight = false;
     } else if (UpperCaseEquals(cities_.DaylightMode, "DAYLIGHT")) {
         start.daylight = true;
+    } else if (IsAutoDaylight(cities_.DaylightMode)) {
+        start.autoDaylight = true;
     } else {
         Warn("Improper Daylight parameter in INI file.", MessageIcon::Exclamation);
     }

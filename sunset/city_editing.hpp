@@ -23,10 +23,11 @@ struct CityFields {
 CityFields FieldsOf(const CityRecord& city);
 
 // What the dialog shows when it opens: the table index to select (none when
-// there is no city) and the state of the daylight box (none: leave it).
+// there is no city) and the state of the daylight box (none: leave it), or Auto.
 struct SetupStart {
     std::optional<int> city;
     std::optional<bool> daylight;
+    bool autoDaylight = false;  // "Auto": each date's clock from the city's time zone
 };
 
 enum class SaveResult { Refused, NotWritten, Written };

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/platform.hpp"
 #include "sunset/city_database.hpp"
 
 namespace qavo {
@@ -20,5 +21,15 @@ void ReadCityZones(CityDatabase& cities, const std::string& iniPath);
 // zone removes it. False with `error` set when the file could not be written.
 bool SaveCityZone(const std::string& iniPath, std::string_view cityName, std::string_view zone,
                   std::string& error);
+
+// The sunset setup's choice of a zone for the city at `cityIndex`: kept in
+// the table and written as its entry. False (after a message) when the
+// database has no such zone or the file could not be written.
+bool ChooseCityZone(CityDatabase& cities, Platform& platform, const std::string& iniPath,
+                    int cityIndex, const std::string& zone);
+
+// Removes the entry of a city that is no more (after a message when the file
+// could not be written).
+void ForgetCityZone(Platform& platform, const std::string& iniPath, std::string_view cityName);
 
 }  // namespace qavo

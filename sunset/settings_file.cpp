@@ -73,4 +73,14 @@ bool SaveDaylightSetting(CityDatabase& cities, Platform& platform, const std::st
                  WriteProfileString(iniPath, kSection, "DaylightSetting", cities.DaylightMode));
 }
 
+bool SaveAutoDaylight(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
+    std::string error;
+    if (!WriteProfileString(iniPath, kSection, "DaylightSetting", "Auto", error)) {
+        ReportWriteFailure(platform, error);
+        return false;
+    }
+    cities.DaylightMode = "Auto    ";
+    return true;
+}
+
 }  // namespace qavo

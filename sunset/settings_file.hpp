@@ -31,4 +31,9 @@ bool SaveDefaultCity(CityDatabase& cities, Platform& platform, const std::string
 bool SaveDaylightSetting(CityDatabase& cities, Platform& platform, const std::string& iniPath,
                          bool daylight);
 
+// Sets DaylightMode to "Auto" (each date's clock from the city's time zone)
+// and writes it as "DaylightSetting". False (after a message) when the file
+// could not be written.
+bool SaveAutoDaylight(CityDatabase& cities, Platform& platform, const std::string& iniPath);
+
 }  // namespace qavo

@@ -12,6 +12,9 @@ namespace qavo {
 
 namespace {
 
+// Zone files and zone1970.tab are a few kilobytes; anything far larger is not one.
+constexpr std::size_t kMaxZoneFileBytes = 1 << 20;
+
 const date::time_zone* FindZone(const std::string& zoneName) {
     if (zoneName.empty()) {
         return nullptr;
@@ -28,7 +31,8 @@ const date::time_zone* FindZone(const std::string& zoneName) {
 // (2037 in Debian's files).
 std::string LastRuleOfZoneFile(const std::string& zoneName) {
     std::string error;
-    const auto bytes = ReadFileBytes(std::string(kZoneInfoFolder) + "/" + zoneName, 1 << 20, error);
+    const auto bytes =
+        ReadFileBytes(std::string(kZoneInfoFolder) + "/" + zoneName, kMaxZoneFileBytes, error);
     if (!bytes || bytes->size() < 2 || bytes->back() != '\n') {
         return {};
     }

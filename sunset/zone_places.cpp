@@ -13,6 +13,9 @@ namespace qavo {
 
 namespace {
 
+// Zone files and zone1970.tab are a few kilobytes; anything far larger is not one.
+constexpr std::size_t kMaxZoneTableBytes = 1 << 20;
+
 std::vector<std::string_view> SplitTabs(std::string_view line) {
     std::vector<std::string_view> fields;
     for (std::size_t start = 0;;) {
@@ -102,7 +105,8 @@ std::int32_t StandardOffset(const std::string& zoneName, int year) {
 
 std::vector<ZonePlace> LoadZonePlaces(int year) {
     std::string error;
-    const auto text = ReadFileBytes(std::string(kZoneInfoFolder) + "/zone1970.tab", 1 << 20, error);
+    const auto text =
+        ReadFileBytes(std::string(kZoneInfoFolder) + "/zone1970.tab", kMaxZoneTableBytes, error);
     if (!text) {
         return {};
     }
@@ -129,7 +133,8 @@ std::string InferZone(const CityRecord& city, const std::vector<ZonePlace>& plac
     const ZonePlace* nearest = nullptr;
     double nearestAngle = std::numeric_limits<double>::infinity();
     for (const ZonePlace& place : places) {
-        if (place.standardOffset != -3600 * city.Zone) {
+        // A half-hour zone's cities keep its whole hours, toward 0, as Zone.
+        if (place.standardOffset / 3600 != -city.Zone) {
             continue;
         }
         const double angle = CentralAngle(latitude, eastLongitude, place.latitude, place.longitude);

@@ -31,7 +31,8 @@ std::int32_t StandardOffset(const std::string& zoneName, int year);
 std::string PlaceName(const ZonePlace& place);
 
 // The zone of a city without a chosen one: the zone of the nearest place
-// whose standard offset is the city's Zone, else the fixed zone of Zone.
+// whose standard offset is the city's Zone in whole hours (+5:30 counts as
+// 5, as CityAtPlace stores it), else the fixed zone of Zone.
 std::string InferZone(const CityRecord& city, const std::vector<ZonePlace>& places);
 
 // The zone sunset times of a city follow: its chosen zone when the database

@@ -96,6 +96,10 @@ TEST(ZonePlaces, TheTableIsReadAndACityTakesTheNearestZoneOfItsOffset) {
         {City("Jerusalem", 31, 47, -35, -13, -2), "Asia/Jerusalem"},
         {City("Sydney", -33, -52, -151, -13, -10), "Australia/Sydney"},
         {City("At sea", 0, 0, 170, 0, 12), "Etc/GMT+12"},  // no place keeps UTC-12
+        // A half-hour zone's cities are stored with its whole hours: Adelaide
+        // (+9:30) is taken before Dili (+9), St. John's (-3:30) before Nuuk.
+        {City("Adelaide", -34, -56, -138, -36, -9), "Australia/Adelaide"},
+        {City("Gander", 48, 57, 54, 36, 3), "America/St_Johns"},
         // A chosen zone wins; one the database lacks does not.
         {City("Delhi", 28, 37, -77, -13, -5, "Asia/Kolkata"), "Asia/Kolkata"},
         {City("Phoenix", 33, 26, 112, 4, 7, "Nowhere/Town"), "America/Phoenix"},

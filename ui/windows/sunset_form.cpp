@@ -1,6 +1,5 @@
 #include "ui/windows/sunset_form.hpp"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,11 +8,18 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 
+#include "sunset/city_zones.hpp"
+#include "sunset/settings_file.hpp"
+#include "sunset/time_zones.hpp"
+#include "sunset/zone_places.hpp"
 #include "ui/platform/app_title.hpp"
 #include "ui/platform/centre_on_screen.hpp"
 #include "ui/widgets/fit_to_texts.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/twips.hpp"
+#include "ui/windows/daylight_choice.hpp"
+#include "ui/windows/place_list_dialog.hpp"
+#include "ui/windows/zone_picker.hpp"
 
 namespace qavo::ui {
 
@@ -30,14 +36,15 @@ SunsetForm::SunsetForm(CityDatabase& cities, Platform& platform, std::string ini
     : QDialog(parent),
       cities_(cities),
       platform_(platform),
-      editor_(cities, platform, std::move(iniPath)) {
+      iniPath_(std::move(iniPath)),
+      editor_(cities, platform, iniPath_) {
     setObjectName("SunsetForm");
     setWindowTitle("Sunset Data");
     BuildControls();
 }
 
 void SunsetForm::BuildControls() {
-    setFixedSize(TwipsToPixelsX(5640), TwipsToPixelsY(3240));
+    setFixedSize(TwipsToPixelsX(5640), TwipsToPixelsY(4320));
     auto addLabel = [this](const char* caption, int left, int top, int width) {
         auto* label = new QLabel(caption, this);
         PlaceInTwips(label, left, top, width, 255);
@@ -74,10 +81,22 @@ void SunsetForm::BuildControls() {
     zoneBox_ = AddNumberBox("ZoneBox", 1560, 2070);
     zone->setBuddy(zoneBox_);
 
-    dayLightOption_ = new QCheckBox("Daylight Time", this);
-    dayLightOption_->setObjectName("DayLightOption");
-    PlaceInTwips(dayLightOption_, 240, 2640, 2400, 315);
-    connect(dayLightOption_, &QCheckBox::clicked, this, &SunsetForm::DayLightOption_Click);
+    daylightChoice_ = new DaylightChoice(this);
+    PlaceInTwips(daylightChoice_, 240, 2640, 3360, 315);
+    connect(daylightChoice_, &DaylightChoice::Clicked, this, &SunsetForm::DayLightOption_Click);
+    addLabel("Time Zone", 240, 3120, 1300);
+    zonePicker_ = new ZonePicker(this);
+    zonePicker_->setObjectName("ZonePicker");
+    PlaceInTwips(zonePicker_, 1560, 3060, 3840, 345);
+    connect(zonePicker_, &ZonePicker::ZoneChosen, this, &SunsetForm::ZonePicker_Chosen);
+    zoneSource_ = new QLabel(this);
+    zoneSource_->setObjectName("ZoneSource");
+    PlaceInTwips(zoneSource_, 1560, 3450, 3840, 255);
+    auto* addFromList = new QPushButton("Add from &list...", this);
+    addFromList->setObjectName("Btn_AddFromList");
+    addFromList->setAutoDefault(false);
+    PlaceInTwips(addFromList, 240, 3780, 1800, 420);
+    connect(addFromList, &QPushButton::clicked, this, &SunsetForm::Btn_AddFromList_Click);
 
     connect(AddButton("btn_New", "&New", 240), &QPushButton::clicked, this,
             &SunsetForm::btn_New_Click);
@@ -120,6 +139,9 @@ void SunsetForm::Form_Load() {
     CentreOnScreen(this);
     newMode_ = false;
     editor_.LoadCities();
+    if (cities_.ZonePlaces.empty()) {
+        cities_.ZonePlaces = LoadZonePlaces(platform_.Today().year);
+    }
     FillCityList();
 }
 
@@ -135,8 +157,11 @@ void SunsetForm::Form_Activate() {
         ShowCityFields(cityBox_->currentIndex());
         selectedCityIndex_ = cityBox_->currentIndex();
     }
-    if (start.daylight) {
-        dayLightOption_->setChecked(*start.daylight);
+    if (start.autoDaylight) {
+        daylightChoice_->Show(DaylightChoice::Clock::Auto);
+    } else if (start.daylight) {
+        daylightChoice_->Show(*start.daylight ? DaylightChoice::Clock::Daylight
+                                              : DaylightChoice::Clock::Standard);
     }
     daylightChanged_ = false;
 }
@@ -157,7 +182,11 @@ void SunsetForm::ShowCityFields(int position) {
     if (position < 0 || position >= cityBox_->count()) {
         return;
     }
-    const CityFields fields = FieldsOf(cities_.CityTable[CityIndexAt(position)]);
+    const CityRecord& city = cities_.CityTable[CityIndexAt(position)];
+    zonePicker_->ShowZone(QString::fromStdString(CityZone(city, cities_.ZonePlaces)));
+    zoneSource_->setText(IsKnownZone(city.TimeZone) ? "Chosen for this city"
+                                                    : "Inferred from its place and Zone");
+    const CityFields fields = FieldsOf(city);
     latBox_->setText(QString::fromStdString(fields.latDeg));
     latMinBox_->setText(QString::fromStdString(fields.latMin));
     longBox_->setText(QString::fromStdString(fields.longDeg));
@@ -198,6 +227,9 @@ void SunsetForm::ClearCityFields() {
     for (NumberBox* box : {latBox_, latMinBox_, longBox_, longMinBox_, zoneBox_}) {
         box->clear();
     }
+    zonePicker_->ShowZone(QString());
+    zoneSource_->setText("Inferred from its place and Zone unless chosen");
+    newCityZone_.clear();
 }
 
 CityFields SunsetForm::TypedFields() const {
@@ -207,7 +239,17 @@ CityFields SunsetForm::TypedFields() const {
 }
 
 std::optional<bool> SunsetForm::ChangedDaylight() const {
-    return daylightChanged_ ? std::optional<bool>(dayLightOption_->isChecked()) : std::nullopt;
+    const DaylightChoice::Clock clock = daylightChoice_->Chosen();
+    if (!daylightChanged_ || clock == DaylightChoice::Clock::Auto) {
+        return std::nullopt;
+    }
+    return clock == DaylightChoice::Clock::Daylight;
+}
+
+void SunsetForm::SaveChangedAuto() {
+    if (daylightChanged_ && daylightChoice_->Chosen() == DaylightChoice::Clock::Auto) {
+        SaveAutoDaylight(cities_, platform_, iniPath_);
+    }
 }
 
 bool SunsetForm::CheckTypedName(bool enter) {
@@ -285,6 +327,9 @@ void SunsetForm::Btn_Save_Click() {
         if (saved == SaveResult::Refused) {
             return;
         }
+        if (!newCityZone_.empty()) {
+            ChooseCityZone(cities_, platform_, iniPath_, cities_.LastCityIndex, newCityZone_);
+        }
     } else {
         // A button pressed by its access key leaves the city box without
         // losing the focus: the typed name is checked here too.
@@ -298,6 +343,7 @@ void SunsetForm::Btn_Save_Click() {
             return;
         }
     }
+    SaveChangedAuto();
     const bool added = newMode_;
     newMode_ = false;
     // The saved city, found by name: the file may have been read again meanwhile.
@@ -315,10 +361,12 @@ void SunsetForm::btn_del_Click() {
         return;
     }
     const int position = cityBox_->currentIndex();
-    if (!editor_.DeleteCity(cityBox_->currentText().toStdString(),
-                            position < 0 ? -1 : CityIndexAt(position))) {
+    const int city = position < 0 ? -1 : CityIndexAt(position);
+    const std::string name = city < 0 ? std::string() : cities_.CityTable[city].CityName;
+    if (!editor_.DeleteCity(cityBox_->currentText().toStdString(), city)) {
         return;
     }
+    ForgetCityZone(platform_, iniPath_, name);
     newMode_ = false;
     FillCityList();
     selectedCityIndex_ = 0;
@@ -333,6 +381,7 @@ void SunsetForm::Btn_Default_Click() {
         Tell("Set as default");
     }
     editor_.SaveDaylight(ChangedDaylight());
+    SaveChangedAuto();
     SelectPosition(selectedCityIndex_);
 }
 
@@ -358,6 +407,45 @@ void SunsetForm::reject() {
 
 void SunsetForm::DayLightOption_Click() {
     daylightChanged_ = true;
+}
+
+void SunsetForm::ZonePicker_Chosen(const QString& zone) {
+    if (newMode_) {
+        newCityZone_ = zone.toStdString();
+        zoneSource_->setText("Chosen for this city");
+    } else if (selectedCityIndex_ >= 0) {
+        ChooseCityZone(cities_, platform_, iniPath_, CityIndexAt(selectedCityIndex_),
+                       zone.toStdString());
+        ShowCityFields(selectedCityIndex_);
+    }
+}
+
+void SunsetForm::Btn_AddFromList_Click() {
+    if (!editor_.CanAddCity()) {
+        return;
+    }
+    PlaceListDialog places(cities_.ZonePlaces, this);
+    if (places.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::optional<ZonePlace> place = places.ChosenPlace();
+    if (!place) {
+        return;
+    }
+    const CityRecord city = CityAtPlace(*place);
+    const SaveResult saved = editor_.AddCity(PlaceName(*place), FieldsOf(city), ChangedDaylight());
+    if (saved == SaveResult::Refused) {
+        return;
+    }
+    ChooseCityZone(cities_, platform_, iniPath_, cities_.LastCityIndex, place->zone);
+    SaveChangedAuto();
+    newMode_ = false;
+    FillCityList();
+    selectedCityIndex_ = cities_.LastCityIndex;
+    SelectPosition(selectedCityIndex_);
+    if (saved == SaveResult::Written) {
+        Tell("Saved");
+    }
 }
 
 void SunsetForm::Tell(const char* text) {

@@ -1,7 +1,8 @@
 #pragma once
 // The sunset setup dialog "Sunset Data": browse, add, change and delete the
-// cities of sunset.dat, make one the default city of QAVOWIN.INI and switch
-// the daylight hour. Every change of the cities is written to the file at once.
+// cities of sunset.dat, make one the default city of QAVOWIN.INI, choose each
+// city's time zone and the clock of sunset times (Standard, Daylight or Auto).
+// Every change of the cities is written to the file at once.
 
 #include <QDialog>
 #include <string>
@@ -9,13 +10,15 @@
 #include "engine/platform.hpp"
 #include "sunset/city_editing.hpp"
 
-class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace qavo::ui {
 
+class DaylightChoice;
 class NumberBox;
+class ZonePicker;
 
 class SunsetForm : public QDialog {
     Q_OBJECT
@@ -43,6 +46,8 @@ class SunsetForm : public QDialog {
     void Btn_Default_Click();
     void btn_ok_Click();
     void DayLightOption_Click();
+    void ZonePicker_Chosen(const QString& zone);
+    void Btn_AddFromList_Click();
 
   private:
     void BuildControls();
@@ -63,15 +68,19 @@ class SunsetForm : public QDialog {
     // Enter in the city box, or the box losing the focus: false when a
     // listed city's name was changed (the list then returns to its entry).
     bool CheckTypedName(bool enter);
-    // The daylight box when it was clicked since the dialog was activated.
+    // The daylight choice when it was clicked since the dialog was activated
+    // and is Standard or Daylight; Auto is written by SaveChangedAuto.
     std::optional<bool> ChangedDaylight() const;
     // Asks before fields typed and not saved are lost; true to go on.
     bool MayDiscardTyped();
+    // Writes the Auto daylight setting when it was chosen since the dialog was activated.
+    void SaveChangedAuto();
     // A plain message without an icon.
     void Tell(const char* text);
 
     CityDatabase& cities_;
     Platform& platform_;
+    std::string iniPath_;
     CityEditor editor_;
 
     QComboBox* cityBox_ = nullptr;
@@ -80,12 +89,15 @@ class SunsetForm : public QDialog {
     NumberBox* longBox_ = nullptr;
     NumberBox* longMinBox_ = nullptr;
     NumberBox* zoneBox_ = nullptr;
-    QCheckBox* dayLightOption_ = nullptr;
+    DaylightChoice* daylightChoice_ = nullptr;
+    ZonePicker* zonePicker_ = nullptr;
+    QLabel* zoneSource_ = nullptr;
     QPushButton* btnSave_ = nullptr;
 
     bool newMode_ = false;
     bool daylightChanged_ = false;
     int selectedCityIndex_ = -1;  // list position of the selected city, -1 for none
+    std::string newCityZone_;     // the zone picked for the new city being typed
 };
 
 }  // namespace qavo::ui

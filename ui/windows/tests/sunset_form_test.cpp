@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "sunset/tests/test_support.hpp"
 #include "tests/support/fake_platform.hpp"
 #include "tests/support/temp_dir.hpp"
+#include "ui/tests/modal_script.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/windows/sunset_form.hpp"
 
@@ -90,7 +94,7 @@ TEST_F(SunsetFormTest, OpensOnTheDefaultCityAndShowsTheCityChosen) {
     const QStringList shown = {Field("LatBox"), Field("LatMinBox"), Field("LongBox"),
                                Field("LongMinBox"), Field("ZoneBox")};
     EXPECT_EQ(shown.join(' '), "42 21 71 4 5");
-    EXPECT_TRUE(Find<QCheckBox>("DayLightOption")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("DaylightOption")->isChecked());
     FocusCityBox();
     Key(Qt::Key_Up);
     EXPECT_EQ(Field("LatBox"), "40");
@@ -175,10 +179,10 @@ TEST_F(SunsetFormTest, DeleteRemovesTheSelectedCityOfTwoOfOneName) {
     EXPECT_EQ(form->CityBox()->currentText(), "New York");
 }
 
-TEST_F(SunsetFormTest, TheDaylightBoxIsTakenOverOnlyBySave) {
+TEST_F(SunsetFormTest, TheDaylightChoiceIsTakenOverOnlyBySave) {
     const std::string settings = "[OPTIONS]\nDayLightSetting=Standard\nDEFAULT_CITY=0\n";
     Open({DefaultCity(), kBoston}, settings);
-    auto* daylight = Find<QCheckBox>("DayLightOption");
+    auto* daylight = Find<QRadioButton>("DaylightOption");
     Click(daylight);
     Press("btn_ok");
     EXPECT_EQ(dir.Read("QAVOWIN.INI"), settings);
@@ -191,6 +195,44 @@ TEST_F(SunsetFormTest, TheDaylightBoxIsTakenOverOnlyBySave) {
     EXPECT_EQ(dir.Read("QAVOWIN.INI"), "[OPTIONS]\nDaylightSetting=Daylight\nDEFAULT_CITY=0\n");
     Press("Btn_Default");
     EXPECT_EQ(LastMessage(), "Set as default");
+    Click(Find<QRadioButton>("AutoOption"));
+    Press("Btn_Save");
+    EXPECT_EQ(dir.Read("QAVOWIN.INI"), "[OPTIONS]\nDaylightSetting=Auto\nDEFAULT_CITY= 0  \n");
+    EXPECT_EQ(cities.DaylightMode, "Auto    ");
+}
+
+TEST_F(SunsetFormTest, EachCityShowsItsZoneWhichTheUserMayChooseOrTakeFromTheWorldList) {
+    Open({DefaultCity(), kBoston}, "[OPTIONS]\nDEFAULT_CITY=1\nDayLightSetting=auto\n");
+    EXPECT_TRUE(Find<QRadioButton>("AutoOption")->isChecked());
+    auto* zone = Find<QComboBox>("ZonePicker");
+    EXPECT_EQ(zone->currentText(), "America/New_York");
+    EXPECT_EQ(Find<QLabel>("ZoneSource")->text(), "Inferred from its place and Zone");
+    // Type-ahead: any part of the name; Enter takes a whole name.
+    Click(zone);
+    zone->lineEdit()->selectAll();
+    Type("jerusalem");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(cities.CityTable[1].TimeZone, "Asia/Jerusalem");
+    EXPECT_EQ(Find<QLabel>("ZoneSource")->text(), "Chosen for this city");
+
+    ModalScript script;
+    script.Then("PlaceListDialog", [](QWidget* dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("PlaceSearch"), "kolk");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    script.Run([&] { Press("Btn_AddFromList"); });
+    EXPECT_TRUE(script.failures.empty());
+    ASSERT_EQ(StoredCities(), 3u);
+    EXPECT_EQ(cities.CityTable[2], City("Kolkata", 22, 32, -88, -22, -5, "Asia/Kolkata"));
+    EXPECT_EQ(form->CityBox()->currentText(), "Kolkata");
+    EXPECT_EQ(dir.Read("QAVOWIN.INI"),
+              "[OPTIONS]\nDEFAULT_CITY=1\nDayLightSetting=auto\n[TIMEZONES]\n"
+              "Boston=Asia/Jerusalem\nKolkata=Asia/Kolkata\n");
+    // A deleted city takes its zone with it.
+    Press("btn_del");
+    EXPECT_EQ(dir.Read("QAVOWIN.INI"),
+              "[OPTIONS]\nDEFAULT_CITY= 0  \nDayLightSetting=auto\n[TIMEZONES]\n"
+              "Boston=Asia/Jerusalem\n");
 }
 
 // Each opening reads the file again, and typed fields are never dropped
