@@ -57,8 +57,9 @@ void MainCommands::SuccessiveDaysList(int mode) {
     if (!AskDayCount()) {
         return;
     }
-    const std::optional<std::string> text = SuccessiveDaysText(
-        engine(), calendar_.cities, calendar_.readings, static_cast<SuccessiveDaysMode>(mode));
+    const std::optional<std::string> text =
+        SuccessiveDaysText(engine(), calendar_.cities, calendar_.readings,
+                           static_cast<SuccessiveDaysMode>(mode), calendar_.holidayOptions);
     // Too long a text has been refused with its own message.
     if (text) {
         window_.ShowReport(*text);

@@ -11,7 +11,7 @@ void MainCommands::GregorianYearCommand() {
     if (!AskGregorianYear("Entry Error", MessageIcon::Stop)) {
         return;
     }
-    ShowResult(GregorianYearCommandListing(engine()));
+    ShowResult(GregorianYearCommandListing(engine(), calendar_.holidayOptions));
 }
 
 void MainCommands::JewishYearCommand() {
@@ -19,7 +19,7 @@ void MainCommands::JewishYearCommand() {
     if (TakeCancel()) {
         return;
     }
-    ShowResult(JewishYearCommandListing(engine()));
+    ShowResult(JewishYearCommandListing(engine(), calendar_.holidayOptions));
 }
 
 }  // namespace qavo::ui

@@ -10,6 +10,7 @@
 #include "ui/platform/app_title.hpp"
 #include "ui/platform/common_dialog.hpp"
 #include "ui/platform/save_target.hpp"
+#include "ui/windows/settings_form.hpp"
 #include "ui/windows/sunset_form.hpp"
 
 namespace qavo::ui {
@@ -29,6 +30,7 @@ FileMenuCommands::FileMenuCommands(QavoWin& window, CityDatabase& cities)
     connect(menu.Menu_ToFile, &QAction::triggered, this, &FileMenuCommands::Menu_ToFile_Click);
     connect(menu.menu_sunset_setup, &QAction::triggered, this,
             &FileMenuCommands::menu_sunset_setup_Click);
+    connect(menu.menu_settings, &QAction::triggered, this, &FileMenuCommands::menu_settings_Click);
 }
 
 FileMenuCommands::~FileMenuCommands() = default;
@@ -106,6 +108,17 @@ void FileMenuCommands::menu_sunset_setup_Click() {
             new SunsetForm(cities_, window_.engine().platform, window_.engine().IniPath, &window_);
     }
     sunsetForm_->exec();
+}
+
+void FileMenuCommands::menu_settings_Click() {
+    if (settingsForm_ == nullptr) {
+        settingsForm_ =
+            new SettingsForm(window_.engine().platform, window_.engine().IniPath, &window_);
+    }
+    settingsForm_->Load(window_.HolidayChoices());
+    if (settingsForm_->exec() == QDialog::Accepted) {
+        window_.SetHolidayChoices(settingsForm_->Chosen());
+    }
 }
 
 }  // namespace qavo::ui

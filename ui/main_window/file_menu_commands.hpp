@@ -1,7 +1,7 @@
 #pragma once
 // The commands of the File menu that the main window hands on: the calendar
 // page to a printer, the clipboard or a bitmap file, drawn on the page
-// surface, and the sunset setup dialog.
+// surface, the sunset setup dialog and the settings dialog.
 
 #include <QObject>
 #include <memory>
@@ -14,6 +14,7 @@ namespace qavo::ui {
 
 class Printer2;
 class QavoWin;
+class SettingsForm;
 class SunsetForm;
 
 class FileMenuCommands : public QObject {
@@ -31,6 +32,7 @@ class FileMenuCommands : public QObject {
     void Menu_ToClipboard_Click();
     void Menu_ToFile_Click();
     void menu_sunset_setup_Click();
+    void menu_settings_Click();
 
   private:
     // Clears the surface, shows it and draws the month shown in the window.
@@ -40,7 +42,8 @@ class FileMenuCommands : public QObject {
     QavoWin& window_;
     CityDatabase& cities_;
     std::unique_ptr<Printer2> surface_;
-    SunsetForm* sunsetForm_ = nullptr;  // created on first use, owned by the window
+    SunsetForm* sunsetForm_ = nullptr;      // created on first use, owned by the window
+    SettingsForm* settingsForm_ = nullptr;  // likewise
 };
 
 }  // namespace qavo::ui

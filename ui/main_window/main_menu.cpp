@@ -47,6 +47,7 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
     m.menu_calc = AddItem(file, "menu_calc", "Open &Calculator...");
     file->addSeparator()->setObjectName("Sep2");
     m.menu_sunset_setup = AddItem(file, "menu_sunset_setup", "&Sunset Setup...");
+    m.menu_settings = AddItem(file, "menu_settings", "Se&ttings...");
     file->addSeparator()->setObjectName("sep3");
     m.Menu_Exit = AddItem(file, "Menu_Exit", "E&xit");
 

@@ -16,6 +16,7 @@ struct MainMenu {
     QAction* menu_Paintbrush;
     QAction* menu_calc;
     QAction* menu_sunset_setup;
+    QAction* menu_settings;
     QAction* Menu_Exit;
     // Go-To
     QAction* Menu_today;

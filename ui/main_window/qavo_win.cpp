@@ -195,6 +195,7 @@ StartupResult QavoWin::Load() {
         }
     }
     pageView_->BuildCellGrid(engine().PageOriginX, engine().PageOriginY);
+    page_.holidayOptions = calendar_.holidayOptions;
     show();
     BuildMonthPage();
     pageView_->FocusDay(engine().TodayGDay);
@@ -206,6 +207,17 @@ StartupResult QavoWin::Load() {
 void QavoWin::BuildMonthPage() {
     qavo::BuildMonthPage(engine(), page_);
     ShowPage();
+}
+
+void QavoWin::SetHolidayChoices(const HolidayOptions& options) {
+    calendar_.holidayOptions = options;
+    page_.holidayOptions = options;
+    // The page shown, not wherever a command left the engine's date.
+    if (!page_.yearText.empty()) {
+        engine().GYear = static_cast<Integer>(std::stoi(page_.yearText));
+        engine().TargetGMonth = static_cast<Integer>(page_.monthIndex + 1);
+    }
+    BuildMonthPage();
 }
 
 void QavoWin::ShowPage() {

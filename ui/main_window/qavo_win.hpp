@@ -37,6 +37,10 @@ class QavoWin : public QMainWindow {
     void ShowReport(std::string_view text);
 
     Engine& engine() { return calendar_.engine; }
+    // The holiday choices the page and the reports follow; a change shows
+    // the page again with them.
+    const HolidayOptions& HolidayChoices() const { return calendar_.holidayOptions; }
+    void SetHolidayChoices(const HolidayOptions& options);
     MonthPage& Page() { return page_; }
     CommonDialog& CommonDialog1() { return *commonDialog_; }
     const MainMenu& Menu() const { return menu_; }

@@ -9,11 +9,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "startup/holiday_settings.hpp"
 #include "ui/help/help_window.hpp"
 #include "ui/main_window/page_view.hpp"
 #include "ui/main_window/qavo_win.hpp"
@@ -274,6 +276,33 @@ TEST_F(MainWindowTest, TheOpenMonthListIsYellowOnBlue) {
     MonthList()->hidePopup();
     EXPECT_GT(blue, shown.width() * shown.height() / 2);
     EXPECT_GT(yellow, 0);
+}
+
+// Israel's Passover ended on Monday 29 April 2024, 21 Nisan; the diaspora's
+// the day after. The choice is kept in the settings file and shown again.
+TEST_F(MainWindowTest, TheSettingsChooseTheScheduleOfThePage) {
+    const auto choose = [](const char* option, const char* button) {
+        return [=](QWidget* form) {
+            form->findChild<QRadioButton*>(option)->click();
+            form->findChild<QPushButton*>(button)->click();
+        };
+    };
+    ModalScript script;
+    EXPECT_EQ(Body(31)->text(), "Nisan 22\nPassover");
+    script.Then("SettingsForm", choose("IsraelOption", "btn_ok"));
+    script.Run([this] { window.Menu().menu_settings->trigger(); });
+    EXPECT_EQ(Body(30)->text(), "Nisan 21\nPassover");
+    EXPECT_EQ(Body(31)->text(), "Nisan 22\n");
+    EXPECT_EQ(ReadHolidayOptions(window.engine().IniPath).schedule, Schedule::Israel);
+    // Cancel keeps the choice, whatever was clicked.
+    script.Then("SettingsForm", [&](QWidget* form) {
+        EXPECT_TRUE(form->findChild<QRadioButton*>("IsraelOption")->isChecked());
+        choose("DiasporaOption", "btn_cancel")(form);
+    });
+    script.Run([this] { window.Menu().menu_settings->trigger(); });
+    EXPECT_EQ(Body(31)->text(), "Nisan 22\n");
+    EXPECT_EQ(script.failures, std::vector<std::string>{});
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 // Each help book opens where the program looks (the build puts both beside
