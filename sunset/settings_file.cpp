@@ -74,9 +74,7 @@ bool SaveDaylightSetting(CityDatabase& cities, Platform& platform, const std::st
 }
 
 bool SaveAutoDaylight(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
-    std::string error;
-    if (!WriteProfileString(iniPath, kSection, "DaylightSetting", "Auto", error)) {
-        ReportWriteFailure(platform, error);
+    if (!Saved(platform, WriteProfileString(iniPath, kSection, "DaylightSetting", "Auto"))) {
         return false;
     }
     cities.DaylightMode = "Auto    ";

@@ -229,6 +229,7 @@ TEST_F(SunsetFormTest, EachCityShowsItsZoneWhichTheUserMayChooseOrTakeFromTheWor
               "[OPTIONS]\nDEFAULT_CITY=1\nDayLightSetting=auto\n[TIMEZONES]\n"
               "Boston=Asia/Jerusalem\nKolkata=Asia/Kolkata\n");
     // A deleted city takes its zone with it.
+    platform.answers.push_back(MessageAnswer::Yes);
     Press("btn_del");
     EXPECT_EQ(dir.Read("QAVOWIN.INI"),
               "[OPTIONS]\nDEFAULT_CITY= 0  \nDayLightSetting=auto\n[TIMEZONES]\n"
