@@ -245,9 +245,8 @@ TEST_F(CommandsTest, ConversionsAndAnniversariesTakeTheirDatesAndHeading) {
     EXPECT_FALSE(engine().AnnivMode);
 
     // A plain conversion from either menu, even cancelled, resets the heading and count.
-    const std::pair<QAction*, const char*> plainConversions[] = {{menu.Menu_G2J, "GetGyear"},
-                                                                 {menu.Menu_J2G, "GetJYear"}};
-    for (const auto& [plain, yearPrompt] : plainConversions) {
+    for (const auto& [plain, yearPrompt] :
+         {std::pair(menu.Menu_G2J, "GetGyear"), std::pair(menu.Menu_J2G, "GetJYear")}) {
         script.Then(yearPrompt, Press("button_cancel"));
         Run(plain);
         script.Then("GetGyear", Press("button_ok"));
