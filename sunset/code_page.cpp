@@ -1,5 +1,6 @@
 #include "sunset/code_page.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -36,12 +37,10 @@ char ByteOfCharacter(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<char>(c);
     }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return kUnmapped;
+    // The search ends at the table's end for a character the block lacks.
+    const auto found = std::ranges::find(kHighControls, c);
+    return found == kHighControls.end() ? kUnmapped
+                                        : static_cast<char>(0x80 + (found - kHighControls.begin()));
 }
 
 // Decodes the character at text[i] and moves i past it; 0xFFFD when malformed.

@@ -59,7 +59,7 @@ void MainCommands::ConvertFromJewish() {
         return;
     }
     if (!PrepareJewishDatePrompt(engine())) {
-        ShowResult(std::optional<std::string>());
+        TellDateOutsideCalendar();
         return;
     }
     JMonthDateDialog().ShowModal();

@@ -124,19 +124,15 @@ void MainCommands::FocusJewishYearButton() {
     }
 }
 
-void MainCommands::ShowResult(const std::optional<std::string>& text) {
-    if (!text) {
-        // The prompts keep every value in range; this is the last guard.
-        Tell("The date lies outside the years the calendar can compute.", "Calculation Error",
-             MessageIcon::Stop);
-        return;
-    }
-    window_.ShowReport(*text);
+void MainCommands::TellDateOutsideCalendar() {
+    // The prompts keep every value in range; this is the last guard.
+    Tell("The date lies outside the years the calendar can compute.", "Calculation Error",
+         MessageIcon::Stop);
 }
 
 void MainCommands::ShowResult(const std::optional<ListedReport>& report) {
     if (!report) {
-        ShowResult(std::optional<std::string>());
+        TellDateOutsideCalendar();
         return;
     }
     ShowReport(engine().platform, window_.CommonDialog1(), &window_, *report);

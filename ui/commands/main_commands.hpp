@@ -75,7 +75,7 @@ class MainCommands : public QObject {
     void FocusJewishYearButton();
     // The page of the day after a successive-days list, within the calendar.
     void RebuildPageAfterList();
-    void ShowResult(const std::optional<std::string>& text);
+    void TellDateOutsideCalendar();
     // A holiday or anniversary list, which the output window can also save
     // as a calendar file.
     void ShowResult(const std::optional<ListedReport>& report);

@@ -274,12 +274,18 @@ TEST_F(CommandsTest, ASpunYearOutsideTheCalendarIsRefusedAndAskedAgain) {
 }
 
 TEST_F(CommandsTest, ConversionsAndAnniversariesTakeTheirDatesAndHeading) {
-    script.Then("GetJYear", TypeAndPress("jyear_box", "5768", "button_ok"));
-    JewishDate(7, " 15");  // Nisan, the eighth month of a leap year
-    script.Then("HeaderForm", [](QWidget* w) {
+    script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
+    GregorianDate(4, "20");
+    script.Then("OutForm", TakeReport());
+    Run(menu.Menu_G2J);
+    EXPECT_EQ(FirstLine(), "Nisan 15, 5768");
+    const Action passoverThrice = [](QWidget* w) {
         w->findChild<QLineEdit*>("HeaderBox")->setText("Passover");
         TypeAndPress("SYearsBox", "3", "Command1")(w);
-    });
+    };
+    script.Then("GetJYear", TypeAndPress("jyear_box", "5768", "button_ok"));
+    JewishDate(7, " 15");  // Nisan, the eighth month of a leap year
+    script.Then("HeaderForm", passoverThrice);
     script.Then("OutForm", TakeReport());
     Run(menu.AnnivFromJewish);
     // 15 Nisan 5768 was Sunday 20 April 2008; then two more years, one line each.
@@ -288,20 +294,21 @@ TEST_F(CommandsTest, ConversionsAndAnniversariesTakeTheirDatesAndHeading) {
     EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 6);
     EXPECT_FALSE(engine().AnnivMode);
 
-    // A plain conversion resets the heading and the count for the next one.
-    script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
-    GregorianDate(4, "20");
-    script.Then("OutForm", TakeReport());
-    Run(menu.Menu_G2J);
-    EXPECT_EQ(FirstLine(), "Nisan 15, 5768");
-    script.Then("GetGyear", Press("button_ok"));
-    script.Then("GMonthDateForm", Press("Command1"));
-    script.Then("HeaderForm", [](QWidget* w) {
-        EXPECT_EQ(w->findChild<QLineEdit*>("SYearsBox")->text(), " 1");
-        EXPECT_EQ(w->findChild<QLineEdit*>("HeaderBox")->text(), "");
-        Press("Command2")(w);
-    });
-    Run(menu.AnnivFromGreg);
+    // A plain conversion from either menu, even cancelled, resets the heading and count.
+    for (const auto& [plain, yearPrompt] :
+         {std::pair(menu.Menu_G2J, "GetGyear"), std::pair(menu.Menu_J2G, "GetJYear")}) {
+        script.Then(yearPrompt, Press("button_cancel"));
+        Run(plain);
+        script.Then("GetGyear", Press("button_ok"));
+        script.Then("GMonthDateForm", Press("Command1"));
+        script.Then("HeaderForm", [&](QWidget* w) {
+            EXPECT_EQ(w->findChild<QLineEdit*>("SYearsBox")->text(), " 1");
+            EXPECT_EQ(w->findChild<QLineEdit*>("HeaderBox")->text(), "");
+            passoverThrice(w);
+        });
+        script.Then("OutForm", TakeReport());
+        Run(menu.AnnivFromGreg);
+    }
     EXPECT_FALSE(engine().AnnivMode);
 }
 

@@ -20,11 +20,7 @@ TEST(BoxSteps, DaysStepWithinTheMonthAndWrap) {
         {" 15", 30, " 16", " 14", " 14"},
         {" 28", 28, " 1", " 27", " 27"},  // up from the last day of February
         {" 1", 31, " 2", " 31", " 31"},   // down from the 1st of January
-        {"", 30, " 1", " 30", "-1"},      // an empty box counts as 0
         {" 0", 29, " 1", " 29", "-1"},
-        {"+5", 30, " 6", " 4", " 4"},
-        {"1-2", 30, " 2", " 30", " 30"},  // only the leading number counts
-        {"7x", 31, " 8", " 6", " 6"},
         // Beyond 16 bits the number is held at the nearest 16-bit value and
         // never wraps around.
         {"99999", 31, " 1", " 32766", " 32766"},
@@ -42,12 +38,9 @@ TEST(BoxSteps, YearsStepOnlyWithinTheirBounds) {
     constexpr int lo = std::numeric_limits<Integer>::min();
     constexpr int hi = std::numeric_limits<Integer>::max();
     EXPECT_EQ(SteppedYear("2008", -1, lo, hi), 2007);
-    EXPECT_EQ(SteppedYear("2008abc", +1, lo, hi), 2009);
-    EXPECT_EQ(SteppedYear("", +1, lo, hi), 1);
     EXPECT_EQ(SteppedYear("99999", -1, lo, hi), std::nullopt);
     EXPECT_EQ(SteppedYear("32767", +1, lo, hi), std::nullopt);
     EXPECT_EQ(SteppedYear("32766", +1, lo, hi), 32767);
-    EXPECT_EQ(SteppedYear("-32768", -1, lo, hi), std::nullopt);
     EXPECT_EQ(SteppedYear("-29006", -1, -29007, hi), -29007);
     EXPECT_EQ(SteppedYear("-29007", -1, -29007, hi), std::nullopt);
     EXPECT_EQ(SteppedYear("-29008", +1, -29007, hi), std::nullopt);
@@ -59,7 +52,6 @@ TEST(BoxSteps, SuccessiveYearsStayAtOneGoingDown) {
     EXPECT_EQ(SuccessiveYearsDownText(" 1"), " 1");
     EXPECT_EQ(SuccessiveYearsDownText(" 0"), "-1");
     EXPECT_EQ(SuccessiveYearsUpText(" 1"), " 2");
-    EXPECT_EQ(SuccessiveYearsUpText(""), " 1");
     EXPECT_EQ(SuccessiveYearsUpText("99999"), " 32768");
 }
 

@@ -109,6 +109,13 @@ TEST_F(PromptTest, JewishYearOpensOnJYearAcceptsOnly5343To10760AndEscapeCancels)
     Show(dialog);
     dialog.UpDown1()->DownArrow()->click();
     EXPECT_EQ(engine.ResultJYear, 5767);
+    // A spin past either end of what the command can take is refused and changes nothing.
+    for (const auto& [typed, up] : {std::pair("32767", true), std::pair("-29007", false)}) {
+        dialog.jyear_box()->setText(typed);
+        (up ? dialog.UpDown1()->UpArrow() : dialog.UpDown1()->DownArrow())->click();
+        EXPECT_EQ(Refusal(), "Entry Error: Year must be between 5343 and 10760") << typed;
+    }
+    EXPECT_EQ(engine.ResultJYear, 5767);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(engine.Cancelled);
 }

@@ -10,7 +10,7 @@ TEST(HelpContentsTest, ListsHeadingsWithIdsInFileOrder) {
 <html><head><meta charset="utf-8"><TITLE> QAVO  Help </TITLE></head><body>
 <h1>Not a topic</h1>
 <h2 id="Introduction">Introduction</h2><p>Text <b>bold</b>.</p>
-<h3 class="sub" id='Menus'>The <i>menus</i></h3>
+<h3 class="sub" id = 'Menus'>The <i>menus</i></h3>
 <h2>A heading without an id</h2>
 <!-- <h2 id="Hidden">commented out</h2> -->
 <H2 ID=Shutdown>Ending the program</H2>
@@ -60,7 +60,6 @@ TEST(HelpContentsTest, DamagedFilesGiveWhatCanBeRead) {
     EXPECT_EQ(cut.topics[0].id, "A");
     EXPECT_TRUE(ReadHelpContents("<h2 id=\"A\"").topics.empty());
     EXPECT_TRUE(ReadHelpContents("<!-- never closed <h2 id=\"A\">A</h2>").topics.empty());
-    EXPECT_TRUE(ReadHelpContents("").topics.empty());
     using namespace std::literals;
     const std::string_view garbage = "\xFF\xFE<\x01\x02<<>>\0<h2 id=>x</h2>"sv;
     EXPECT_TRUE(ReadHelpContents(garbage).topics.empty());

@@ -80,10 +80,20 @@ TEST_F(MainWindowTest, StartsOnTodaysMonthAndShowsItsPage) {
     EXPECT_EQ(MarkedCells(), std::vector<int>{24});
     EXPECT_EQ(window.Cells()->GDatePanel(24)->text(), " 23");
     EXPECT_EQ(Body(24)->text(), "Nisan 15\nPassover");
-    // The view shows exactly the cells of the page's days: 1 to 30 April.
+    // The view shows exactly the cells of the page's days, 1 to 30 April; cell n lies
+    // in row (n - 1) / 7 and column (n - 1) mod 7, its day strip over its body.
     for (int n = 1; n <= kPageCells; ++n) {
+        const QRect body = Body(n)->geometry();
+        const QRect strip = window.Cells()->GDatePanel(n)->geometry();
         EXPECT_EQ(Body(n)->isVisible(), n >= 2 && n <= 31) << n;
         EXPECT_EQ(window.Cells()->GDatePanel(n)->isVisible(), Body(n)->isVisible()) << n;
+        EXPECT_TRUE(strip.x() == body.x() && strip.y() < body.y()) << n;
+        if (n % 7 != 0) {  // the next cell is its right-hand neighbour
+            EXPECT_TRUE(Body(n + 1)->y() == body.y() && Body(n + 1)->x() > body.x()) << n;
+        }
+        if (n + 7 <= kPageCells) {  // the cell a week on lies below it
+            EXPECT_TRUE(Body(n + 7)->x() == body.x() && Body(n + 7)->y() > body.y()) << n;
+        }
     }
     // The grid's frame: light grey along the top, black along the right edge.
     const QImage shown = window.Cells()->grab().toImage();

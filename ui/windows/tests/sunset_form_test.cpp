@@ -119,7 +119,7 @@ TEST_F(SunsetFormTest, ANewCityIsSavedFromTheBoxesAndSelected) {
     ASSERT_EQ(StoredCities(), 3u);
     EXPECT_EQ(cities.CityTable[2], City("Hoboken", 40, 45, 73, 59, 5));
     EXPECT_FALSE(form->NewMode());
-    EXPECT_EQ(form->CityBox()->currentText(), "Hoboken");
+    EXPECT_EQ(form->CityBox()->itemText(form->CityBox()->currentIndex()), "Hoboken");
     EXPECT_EQ(form->SelectedCityIndex(), 2);
     EXPECT_EQ(platform.messages.back().title, "QAVO for Windows");
     EXPECT_EQ(LastMessage(), "Saved");
