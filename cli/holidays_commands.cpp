@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/commands.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/conversion_report.hpp"
@@ -45,7 +46,7 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
 // as the list shows it (letter case free) or its 1-based position.
 int MonthListIndex(const std::string& text, int jYear) {
     const bool leap = Engine::IsJewishLeap(jYear);
-    const int count = leap ? 13 : 12;
+    const int count = ShownMonthOf(jmonth::kElul, leap);
     for (int position = 1; position <= count; ++position) {
         const std::string_view name = leap ? JLeapMonthName(position) : JMonthName(position);
         if (Lowered(text) == Lowered(WithoutTrailingBlanks(name))) {

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
@@ -51,23 +52,13 @@ struct ListDay {
 };
 
 ListDay ConvertListDay(Engine& engine) {
-    engine.JYear = static_cast<Integer>(engine.GYear + kJewishYearOffset);
-    engine.ResultJYear = engine.JYear;
-    bool found =
-        engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth);
-    engine.TargetOnOrAfterNewYear();
-    engine.NewYearGYear = engine.GYear;
-    if (found && !engine.AfterNewYear) {
-        --engine.JYear;
-        found = engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth);
-        engine.NewYearGYear = static_cast<Integer>(engine.GYear - 1);
-    }
     ListDay day;
-    if (!found || !engine.StepToGregorianDate(day.day, day.month, day.weekday)) {
+    if (!engine.FindJewishDate(day.day, day.month, day.weekday)) {
         throw std::out_of_range("the list ran beyond the years the calendar reaches");
     }
-    const bool common = !Engine::IsJewishLeap(engine.JYear);
-    engine.JMonthShown = static_cast<Integer>(day.month - (common && day.month >= 7 ? 1 : 0));
+    engine.ResultJYear = static_cast<Integer>(engine.GYear + kJewishYearOffset);  // tried first
+    engine.JMonthShown =
+        static_cast<Integer>(ShownMonthOf(day.month, Engine::IsJewishLeap(engine.JYear)));
     engine.JDay = day.day;
     return day;
 }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
 
 namespace qavo {
@@ -78,7 +79,7 @@ std::string PageSabbathReadings(const ReadingSchedule& schedule, const Engine& e
     for (int step = 0; step < 7 * (row - 1); ++step) {
         const Integer before = month;
         probe.NextJewishDay(month, day);
-        if (before == 13 && month == 1) {
+        if (before == jmonth::kElul && month == jmonth::kTishri) {
             describeYear(++year);
         }
     }

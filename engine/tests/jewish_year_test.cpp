@@ -8,13 +8,13 @@
 namespace qavo {
 namespace {
 
-class JewishYear : public ::testing::TestWithParam<Reckoning> {
+class JewishYear : public ::testing::Test {
   protected:
     testing::FakePlatform platform;
-    Engine engine{platform, GetParam()};
+    Engine engine{platform};
 };
 
-TEST_P(JewishYear, NewYearsOfTheWorkedExamples) {
+TEST_F(JewishYear, NewYearsOfTheWorkedExamples) {
     const struct {
         int year;
         MoladTime molad;  // Day -1: neither it nor the type is checked
@@ -42,7 +42,7 @@ TEST_P(JewishYear, NewYearsOfTheWorkedExamples) {
 }
 
 // Outside the years the anchors reach nothing changes.
-TEST_P(JewishYear, TheRangeOfTheAnchorTableIsChecked) {
+TEST_F(JewishYear, TheRangeOfTheAnchorTableIsChecked) {
     Integer day = 7, month = 7;
     EXPECT_FALSE(engine.NewYearGregorianDate(5342, day, month));
     EXPECT_FALSE(engine.NewYearGregorianDate(kLastWalkableJewishYear + 1, day, month));
@@ -51,9 +51,6 @@ TEST_P(JewishYear, TheRangeOfTheAnchorTableIsChecked) {
     engine.JYear = 5342;
     EXPECT_FALSE(engine.AdvanceNewYearDate());
 }
-
-INSTANTIATE_TEST_SUITE_P(BothReckonings, JewishYear,
-                         ::testing::Values(Reckoning::Fast, Reckoning::Stepping));
 
 TEST(Postponements, ThresholdsOfTheFourRules) {
     // Years chosen for their leap pattern: 5782 is leap, 5783 common after a

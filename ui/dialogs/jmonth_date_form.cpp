@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "ui/dialogs/box_steps.hpp"
@@ -13,7 +14,6 @@ namespace qavo::ui {
 
 namespace {
 constexpr std::string_view kRefusal = "Invalid Date Entry";
-constexpr int kAdarPosition = 5;  // list position of Adar, the last month before the leap slot
 
 QString ListText(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -43,7 +43,7 @@ void JMonthDateForm::Activate() {
 }
 
 int JMonthDateForm::MonthAt(int position) const {
-    return position > kAdarPosition && !leap_ ? position + 2 : position + 1;
+    return MonthSlotOf(position + 1, leap_);
 }
 
 int JMonthDateForm::SelectedMonthLength() const {
