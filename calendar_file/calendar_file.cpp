@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "engine/plain_text.hpp"
 #include "sunset/data_file.hpp"
 
 namespace qavo {
@@ -17,14 +18,6 @@ namespace {
 // those of another program.
 constexpr std::string_view kUidDomain = "@qavo.invalid";
 constexpr const char* kProductId = "-//QAVO//QAVO Jewish and Gregorian Calendar//EN";
-
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 // FNV-1a: a fixed hash, the same on every machine and in every run.
 std::uint64_t StableHash(std::string_view text) {
@@ -51,7 +44,7 @@ struct ComponentFree {
 };
 
 icalcomponent* NewEvent(const ListedDay& day, const icaltimetype& stamp) {
-    const std::string summary = Trimmed(day.name);
+    const std::string summary(WithoutBlanks(day.name));
     icaltimetype start = icaltime_null_date();
     start.year = day.date.year;
     start.month = day.date.month;
@@ -65,7 +58,8 @@ icalcomponent* NewEvent(const ListedDay& day, const icaltimetype& stamp) {
     icalcomponent_add_property(event, DateProperty(ICAL_DTSTART_PROPERTY, start));
     icalcomponent_add_property(event, DateProperty(ICAL_DTEND_PROPERTY, end));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
-    icalcomponent_add_property(event, icalproperty_new_description(Trimmed(day.line).c_str()));
+    icalcomponent_add_property(
+        event, icalproperty_new_description(std::string(WithoutBlanks(day.line)).c_str()));
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return event;
 }

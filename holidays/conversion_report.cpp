@@ -7,6 +7,7 @@
 #include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
@@ -20,17 +21,6 @@ int LineCount(const Engine& engine) {
 
 bool CountFits(const Engine& engine, int firstJYear) {
     return LineCount(engine) <= MaxSuccessiveYears(firstJYear);
-}
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-    return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos
-               ? std::string_view()
-               : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Appends the Gregorian date line of (JMonth, JDay) in JYear, whose new year
@@ -78,7 +68,8 @@ std::optional<ListedReport> ConversionListing(Engine& engine, std::string_view h
         std::string(WithoutTrailingBlanks(JLeapMonthName(engine.JMonth))) +
         BlankSigned(engine.JDay) + "," + BlankSigned(jYear);
     report.text += jewishDate + std::string(NL) + std::string(NL);
-    const std::string name(Trimmed(headerText).empty() ? jewishDate : Trimmed(headerText));
+    const std::string name(WithoutBlanks(headerText).empty() ? jewishDate
+                                                             : WithoutBlanks(headerText));
 
     if (!engine.NewYearGregorianDate(jYear, engine.NewYearGDay, engine.NewYearGMonth)) {
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "holidays/holiday_rules.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "sunset/sunset_time.hpp"
@@ -12,14 +13,6 @@
 namespace qavo {
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Characters, not bytes: a city name may hold letters beyond ASCII.
 std::size_t CharacterCount(const std::string& utf8) {
@@ -35,7 +28,7 @@ std::string Heading(const CityDatabase& cities, SuccessiveDaysMode mode) {
     if (mode == SuccessiveDaysMode::SunsetTimes) {
         text.append("Holidays begin the evening before the indicated days.").append(NL);
         text.append("Sunset is " + cities.DaylightMode + " Time in " +
-                    Trimmed(cities.SunsetCityName) + ".")
+                    std::string(WithoutBlanks(cities.SunsetCityName)) + ".")
             .append(NL);
         text.append("Candles are lit 18 minutes earlier.").append(NL);
     } else {

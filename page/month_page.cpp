@@ -3,6 +3,7 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "engine/year_range_messages.hpp"
 #include "holidays/holiday_rules.hpp"
 #include "page/page_surface.hpp"
@@ -13,11 +14,6 @@ namespace {
 
 constexpr std::string_view kYearRangeTitle = "Incorrect Year";
 
-std::string TrimTrailingBlanks(std::string_view text) {
-    const auto end = text.find_last_not_of(' ');
-    return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
-}
-
 void HighlightCell(MonthPage& page, int cell) {
     page.cells[cell].body = kMarkedCellBodyColours;
     page.MarkedCell = static_cast<Integer>(cell);
@@ -26,8 +22,8 @@ void HighlightCell(MonthPage& page, int cell) {
 void FillCell(Engine& engine, MonthPage& page, int cell, int day) {
     DayCell& target = page.cells[cell];
     target.dayText = BlankSigned(day);
-    target.jewishDate =
-        TrimTrailingBlanks(JLeapMonthName(engine.JMonth)) + BlankSigned(engine.JDay);
+    target.jewishDate = std::string(WithoutTrailingBlanks(JLeapMonthName(engine.JMonth))) +
+                        BlankSigned(engine.JDay);
     target.holiday = HolidayShortName(engine, cell);
     target.jewishText = target.jewishDate + "\n" + target.holiday;
     target.visible = true;

@@ -11,19 +11,14 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/plain_text.hpp"
+
 namespace qavo {
 
 namespace {
 
 std::string ErrorText(int code) {
     return std::generic_category().message(code);
-}
-
-bool SameNameCaseBlind(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 // Closes the descriptor on every path out.
@@ -55,7 +50,7 @@ constexpr std::size_t kUniqueLength = 6;
 
 bool IsNewCopyOf(std::string_view entry, std::string_view name) {
     if (entry.size() != name.size() + kNewCopyMark.size() + kUniqueLength ||
-        !SameNameCaseBlind(entry.substr(0, name.size()), name) ||
+        !SameIgnoringCase(entry.substr(0, name.size()), name) ||
         entry.substr(name.size(), kNewCopyMark.size()) != kNewCopyMark) {
         return false;
     }
@@ -95,7 +90,7 @@ std::optional<std::string> FindFileCaseBlind(const std::string& directory, std::
     fs::directory_iterator it(directory, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::string entry = it->path().filename().string();
-        if (SameNameCaseBlind(entry, name)) {
+        if (SameIgnoringCase(entry, name)) {
             matches.push_back(entry);
         }
     }
