@@ -73,7 +73,7 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
     std::string text = Heading(cities, mode);
     // The heading's city name is the only text beyond ASCII; count it once.
     const std::size_t extraBytes = text.size() - CharacterCount(text);
-    platform.BusyCursorOn();
+    const BusyCursor busy(platform);
     for (int i = 0; i < engine.SuccDayCount; ++i) {
         const ListDay day = ConvertListDay(engine);
         const bool sabbath = day.weekday == kSaturday;
@@ -97,11 +97,9 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
         if (text.size() - extraBytes > kMaxListCharacters) {
             platform.ShowMessage("The text is too long. Try again with fewer entries.", "Too long",
                                  MessageIcon::Stop, MessageButtons::Ok);
-            platform.BusyCursorOff();
             return std::nullopt;
         }
     }
-    platform.BusyCursorOff();
     return text;
 }
 

@@ -32,7 +32,7 @@ void FillCell(Engine& engine, MonthPage& page, int cell, int day) {
 }  // namespace
 
 void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface) {
-    engine.platform.BusyCursorOn();
+    const BusyCursor busy(engine.platform);
     page.cells[page.MarkedCell].body = page.cells[0].body;
 
     engine.GLeapIndex = Engine::IsGregorianLeap(engine.GYear) ? 1 : 0;
@@ -81,7 +81,6 @@ void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface) {
     if (surface != nullptr) {
         surface->DrawPageFrame(PageRows(page), PageTitle(engine));
     }
-    engine.platform.BusyCursorOff();
 }
 
 bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText, int monthIndex) {
