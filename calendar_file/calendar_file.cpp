@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "engine/plain_text.hpp"
+
 namespace qavo {
 
 namespace {
@@ -26,11 +28,7 @@ std::string CleanText(std::string_view text) {
             clean += c;
         }
     }
-    const std::size_t first = clean.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return clean.substr(first, clean.find_last_not_of(' ') - first + 1);
+    return std::string(WithoutBlanks(clean));
 }
 
 constexpr std::string_view kLineEnd = "\r\n";

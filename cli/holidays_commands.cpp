@@ -3,8 +3,10 @@
 #include <ostream>
 
 #include "cli/commands.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "holidays/conversion_report.hpp"
 #include "holidays/gregorian_year_report.hpp"
 #include "holidays/jewish_year_report.hpp"
@@ -30,25 +32,14 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string Lowered(std::string_view text) {
-    std::string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lowered;
-}
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-    return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-
 // The 0-based position of a month in the list of the year's months: its name
 // as the list shows it (letter case free) or its 1-based position.
 int MonthListIndex(const std::string& text, int jYear) {
     const bool leap = Engine::IsJewishLeap(jYear);
-    const int count = leap ? 13 : 12;
+    const int count = ShownMonthOf(jmonth::kElul, leap);
     for (int position = 1; position <= count; ++position) {
         const std::string_view name = leap ? JLeapMonthName(position) : JMonthName(position);
-        if (Lowered(text) == Lowered(WithoutTrailingBlanks(name))) {
+        if (SameIgnoringCase(text, WithoutTrailingBlanks(name))) {
             return position - 1;
         }
     }

@@ -3,6 +3,7 @@
 
 #include "cli/commands.hpp"
 #include "engine/name_tables.hpp"
+#include "engine/plain_text.hpp"
 #include "page/month_page.hpp"
 
 namespace qavo::cli {
@@ -10,11 +11,6 @@ namespace qavo::cli {
 namespace {
 
 constexpr std::size_t kColumnWidth = 12;  // the longest cell line is 11 characters
-
-std::string WithoutTrailingBlanks(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
 
 // One cell per line: number, tab, day text, tab, Jewish text with its line
 // feed written as " | "; hidden cells have empty fields.
@@ -35,8 +31,8 @@ void PrintCells(const MonthPage& page, std::ostream& out) {
 // day numbers, the Jewish dates and the holidays in columns; today's day
 // carries an asterisk.
 void PrintGrid(const Engine& engine, const MonthPage& page, std::ostream& out) {
-    out << WithoutTrailingBlanks(std::string(GMonthName(engine.TargetGMonth))) << ' '
-        << engine.GYear << "   Jewish year" << page.jewishYearCaption << "\n\n";
+    out << WithoutTrailingBlanks(GMonthName(engine.TargetGMonth)) << ' ' << engine.GYear
+        << "   Jewish year" << page.jewishYearCaption << "\n\n";
     std::string heading;
     for (int day = 0; day < kPageColumns; ++day) {
         heading += std::string(DayName(day)).append(kColumnWidth - 3, ' ');

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/commands.hpp"
+#include "engine/plain_text.hpp"
 #include "lists/successive_days.hpp"
 #include "sunset/sunset_time.hpp"
 #include "sunset/time_zones.hpp"
@@ -10,12 +11,6 @@
 namespace qavo::cli {
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 // --city INDEX|NAME makes that city the current one; a name matches without
 // regard to letter case.
@@ -31,9 +26,7 @@ void ChooseCity(Arguments& args, CityDatabase& cities) {
         return;
     }
     for (int i = 0; i <= cities.LastCityIndex; ++i) {
-        std::string name = cities.CityTable[i].CityName;
-        name.erase(name.find_last_not_of(' ') + 1);
-        if (Lower(name) == Lower(*city)) {
+        if (SameIgnoringCase(WithoutTrailingBlanks(cities.CityTable[i].CityName), *city)) {
             cities.CurrentCity = static_cast<Integer>(i);
             return;
         }

@@ -1,34 +1,26 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/engine.hpp"
-#include "engine/jewish_months.hpp"
+#include "engine/jewish_calendar.hpp"
+#include "engine/year_table.hpp"
 
 namespace qavo {
 
-using namespace jmonth;
-
 void Engine::DisplayToInternalMonth() {
-    JMonth = JMonthShown;
-    if (JMonthShown > kAdar && !IsJewishLeap(JYear)) {
-        ++JMonth;
-    }
+    JMonth = static_cast<Integer>(MonthSlotOf(JMonthShown, IsJewishLeap(JYear)));
 }
 
 Integer Engine::DaysFromNewYear(int month, int day) const {
-    if (month == kAdarII && !IsJewishLeap(JYear)) {
-        month = kAdar;  // Adar II in a common year counts as Adar
-    }
-    int days = day - 1;  // [0, 384]
-    for (int m = 1; m < month; ++m) {
-        days += JMonthLen(m, YearType);
-    }
-    return days;
+    // Adar II given for a common year counts as its Adar.
+    const bool leap = IsJewishLeap(JYear);
+    const int slot = MonthSlotOf(ShownMonthOf(month, leap), leap);
+    return static_cast<Integer>(DaysBeforeMonth(slot, YearType) + day - 1);  // [0, 384]
 }
 
 void Engine::OffsetToGregorian(int offset, Integer& year, Integer& month, Integer& day,
                                Integer& weekday) const {
-    weekday = (NewYearWeekday + offset) % 7;
+    weekday = static_cast<Integer>((NewYearWeekday + offset) % 7);
     const int startYear = GYear;
-    year = startYear;
+    year = static_cast<Integer>(startYear);
     month = NewYearGMonth;
     int remaining = NewYearGDay + offset;
     // A walk from September or October can only cross the February of the next year.
@@ -38,73 +30,43 @@ void Engine::OffsetToGregorian(int offset, Integer& year, Integer& month, Intege
         if (rest <= 0) {
             break;
         }
-        month = month % 12 + 1;
+        month = static_cast<Integer>(month % 12 + 1);
         if (month == 1) {
-            year = startYear + 1;
+            year = static_cast<Integer>(startYear + 1);
         }
         remaining = rest;
     }
-    day = remaining;
+    day = static_cast<Integer>(remaining);
 }
 
 void Engine::NextJewishDay(Integer& month, Integer& day) const {
     ++day;
     if (day > JMonthLen(month, YearType)) {
         day = 1;
-        ++month;
-        if (month == kAdarII && !IsJewishLeap(JYear)) {
-            month = kNisan;
-        }
-        if (month > kElul) {
-            month = kTishri;  // the year itself is the caller's to change
-        }
+        month = static_cast<Integer>(NextMonthSlot(month, IsJewishLeap(JYear)));
     }
-}
-
-void Engine::WalkToTargetByDays(Integer& day, Integer& month) {
-    Integer gYear = NewYearGYear;
-    Integer gMonth = NewYearGMonth;
-    Integer gDay = NewYearGDay;
-    while (!IsTargetDate(gYear, gMonth, gDay)) {
-        NextGregorianDay(gYear, gMonth, gDay);
-        NextJewishDay(month, day);
-    }
-}
-
-void Engine::WalkToTargetByMonths(int count, Integer& day, Integer& month) {
-    if (count > 0) {
-        // The day walk's last step starts from the day before the target.
-        const bool targetIsNewYearsDay = TargetGMonth == 1 && TargetGDay == 1;
-        GLeapIndex = IsGregorianLeap(targetIsNewYearsDay ? GYear - 1 : GYear) ? 1 : 0;
-    }
-    int remaining = count;  // [0, 384]
-    int m = 1;
-    while (remaining >= JMonthLen(m, YearType)) {
-        remaining -= JMonthLen(m, YearType);
-        ++m;
-        if (m == kAdarII && !IsJewishLeap(JYear)) {
-            m = kNisan;
-        }
-    }
-    month = m;
-    day = remaining + 1;
 }
 
 bool Engine::StepToGregorianDate(Integer& day, Integer& month, Integer& weekday) {
-    const int count = GregorianDayNumber(GYear, TargetGMonth, TargetGDay) -
-                      GregorianDayNumber(NewYearGYear, NewYearGMonth, NewYearGDay);
+    const int count = DayNumberOf(GYear, TargetGMonth, TargetGDay) -
+                      DayNumberOf(NewYearGYear, NewYearGMonth, NewYearGDay);
     if (YearType < 1 || YearType > 6 || count < 0 || count >= JewishYearLength(YearType)) {
         return false;
     }
-    day = 1;
-    month = 1;
-    if (reckoning != Reckoning::Fast) {
-        WalkToTargetByDays(day, month);
-    } else {
-        WalkToTargetByMonths(count, day, month);
-    }
-    weekday = (NewYearWeekday + count) % 7;
+    LeaveDateInYear(count, day, month, weekday);
     return true;
+}
+
+void Engine::LeaveDateInYear(int count, Integer& day, Integer& month, Integer& weekday) {
+    if (count > 0) {
+        // What a walk day by day leaves: the leap index of the year its last step starts in.
+        const bool targetIsNewYearsDay = TargetGMonth == 1 && TargetGDay == 1;
+        GLeapIndex = IsGregorianLeap(targetIsNewYearsDay ? GYear - 1 : GYear) ? 1 : 0;
+    }
+    const JewishDate date = DateInYear(JYear, YearType, count);
+    month = static_cast<Integer>(date.month);
+    day = static_cast<Integer>(date.day);
+    weekday = static_cast<Integer>((NewYearWeekday + count) % 7);
 }
 
 void Engine::TargetOnOrAfterNewYear() {
@@ -112,34 +74,40 @@ void Engine::TargetOnOrAfterNewYear() {
                      (NewYearGMonth == TargetGMonth && NewYearGDay > TargetGDay));
 }
 
-bool Engine::GregorianToJewish() {
+bool Engine::FindJewishDate(Integer& day, Integer& month, Integer& weekday) {
     if (!IsValidGregorianDate(GYear, TargetGMonth, TargetGDay)) {
         return false;
     }
-    const Integer thisYear = GYear + kJewishYearOffset;  // begins in the autumn of GYear
-    JYear = thisYear;
-    if (!NewYearGregorianDate(JYear, NewYearGDay, NewYearGMonth)) {
-        return false;
-    }
-    TargetOnOrAfterNewYear();
+    // The Jewish year that begins in the autumn of GYear, or the one before.
+    const DayNumber target = DayNumberOf(GYear, TargetGMonth, TargetGDay);
+    JYear = static_cast<Integer>(GYear + kJewishYearOffset);
     NewYearGYear = GYear;
+    AfterNewYear = target >= table_.NewYearOf(JYear).newYear;
     if (!AfterNewYear) {
-        JYear = thisYear - 1;
-        if (!NewYearGregorianDate(JYear, NewYearGDay, NewYearGMonth)) {
-            return false;
+        // Finding this year's new year first would leave its probe behind
+        // wherever the previous year's leaves none.
+        if (const auto& probe = table_.NewYearOf(JYear).walkProbe) {
+            MoladProbe = *probe;
         }
-        NewYearGYear = GYear - 1;
+        --JYear;
+        --NewYearGYear;
     }
+    LeaveNewYearOf(JYear, NewYearGDay, NewYearGMonth);
     ResultJYear = JYear;
+    LeaveDateInYear(target - table_.NewYearOf(JYear).newYear, day, month, weekday);
+    return true;
+}
+
+bool Engine::GregorianToJewish() {
     Integer day = 0;
     Integer month = 0;
     Integer weekday = 0;
-    if (!StepToGregorianDate(day, month, weekday)) {
+    if (!FindJewishDate(day, month, weekday)) {
         return false;
     }
     JDay = day;
     JMonth = month;
-    JMonthShown = month > kAdar && !IsJewishLeap(JYear) ? month - 1 : month;
+    JMonthShown = static_cast<Integer>(ShownMonthOf(month, IsLeapYearType(YearType)));
     return true;
 }
 

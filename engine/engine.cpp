@@ -4,10 +4,7 @@
 
 namespace qavo {
 
-Engine::Engine(Platform& platform, Reckoning reckoning)
-    : platform(platform),
-      reckoning(reckoning),
-      table_(reckoning == Reckoning::Stepping ? nullptr : &YearTable::Instance()) {}
+Engine::Engine(Platform& platform) : platform(platform), table_(YearTable::Instance()) {}
 
 bool Engine::InitEngine() {
     Molad = {};

@@ -12,19 +12,10 @@ namespace qavo {
 
 class YearTable;
 
-// How new years and days are found. Stepping walks year by year from the
-// nearest anchor and then day by day to the date, as the calendar was always
-// reckoned here. Fast reads what the year walk leaves behind from a table built
-// once and counts whole months to the date; it must leave the same state.
-// WalkingDays takes the new years from the table and walks the days, so that
-// the month arithmetic can be checked against the walk on every day cheaply.
-enum class Reckoning { Fast, Stepping, WalkingDays };
-
 struct Engine {
-    explicit Engine(Platform& platform, Reckoning reckoning = Reckoning::Fast);
+    explicit Engine(Platform& platform);
 
     Platform& platform;
-    Reckoning reckoning;
 
     // --- Gregorian side ---
     Integer GYear = 0;  // the year worked on; the target year of GregorianToJewish
@@ -79,7 +70,6 @@ struct Engine {
     // --- Jewish year ---
     static bool IsJewishLeap(int year);
     static void MoladAdd(const MoladTime& a, const MoladTime& b, MoladTime& out);
-    static void MoladTimes(const MoladTime& a, int n, MoladTime& out);
     void SetCyclePosition(int year);
     void ComputeMolad(int year);
     void RunPostponements(int year);
@@ -102,8 +92,12 @@ struct Engine {
     // new year (a caller's fault; the walk never runs on without end).
     [[nodiscard]] bool StepToGregorianDate(Integer& day, Integer& month, Integer& weekday);
     void TargetOnOrAfterNewYear();
-    // False, with nothing changed, for a target date that does not exist or
-    // lies outside the years the engine can reach.
+    // The Jewish day, month slot and weekday of the target date, with JYear,
+    // ResultJYear and the new year's state of that date's Jewish year. False,
+    // with nothing changed, for a target date that does not exist or lies
+    // outside the years the engine can reach.
+    [[nodiscard]] bool FindJewishDate(Integer& day, Integer& month, Integer& weekday);
+    // FindJewishDate, keeping the date in JDay, JMonth and JMonthShown.
     [[nodiscard]] bool GregorianToJewish();
 
     // --- Start-up: today's date converted, and the engine's defaults. False
@@ -111,14 +105,11 @@ struct Engine {
     [[nodiscard]] bool InitEngine();
 
   private:
-    friend class YearTable;
-    // One year of the walk from an anchor: finds the new year of year from
-    // that of the year before, which RunningSeptDay and RunningShift hold.
-    void PassNewYear(int year, Integer& day, Integer& month);
-    void StartFromAnchor(int year, Integer& day);
-    void WalkToTargetByDays(Integer& day, Integer& month);
-    void WalkToTargetByMonths(int count, Integer& day, Integer& month);
-    const YearTable* table_;
+    // Writes what finding the new year of year leaves behind.
+    void LeaveNewYearOf(int year, Integer& day, Integer& month);
+    // The date count days after the new year the engine holds.
+    void LeaveDateInYear(int count, Integer& day, Integer& month, Integer& weekday);
+    const YearTable& table_;
 };
 
 // A Gregorian year the program accepts from its users, 1583 to 7000.
@@ -129,7 +120,7 @@ bool IsEngineJewishYear(int year);
 bool IsValidGregorianDate(int year, int month, int day);
 // Days since 1 March of year 0; the difference of two of these counts days.
 int GregorianDayNumber(int year, int month, int day);
-// Weekday, 0 = Sunday, by a rule independent of the engine.
+// Weekday, 0 = Sunday.
 int GregorianWeekday(int year, int month, int day);
 
 // The key filter of every numeric text box: digits, Backspace, Enter, "+", "-".

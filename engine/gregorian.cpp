@@ -1,10 +1,11 @@
 #include "engine/calendar_tables.hpp"
+#include "engine/day_number.hpp"
 #include "engine/engine.hpp"
 
 namespace qavo {
 
 bool Engine::IsGregorianLeap(int year) {
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return IsGregorianLeapYear(year);
 }
 
 void Engine::NextGregorianDay(Integer& year, Integer& month, Integer& day) {
@@ -40,19 +41,11 @@ bool IsValidGregorianDate(int year, int month, int day) {
 }
 
 int GregorianDayNumber(int year, int month, int day) {
-    // Counted from 1 March so that the leap day ends a year.
-    const int y = month <= 2 ? year - 1 : year;
-    const int shiftedMonth = (month + 9) % 12;                     // [0, 11], 0 = March
-    const int dayOfYear = (153 * shiftedMonth + 2) / 5 + day - 1;  // [0, 365]
-    return 365 * y + y / 4 - y / 100 + y / 400 + dayOfYear;
+    return DayNumberOf(year, month, day).days;
 }
 
 int GregorianWeekday(int year, int month, int day) {
-    // Zeller's congruence, with January and February counted in the year before.
-    const int m = month <= 2 ? month + 12 : month;
-    const int y = month <= 2 ? year - 1 : year;
-    const int h = (day + 13 * (m + 1) / 5 + y + y / 4 - y / 100 + y / 400) % 7;  // 0 = Saturday
-    return (h + 6) % 7;
+    return WeekdayOf(DayNumberOf(year, month, day));
 }
 
 bool IsNumberKey(int keyCode) {

@@ -1,7 +1,6 @@
-#include <algorithm>
-
 #include "engine/calendar_tables.hpp"
 #include "engine/engine.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/number_text.hpp"
 #include "engine/year_table.hpp"
 
@@ -12,91 +11,30 @@ bool IsEngineJewishYear(int year) {
 }
 
 bool Engine::IsJewishLeap(int year) {
-    switch (year % 19) {
-        case 0:
-        case 3:
-        case 6:
-        case 8:
-        case 11:
-        case 14:
-        case 17:
-            return true;
-        default:
-            return false;
-    }
+    return IsJewishLeapYear(year);
 }
 
 void Engine::MoladAdd(const MoladTime& a, const MoladTime& b, MoladTime& out) {
-    int s = a.Part + b.Part;  // [0, 34]
-    out.Part = s % 18;
-    int carry = s / 18;
-    s = a.Minute + b.Minute + carry;  // [0, 119]
-    out.Minute = s % 60;
-    carry = s / 60;
-    s = a.Hour + b.Hour + carry;  // [0, 47]
-    out.Hour = s % 24;
-    carry = s / 24;
-    out.Day = (a.Day + b.Day + carry) % 7;
-}
-
-void Engine::MoladTimes(const MoladTime& a, int n, MoladTime& out) {
-    // With n at most 578 (year 10999) every product stays within 16 bits.
-    int s = a.Part * n;
-    const int part = s % 18;
-    int carry = s / 18;
-    s = a.Minute * n + carry;
-    const int minute = s % 60;
-    carry = s / 60;
-    s = a.Hour * n + carry;
-    const int hour = s % 24;
-    carry = s / 24;
-    out.Day = (a.Day * n + carry) % 7;
-    out.Hour = hour;
-    out.Minute = minute;
-    out.Part = part;
+    out = AddMolad(a, b);
 }
 
 void Engine::SetCyclePosition(int year) {
-    CyclePos = year % 19;
+    CyclePos = static_cast<Integer>(year % 19);
     CommonsBefore = kCommonsBeforeTable[CyclePos];
     LeapsBefore = kLeapsBeforeTable[CyclePos];
 }
 
 void Engine::ComputeMolad(int year) {
-    MoladTime cycles;
-    MoladTimes(kMoladCycle, (year - 1) / 19, cycles);
-    MoladAdd(kMoladEpoch, cycles, Molad);
-    for (int i = 0; i < CommonsBefore; ++i) {
-        MoladAdd(Molad, kMoladCommonYear, Molad);
-    }
-    for (int i = 0; i < LeapsBefore; ++i) {
-        MoladAdd(Molad, kMoladLeapYear, Molad);
-    }
+    Molad = MoladOfTishri(year);
 }
 
 void Engine::RunPostponements(int year) {
-    // Hours are civil, counted from midnight: the old-molad threshold is noon.
-    Postpone = Molad.Hour >= 12;
-    if (!IsJewishLeap(year) && Molad.Day == 2) {
-        MoladAdd(Molad, kGataradAdd, MoladProbe);
-        if (MoladProbe.Hour >= 4) {
-            Postpone = true;
-        }
+    const NewYearPostponement result = PostponeNewYear(Molad, year);
+    Postpone = result.postponed;
+    if (result.probe) {
+        MoladProbe = *result.probe;
     }
-    if (IsJewishLeap(year - 1) && Molad.Day == 1) {
-        MoladAdd(Molad, kBetutakpatAdd, MoladProbe);
-        if (MoladProbe.Hour >= 10) {
-            Postpone = true;
-        }
-    }
-    int weekday = Molad.Day;
-    if (Postpone) {
-        weekday = (weekday + 1) % 7;
-    }
-    if (weekday == 0 || weekday == 3 || weekday == 5) {  // never Sunday, Wednesday or Friday
-        weekday = (weekday + 1) % 7;
-    }
-    NewYearWeekday = weekday;
+    NewYearWeekday = result.weekday;
 }
 
 void Engine::NewYearWeekdayOf(int year) {
@@ -106,8 +44,8 @@ void Engine::NewYearWeekdayOf(int year) {
 }
 
 void Engine::ComputeYearType(int year) {
-    if (reckoning != Reckoning::Stepping && YearTable::Covers(year)) {
-        const YearTypeRecord& r = table_->TypeOf(year);
+    if (YearTable::Covers(year)) {
+        const YearTypeRecord& r = table_.TypeOf(year);
         Molad = r.molad;
         CyclePos = r.cyclePos;
         CommonsBefore = r.commonsBefore;
@@ -123,10 +61,7 @@ void Engine::ComputeYearType(int year) {
     NewYearWeekdayOf(year + 1);
     const int nextWeekday = NewYearWeekday;
     NewYearWeekdayOf(year);
-    int d = nextWeekday - NewYearWeekday;  // the year's length modulo 7
-    if (d < 0) {
-        d += 7;
-    }
+    const int d = (nextWeekday - NewYearWeekday + 7) % 7;  // the year's length modulo 7
     int type = 0;
     if (IsJewishLeap(year)) {
         type = d == 5 ? 4 : d == 6 ? 5 : d == 0 ? 6 : 0;
@@ -138,7 +73,7 @@ void Engine::ComputeYearType(int year) {
                              MessageIcon::Stop, MessageButtons::Ok);
         return;
     }
-    YearType = type;
+    YearType = static_cast<Integer>(type);
 }
 
 void Engine::NewYearShiftOf(int year) {
@@ -147,56 +82,31 @@ void Engine::NewYearShiftOf(int year) {
 }
 
 namespace {
-const NewYearAnchor& AnchorOf(int year) {
-    auto after = std::upper_bound(kNewYearAnchors.begin(), kNewYearAnchors.end(), year,
-                                  [](int y, const NewYearAnchor& a) { return y < a.year; });
-    return *(after - 1);
+
+void SeptDayToDate(int septDay, Integer& day, Integer& month) {
+    day = static_cast<Integer>(septDay > 30 ? septDay - 30 : septDay);
+    month = septDay > 30 ? 10 : 9;
 }
+
 }  // namespace
 
-void Engine::PassNewYear(int year, Integer& day, Integer& month) {
+void Engine::LeaveNewYearOf(int year, Integer& day, Integer& month) {
     ComputeYearType(year);
-    NewYearShiftOf(year);
-    const int septDay = RunningSeptDay + RunningShift;
-    if (septDay > 30) {
-        day = septDay - 30;
-        month = 10;
-    } else {
-        day = septDay;
-        month = 9;
+    const NewYearRecord& r = table_.NewYearOf(year);
+    YearShift = r.yearShift;
+    RunningShift = r.yearShift;
+    RunningSeptDay = r.septDay;
+    SeptDayToDate(r.septDay, day, month);
+    if (r.walkProbe) {
+        MoladProbe = *r.walkProbe;
     }
-    RunningShift = YearShift;
-    RunningSeptDay = septDay;
-}
-
-void Engine::StartFromAnchor(int year, Integer& day) {
-    const NewYearAnchor& anchor = AnchorOf(year);
-    day = anchor.septDay;
-    RunningShift = 0;
-    RunningSeptDay = anchor.septDay;
 }
 
 bool Engine::NewYearGregorianDate(int year, Integer& day, Integer& month) {
     if (!YearTable::Covers(year)) {
         return false;
     }
-    if (reckoning == Reckoning::Stepping) {
-        StartFromAnchor(year, day);
-        for (int y = AnchorOf(year).year; y <= year; ++y) {
-            PassNewYear(y, day, month);
-        }
-        return true;
-    }
-    ComputeYearType(year);
-    NewYearShiftOf(year);
-    const NewYearRecord& r = table_->NewYearOf(year);
-    RunningShift = YearShift;
-    RunningSeptDay = r.septDay;
-    day = r.septDay > 30 ? r.septDay - 30 : r.septDay;
-    month = r.septDay > 30 ? 10 : 9;
-    if (r.chainProbe) {
-        MoladProbe = *r.chainProbe;
-    }
+    LeaveNewYearOf(year, day, month);
     return true;
 }
 
@@ -204,54 +114,13 @@ bool Engine::AdvanceNewYearDate() {
     if (!YearTable::Covers(JYear)) {
         return false;
     }
-    PassNewYear(JYear, NewYearGDay, NewYearGMonth);
+    ComputeYearType(JYear);
+    NewYearShiftOf(JYear);
+    const int septDay = RunningSeptDay + RunningShift;  // [3, 57]
+    SeptDayToDate(septDay, NewYearGDay, NewYearGMonth);
+    RunningShift = YearShift;
+    RunningSeptDay = static_cast<Integer>(septDay);
     return true;
-}
-
-YearTable::YearTable() {
-    types_.reserve(kLastYear - kFirstYear + 1);
-    newYears_.reserve(kLastYear - kFirstYear + 1);
-
-    struct SilentPlatform final : Platform {
-        MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
-                                  MessageButtons) override {
-            return MessageAnswer::Ok;
-        }
-        void BusyCursorOn() override {}
-        void BusyCursorOff() override {}
-        GregorianDate Today() override { return {}; }
-        std::string ProgramDirectory() override { return {}; }
-    } silent;
-    Engine stepper(silent, Reckoning::Stepping);
-
-    // One walk per anchor, recording after each pass what the walk to that
-    // year would leave behind. A probe value of -1 marks "not written".
-    constexpr MoladTime kUnwritten = {-1, -1, -1, -1};
-    std::optional<MoladTime> chainProbe;
-    Integer day = 0;
-    Integer month = 0;
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        if (AnchorOf(year).year == year) {
-            stepper.StartFromAnchor(year, day);
-            chainProbe.reset();
-        }
-        stepper.MoladProbe = kUnwritten;
-        stepper.PassNewYear(year, day, month);
-        std::optional<MoladTime> probe;
-        if (stepper.MoladProbe != kUnwritten) {
-            probe = stepper.MoladProbe;
-            chainProbe = probe;
-        }
-        types_.push_back({stepper.Molad, stepper.CyclePos, stepper.CommonsBefore,
-                          stepper.LeapsBefore, stepper.NewYearWeekday, stepper.YearType,
-                          stepper.Postpone, probe});
-        newYears_.push_back({stepper.YearShift, stepper.RunningSeptDay, chainProbe});
-    }
-}
-
-const YearTable& YearTable::Instance() {
-    static const YearTable table;
-    return table;
 }
 
 }  // namespace qavo

@@ -31,4 +31,17 @@ class Platform {
     virtual std::string ProgramDirectory() = 0;
 };
 
+// The hourglass pointer for as long as the guard lives, whichever way the
+// work ends.
+class BusyCursor {
+  public:
+    explicit BusyCursor(Platform& platform) : platform_(platform) { platform_.BusyCursorOn(); }
+    ~BusyCursor() { platform_.BusyCursorOff(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+  private:
+    Platform& platform_;
+};
+
 }  // namespace qavo

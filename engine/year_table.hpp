@@ -1,10 +1,12 @@
 #pragma once
-// What finding each Jewish year's new year by stepping leaves in the engine,
-// recorded once so that a conversion anywhere in the range costs the same.
+// What finding each Jewish year's new year leaves in the engine, worked out
+// once from the calendar's pure functions so that a conversion anywhere in
+// the range costs the same.
 
 #include <optional>
 #include <vector>
 
+#include "engine/day_number.hpp"
 #include "engine/types.hpp"
 
 namespace qavo {
@@ -18,14 +20,17 @@ struct YearTypeRecord {
     Integer newYearWeekday;
     Integer yearType;
     bool postpone;
-    std::optional<MoladTime> probe;  // set when one of its postponement tests ran
+    std::optional<MoladTime> probe;  // the last postponement probe it writes, if any
 };
 
 // The state NewYearGregorianDate(y) leaves beyond that of ComputeYearType(y).
 struct NewYearRecord {
+    DayNumber newYear;
     Integer yearShift;
-    Integer septDay;                      // [3, 57] within the accepted range
-    std::optional<MoladTime> chainProbe;  // last probe written on the way from the anchor
+    Integer septDay;  // [3, 57] within the accepted range; above 30 means October
+    // The last probe written on the way from the year's anchor, which the
+    // walk of the year-by-year reckoning leaves behind.
+    std::optional<MoladTime> walkProbe;
 };
 
 class YearTable {
@@ -33,8 +38,7 @@ class YearTable {
     static constexpr int kFirstYear = kFirstJewishYear;
     static constexpr int kLastYear = kLastWalkableJewishYear;
 
-    // Steps from the anchors through every year. The engine shares one
-    // table, built on first use by Instance().
+    // The engine shares one table, built on first use by Instance().
     YearTable();
     static const YearTable& Instance();
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
@@ -19,17 +21,6 @@ int LineCount(const Engine& engine) {
 
 bool CountFits(const Engine& engine, int firstJYear) {
     return LineCount(engine) <= MaxSuccessiveYears(firstJYear);
-}
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-    return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos
-               ? std::string_view()
-               : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Appends the Gregorian date line of (JMonth, JDay) in JYear, whose new year
@@ -77,7 +68,8 @@ std::optional<ListedReport> ConversionListing(Engine& engine, std::string_view h
         std::string(WithoutTrailingBlanks(JLeapMonthName(engine.JMonth))) +
         BlankSigned(engine.JDay) + "," + BlankSigned(jYear);
     report.text += jewishDate + std::string(NL) + std::string(NL);
-    const std::string name(Trimmed(headerText).empty() ? jewishDate : Trimmed(headerText));
+    const std::string name(WithoutBlanks(headerText).empty() ? jewishDate
+                                                             : WithoutBlanks(headerText));
 
     if (!engine.NewYearGregorianDate(jYear, engine.NewYearGDay, engine.NewYearGMonth)) {
         return std::nullopt;
@@ -105,14 +97,11 @@ std::optional<ListedReport> ConversionListing(Engine& engine, std::string_view h
 }
 
 std::optional<int> JewishYearOfTargetDate(const Engine& engine) {
-    if (!IsAcceptedGregorianYear(engine.GYear)) {
+    if (!IsAcceptedGregorianYear(engine.GYear) ||
+        !IsValidGregorianDate(engine.GYear, engine.TargetGMonth, engine.TargetGDay)) {
         return std::nullopt;
     }
-    Engine probe = engine;  // the conversion rewrites most of the state
-    if (!probe.GregorianToJewish()) {
-        return std::nullopt;
-    }
-    return probe.JYear;
+    return JewishDateOf({engine.GYear, engine.TargetGMonth, engine.TargetGDay}).year;
 }
 
 std::optional<std::string> ConvertFromGregorianReport(Engine& engine, std::string_view headerText) {
@@ -126,28 +115,12 @@ std::optional<ListedReport> ConvertFromGregorianListing(Engine& engine,
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);
-    engine.JYear = engine.GYear + kJewishYearOffset;
-    engine.ResultJYear = engine.JYear;
-    if (!engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
-        return std::nullopt;
-    }
-    engine.TargetOnOrAfterNewYear();
-    engine.NewYearGYear = engine.GYear;
-    if (!engine.AfterNewYear) {  // the date lies before 1 Tishri of that year
-        --engine.JYear;
-        if (!engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
-            return std::nullopt;
-        }
-        engine.NewYearGYear = engine.GYear - 1;
-    }
     Integer day = 0, month = 0, weekday = 0;
-    if (!engine.StepToGregorianDate(day, month, weekday)) {
+    if (!engine.FindJewishDate(day, month, weekday)) {
         return std::nullopt;
     }
-    engine.GYear = engine.JYear - kJewishYearOffset;
-    if (!engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
-        return std::nullopt;
-    }
+    engine.ResultJYear = static_cast<Integer>(engine.GYear + kJewishYearOffset);  // tried first
+    engine.GYear = static_cast<Integer>(engine.JYear - kJewishYearOffset);
     engine.JMonth = month;
     engine.JDay = day;
     return ConversionListing(engine, headerText);
@@ -164,14 +137,11 @@ bool PrepareJewishDatePrompt(Engine& engine) {
 int DaysInListedMonth(Engine& engine, int monthListIndex) {
     const bool leap = Engine::IsJewishLeap(engine.JYear);
     if (!IsEngineJewishYear(engine.JYear) || monthListIndex < 0 ||
-        monthListIndex >= (leap ? jmonth::kElul : jmonth::kElul - 1)) {
+        monthListIndex >= ShownMonthOf(jmonth::kElul, leap)) {
         return 0;
     }
     engine.ComputeYearType(engine.JYear);
-    // A common year's list skips the Adar II slot.
-    const int shown = monthListIndex + 1;
-    const int month = shown > jmonth::kAdar && !leap ? shown + 1 : shown;
-    return JMonthLen(month, engine.YearType);
+    return JMonthLen(MonthSlotOf(monthListIndex + 1, leap), engine.YearType);
 }
 
 std::optional<std::string> ConvertFromJewishReport(Engine& engine, int monthListIndex,

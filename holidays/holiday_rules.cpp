@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/jewish_calendar.hpp"
 #include "engine/jewish_months.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_table.hpp"
@@ -85,7 +86,7 @@ constexpr std::array<KeptHoliday, 4> kKeptHolidays = {{
 
 // The month of a table entry in the year: Adar II is Adar in a common year.
 int MonthIn(int tableMonth, bool leap) {
-    return tableMonth == kAdarII && !leap ? kAdar : tableMonth;
+    return MonthSlotOf(ShownMonthOf(tableMonth, leap), leap);  // Adar II of a common year is Adar
 }
 
 const Move* MoveOn(const KeptHoliday& holiday, int tableDayWeekday, int gregorianYear) {

@@ -1,6 +1,7 @@
 #include "holidays/jewish_year_report.hpp"
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
@@ -12,8 +13,8 @@ namespace qavo {
 
 namespace {
 
-using jmonth::kAdarII;
 using jmonth::kElul;
+using jmonth::kTishri;
 
 // JYear in range, with GYear the Gregorian year of its 1 Tishri.
 bool HasYearPair(const Engine& engine) {
@@ -77,17 +78,16 @@ std::optional<std::string> JewishYearInfo(Engine& engine) {
     text += "  " + std::string(34, '=') + std::string(NL);
 
     const bool leap = Engine::IsJewishLeap(engine.JYear);
-    Integer slot = 1;
     Integer year = 0, month = 0, day = 0, weekday = 0;
     std::string row;
-    for (int m = 1; m <= kElul; ++m) {
-        if (m == kAdarII && !leap) {
-            ++slot;  // a common year has no Adar II
-            continue;
-        }
-        engine.JMonth = m;
+    for (int m = kTishri;; m = NextMonthSlot(m, leap)) {
+        engine.JMonth = static_cast<Integer>(m);
+        auto slot = static_cast<Integer>(m);
         MonthTableRow(engine, slot, year, month, day, weekday, row);
         text += row;
+        if (m == kElul) {
+            break;
+        }
     }
     engine.GYear = year;  // of 1 Elul
     return text;

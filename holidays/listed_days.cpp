@@ -1,5 +1,6 @@
 #include "holidays/listed_days.hpp"
 
+#include "engine/plain_text.hpp"
 #include "holidays/holiday_table.hpp"
 
 namespace qavo {
@@ -11,7 +12,7 @@ constexpr std::size_t kJewishDateWidth = 8;  // "Tish  1,", " Nis 15,"
 std::string HolidayName(int entry) {
     const std::string_view row = HolidayDef(entry);
     const std::string_view name = row.substr(0, row.size() - kJewishDateWidth);
-    return std::string(name.substr(0, name.find_last_not_of(' ') + 1));
+    return std::string(WithoutTrailingBlanks(name));
 }
 
 std::optional<std::string> TextOf(std::optional<ListedReport> report) {

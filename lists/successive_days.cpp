@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 
+#include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "holidays/holiday_rules.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "sunset/sunset_time.hpp"
@@ -12,14 +14,6 @@
 namespace qavo {
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Characters, not bytes: a city name may hold letters beyond ASCII.
 std::size_t CharacterCount(const std::string& utf8) {
@@ -34,7 +28,7 @@ std::string Heading(const CityDatabase& cities, SuccessiveDaysMode mode) {
     std::string text;
     if (mode == SuccessiveDaysMode::SunsetTimes) {
         text.append("Holidays begin the evening before the indicated days.").append(NL);
-        const std::string city = Trimmed(cities.SunsetCityName);
+        const std::string city(WithoutBlanks(cities.SunsetCityName));
         if (IsAutoDaylight(cities.DaylightMode)) {
             // Each day is on its own date's clock, so the heading names the zone.
             text.append("Sunset is local clock time in " + city + " (" +
@@ -59,23 +53,13 @@ struct ListDay {
 };
 
 ListDay ConvertListDay(Engine& engine) {
-    engine.JYear = static_cast<Integer>(engine.GYear + kJewishYearOffset);
-    engine.ResultJYear = engine.JYear;
-    bool found =
-        engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth);
-    engine.TargetOnOrAfterNewYear();
-    engine.NewYearGYear = engine.GYear;
-    if (found && !engine.AfterNewYear) {
-        --engine.JYear;
-        found = engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth);
-        engine.NewYearGYear = static_cast<Integer>(engine.GYear - 1);
-    }
     ListDay day;
-    if (!found || !engine.StepToGregorianDate(day.day, day.month, day.weekday)) {
+    if (!engine.FindJewishDate(day.day, day.month, day.weekday)) {
         throw std::out_of_range("the list ran beyond the years the calendar reaches");
     }
-    const bool common = !Engine::IsJewishLeap(engine.JYear);
-    engine.JMonthShown = static_cast<Integer>(day.month - (common && day.month >= 7 ? 1 : 0));
+    engine.ResultJYear = static_cast<Integer>(engine.GYear + kJewishYearOffset);  // tried first
+    engine.JMonthShown =
+        static_cast<Integer>(ShownMonthOf(day.month, Engine::IsJewishLeap(engine.JYear)));
     engine.JDay = day.day;
     return day;
 }
@@ -98,7 +82,7 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
     std::string text = Heading(cities, mode);
     // The heading's city name is the only text beyond ASCII; count it once.
     const std::size_t extraBytes = text.size() - CharacterCount(text);
-    platform.BusyCursorOn();
+    const BusyCursor busy(platform);
     for (int i = 0; i < engine.SuccDayCount; ++i) {
         const ListDay day = ConvertListDay(engine);
         const bool sabbath = day.weekday == kSaturday;
@@ -122,11 +106,9 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
         if (text.size() - extraBytes > kMaxListCharacters) {
             platform.ShowMessage("The text is too long. Try again with fewer entries.", "Too long",
                                  MessageIcon::Stop, MessageButtons::Ok);
-            platform.BusyCursorOff();
             return std::nullopt;
         }
     }
-    platform.BusyCursorOff();
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "engine/year_range_messages.hpp"
 #include "holidays/holiday_rules.hpp"
 #include "page/page_surface.hpp"
@@ -17,11 +18,6 @@ constexpr std::string_view kYearRangeTitle = "Incorrect Year";
 constexpr std::array<std::string_view, 7> kWeekdayNames = {
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
-std::string TrimTrailingBlanks(std::string_view text) {
-    const auto end = text.find_last_not_of(' ');
-    return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
-}
-
 void HighlightCell(MonthPage& page, int cell) {
     page.cells[cell].body = kMarkedCellBodyColours;
     page.MarkedCell = static_cast<Integer>(cell);
@@ -30,14 +26,14 @@ void HighlightCell(MonthPage& page, int cell) {
 // The cell of `day`, whose Jewish date is engine.JMonth/JDay of jewishYear.
 void FillCell(Engine& engine, MonthPage& page, int cell, int day, int jewishYear) {
     DayCell& target = page.cells[cell];
-    const std::string jewishMonth = TrimTrailingBlanks(JLeapMonthName(engine.JMonth));
+    const std::string jewishMonth(WithoutTrailingBlanks(JLeapMonthName(engine.JMonth)));
     target.dayText = BlankSigned(day);
     target.jewishDate = jewishMonth + BlankSigned(engine.JDay);
     target.holiday = HolidayShortName(engine, cell, page.holidayOptions);
     target.jewishText = target.jewishDate + "\n" + target.holiday;
     target.spokenName =
         std::string(kWeekdayNames.at((cell - 1) % kPageColumns)) + ' ' + std::to_string(day) + ' ' +
-        TrimTrailingBlanks(GMonthName(engine.TargetGMonth)) + ' ' + std::to_string(engine.GYear) +
+        std::string(WithoutTrailingBlanks(GMonthName(engine.TargetGMonth))) + ' ' + std::to_string(engine.GYear) +
         ", " + std::to_string(engine.JDay) + ' ' + jewishMonth + ' ' + std::to_string(jewishYear);
     if (!target.holiday.empty()) {
         target.spokenName += ", " + target.holiday;
@@ -51,7 +47,7 @@ void FillCell(Engine& engine, MonthPage& page, int cell, int day, int jewishYear
 }  // namespace
 
 void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface) {
-    engine.platform.BusyCursorOn();
+    const BusyCursor busy(engine.platform);
     page.cells[page.MarkedCell].body = page.cells[0].body;
 
     engine.GLeapIndex = Engine::IsGregorianLeap(engine.GYear) ? 1 : 0;
@@ -106,7 +102,6 @@ void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface) {
     if (surface != nullptr) {
         surface->DrawPageFrame(PageRows(page), PageTitle(engine));
     }
-    engine.platform.BusyCursorOff();
 }
 
 bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText, int monthIndex) {

@@ -42,15 +42,17 @@ void ReportRefusedText(Platform& platform, std::string_view which, const ParseFa
 }  // namespace
 
 bool InitReadings(ReadingSchedule& schedule, Platform& platform, const ScheduleTexts& texts) {
-    platform.BusyCursorOn();
-    // The reading texts are compile-time tables; only the schedule is built here.
-    std::optional<ParseFailure> failure = ParseScheduleIndex(texts.index, schedule.ScheduleIndex);
+    std::optional<ParseFailure> failure;
     std::string_view which = "reading schedule index";
-    if (!failure) {
-        failure = ParseReadingSchedule(texts.schedule, schedule.Codes);
-        which = "reading schedule";
+    {
+        const BusyCursor busy(platform);
+        // The reading texts are compile-time tables; only the schedule is built here.
+        failure = ParseScheduleIndex(texts.index, schedule.ScheduleIndex);
+        if (!failure) {
+            failure = ParseReadingSchedule(texts.schedule, schedule.Codes);
+            which = "reading schedule";
+        }
     }
-    platform.BusyCursorOff();
     if (failure) {
         ReportRefusedText(platform, which, *failure);
         return false;

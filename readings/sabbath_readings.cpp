@@ -3,23 +3,17 @@
 #include <stdexcept>
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
+#include "engine/plain_text.hpp"
 
 namespace qavo {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string Line(std::string_view label, std::string_view paddedReading) {
     std::string line(label);
-    line += Trimmed(paddedReading);
+    line += WithoutBlanks(paddedReading);
     line += NL;
     return line;
 }
@@ -78,7 +72,7 @@ std::string PageSabbathReadings(const ReadingSchedule& schedule, const Engine& e
     for (int step = 0; step < 7 * (row - 1); ++step) {
         const Integer before = month;
         probe.NextJewishDay(month, day);
-        if (before == 13 && month == 1) {
+        if (before == jmonth::kElul && month == jmonth::kTishri) {
             describeYear(++year);
         }
     }

@@ -26,22 +26,24 @@ StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
     Engine& engine = calendar.engine;
     CityDatabase& cities = calendar.cities;
     Platform& platform = engine.platform;
-    platform.BusyCursorOn();
-    const bool todayInRange = engine.InitEngine();
-    // Turns the busy pointer off at its end, so what follows runs with the
-    // normal pointer.
-    if (!InitReadings(calendar.readings, platform, texts)) {
-        return StartupResult::ReadingScheduleRefused;
+    bool todayInRange = false;
+    {
+        const BusyCursor busy(platform);
+        todayInRange = engine.InitEngine();
+        // Turns the busy pointer off at its end, so what follows runs with the
+        // normal pointer.
+        if (!InitReadings(calendar.readings, platform, texts)) {
+            return StartupResult::ReadingScheduleRefused;
+        }
+        // The data files are addressed by their full paths in the program's
+        // directory; the process's current directory is left alone.
+        cities.Directory = platform.ProgramDirectory();
+        engine.IniPath = SettingsPath(cities.Directory);
+        ReadIniOptions(cities, platform, engine.IniPath);
+        // The standard offsets of this year tell which zone a city without a chosen one is in.
+        cities.ZonePlaces = LoadZonePlaces(engine.TodayGYear);
+        calendar.holidayOptions = ReadHolidayOptions(engine.IniPath);
     }
-    // The data files are addressed by their full paths in the program's
-    // directory; the process's current directory is left alone.
-    cities.Directory = platform.ProgramDirectory();
-    engine.IniPath = SettingsPath(cities.Directory);
-    ReadIniOptions(cities, platform, engine.IniPath);
-    // The standard offsets of this year tell which zone a city without a chosen one is in.
-    cities.ZonePlaces = LoadZonePlaces(engine.TodayGYear);
-    calendar.holidayOptions = ReadHolidayOptions(engine.IniPath);
-    platform.BusyCursorOff();
     engine.SuccDayCount = 30;
     LoadCityFile(cities, platform, engine.IniPath, missing);
     engine.PageBusy = false;

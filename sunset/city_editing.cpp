@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "sunset/city_file.hpp"
 #include "sunset/code_page.hpp"
 #include "sunset/settings_file.hpp"
@@ -14,29 +15,6 @@ namespace qavo {
 namespace {
 
 constexpr const char* kWarningTitle = "Warning";
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Names are told apart as file names are here: without regard to the case
-// of the letters A to Z.
-bool SameNameCaseBlind(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-bool UpperCaseEquals(std::string_view text, std::string_view upper) {
-    return std::equal(text.begin(), text.end(), upper.begin(), upper.end(), [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) == b;
-    });
-}
 
 std::string NumberText(float value) {
     char buffer[32];
@@ -68,9 +46,9 @@ SetupStart CityEditor::Start() {
         }
         start.city = cities_.CurrentCity;
     }
-    if (UpperCaseEquals(cities_.DaylightMode, "STANDARD")) {
+    if (SameIgnoringCase(cities_.DaylightMode, "STANDARD")) {
         start.daylight = false;
-    } else if (UpperCaseEquals(cities_.DaylightMode, "DAYLIGHT")) {
+    } else if (SameIgnoringCase(cities_.DaylightMode, "DAYLIGHT")) {
         start.daylight = true;
     } else if (IsAutoDaylight(cities_.DaylightMode)) {
         start.autoDaylight = true;
@@ -81,7 +59,7 @@ SetupStart CityEditor::Start() {
 }
 
 std::optional<int> CityEditor::CityNamed(std::string_view typed, int selected) const {
-    const auto nameOf = [this](int i) { return Trimmed(cities_.CityTable[i].CityName); };
+    const auto nameOf = [this](int i) { return WithoutBlanks(cities_.CityTable[i].CityName); };
     if (selected >= 0 && selected <= cities_.LastCityIndex && nameOf(selected) == typed) {
         return selected;
     }
@@ -180,7 +158,7 @@ bool CityEditor::MayDiscard(bool newCity, int cityIndex, std::string_view name,
 
 bool CityEditor::NameIsRefused(std::string_view name) {
     // A city without a name could not be told from the others in the list.
-    if (Trimmed(name).empty()) {
+    if (WithoutBlanks(name).empty()) {
         RefuseEntry("Invalid data");
         return true;
     }
@@ -192,9 +170,10 @@ bool CityEditor::NameIsRefused(std::string_view name) {
         return true;
     }
     // Two cities of one name could not be told apart in the list.
-    const std::string stored(Trimmed(PadCityName(name)));
+    const std::string stored(WithoutBlanks(PadCityName(name)));
     for (int i = 0; i <= cities_.LastCityIndex; ++i) {
-        if (SameNameCaseBlind(Trimmed(cities_.CityTable[i].CityName), stored)) {
+        // Names are told apart as file names are here: without regard to case.
+        if (SameIgnoringCase(WithoutBlanks(cities_.CityTable[i].CityName), stored)) {
             RefuseEntry("There is already a city named " + stored +
                         ". Choose another name for the new city.");
             return true;

@@ -11,19 +11,14 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/plain_text.hpp"
+
 namespace qavo {
 
 namespace {
 
 std::string ErrorText(int code) {
     return std::generic_category().message(code);
-}
-
-bool SameNameCaseBlind(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 // Closes the descriptor on every path out.
@@ -57,7 +52,7 @@ std::optional<std::string> FindFileCaseBlind(const std::string& directory, std::
     fs::directory_iterator it(directory, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::string entry = it->path().filename().string();
-        if (SameNameCaseBlind(entry, name)) {
+        if (SameIgnoringCase(entry, name)) {
             matches.push_back(entry);
         }
     }

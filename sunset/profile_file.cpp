@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/plain_text.hpp"
 #include "sunset/data_file.hpp"
 
 namespace qavo {
@@ -25,13 +26,6 @@ std::string_view Trim(std::string_view s) {
         s.remove_suffix(1);
     }
     return s;
-}
-
-bool EqualCaseBlind(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 // One line of the file, with the place it starts at and the line end it had.
@@ -74,7 +68,7 @@ bool IsKeyLine(std::string_view line, std::string_view key) {
         return false;
     }
     const std::size_t equals = line.find('=');
-    return equals != std::string_view::npos && EqualCaseBlind(Trim(line.substr(0, equals)), key);
+    return equals != std::string_view::npos && SameIgnoringCase(Trim(line.substr(0, equals)), key);
 }
 
 // Where the section's lines are: [first, last) indexes of the lines after its
@@ -86,7 +80,7 @@ struct SectionSpan {
 std::optional<SectionSpan> FindSection(const std::vector<Line>& lines, std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto name = SectionName(lines[i].text);
-        if (name && EqualCaseBlind(*name, section)) {
+        if (name && SameIgnoringCase(*name, section)) {
             std::size_t last = i + 1;
             while (last < lines.size() && !SectionName(lines[last].text)) {
                 ++last;

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "sunset/time_zones.hpp"
 #include "sunset/zone_places.hpp"
 
@@ -132,10 +133,7 @@ int WrapHour(int hour) {
 }
 
 bool IsDaylight(std::string_view mode) {
-    constexpr std::string_view kDaylight = "DAYLIGHT";
-    return std::equal(
-        mode.begin(), mode.end(), kDaylight.begin(), kDaylight.end(),
-        [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+    return SameIgnoringCase(mode, "DAYLIGHT");
 }
 
 }  // namespace
@@ -208,9 +206,7 @@ std::string SunsetTextFor(const CityRecord& city, int year, int month, int day,
 }
 
 std::string SunsetLine(const CityDatabase& cities) {
-    const std::size_t end = cities.SunsetCityName.find_last_not_of(' ');
-    const std::string name =
-        end == std::string::npos ? std::string() : cities.SunsetCityName.substr(0, end + 1);
+    const std::string name(WithoutTrailingBlanks(cities.SunsetCityName));
     switch (cities.SunsetDay) {
         case SunsetKind::NeverSets:
             return "The sun does not set in " + name + " on this day.";

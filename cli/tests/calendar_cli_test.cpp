@@ -1,8 +1,6 @@
 // qavo-cli ics: the calendar files of the holiday and anniversary lists.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "cli/tests/run_cli.hpp"
 #include "tests/support/temp_dir.hpp"
 
@@ -17,8 +15,13 @@ long Count(const std::string& text, const std::string& what) {
     return count;
 }
 
-std::string WithoutStamps(const std::string& text) {
-    return std::regex_replace(text, std::regex("DTSTAMP:[0-9TZ]+\r\n"), "");
+// Drops the DTSTAMP lines, which carry the time of the run.
+std::string WithoutStamps(std::string text) {
+    for (std::size_t at = text.find("DTSTAMP:"); at != std::string::npos;
+         at = text.find("DTSTAMP:", at)) {
+        text.erase(at, text.find("\r\n", at) + 2 - at);
+    }
+    return text;
 }
 
 TEST(CalendarCli, EachListGivesOneEventPerListedDay) {

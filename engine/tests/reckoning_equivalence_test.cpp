@@ -1,14 +1,15 @@
-// The fast reckoning must leave exactly the state the stepping leaves, with
-// the state carried from call to call as the program carries it. A literal
-// stepping conversion late in the range costs half a millisecond, so every
-// day is checked in two halves: the new years of every year against the
-// stepping, and the month arithmetic of every day against the day walk; a
-// stride of days is checked against the literal stepping as a whole.
+// The engine's arithmetic must leave exactly the state the literal stepping
+// reckoning leaves, with the state carried from call to call as the program
+// carries it. A stepped conversion late in the range costs half a
+// millisecond, so every day is checked in two halves: the new years of every
+// year against the stepping, and the month arithmetic of every day against the
+// day walk; a stride of days is checked against the stepping as a whole.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "engine/engine.hpp"
+#include "engine/tests/stepping_reckoning.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -22,19 +23,19 @@ auto StateOf(const Engine& e) {
                       e.ResultJYear, e.NewYearGYear, e.AfterNewYear);
 }
 
-// Converts every stride-th day from 1583 to 7000 with both engines, carrying
-// each engine's state on, and compares every member after each conversion.
-void CompareDays(Reckoning reckoning, int stride) {
+// Converts every stride-th day from 1583 to 7000 with the engine and with
+// `reckon`, carrying each engine's state on, and compares every member.
+template <typename Reckon>
+void CompareDays(Reckon reckon, int stride) {
     testing::FakePlatform platform;
-    Engine fast(platform, Reckoning::Fast);
-    Engine other(platform, reckoning);
+    Engine fast(platform), other(platform);
     GregorianDate day{1583, 1, 1};
     for (int n = 0;; ++n) {
         if (n % stride == 0) {
             testing::SetTarget(fast, day);
             testing::SetTarget(other, day);
             ASSERT_TRUE(fast.GregorianToJewish());
-            ASSERT_TRUE(other.GregorianToJewish());
+            reckon(other);
             ASSERT_TRUE(StateOf(fast) == StateOf(other))
                 << day.year << '-' << day.month << '-' << day.day;
         }
@@ -48,11 +49,17 @@ void CompareDays(Reckoning reckoning, int stride) {
 }
 
 TEST(ReckoningEquivalence, MonthArithmeticMatchesTheDayWalkOnEveryDay) {
-    CompareDays(Reckoning::WalkingDays, 1);
+    CompareDays(
+        [](Engine& e) {
+            testing::WalkedGregorianToJewish(e, [](Engine& en, int year, Integer& d, Integer& m) {
+                ASSERT_TRUE(en.NewYearGregorianDate(year, d, m));
+            });
+        },
+        1);
 }
 
-TEST(ReckoningEquivalence, EveryHundredAndFirstDayMatchesTheLiteralStepping) {
-    CompareDays(Reckoning::Stepping, 101);
+TEST(ReckoningEquivalence, EveryHundredAndFirstDayMatchesTheStepping) {
+    CompareDays(testing::SteppedGregorianToJewish, 101);
 }
 
 // Year by year as the anniversaries advance, and each year found afresh after
@@ -60,23 +67,25 @@ TEST(ReckoningEquivalence, EveryHundredAndFirstDayMatchesTheLiteralStepping) {
 // one value a new year may leave untouched.
 TEST(ReckoningEquivalence, EveryNewYearMatchesTheSteppingWhateverCameBefore) {
     testing::FakePlatform platform;
-    Engine fast(platform, Reckoning::Fast), stepping(platform, Reckoning::Stepping);
-    Engine fastAfresh(platform, Reckoning::Fast), steppingAfresh(platform, Reckoning::Stepping);
-    for (Engine* e : {&fast, &stepping}) {
-        e->JYear = kFirstJewishYear;
-        ASSERT_TRUE(e->NewYearGregorianDate(e->JYear, e->NewYearGDay, e->NewYearGMonth));
-    }
+    Engine fast(platform), stepping(platform);
+    Engine fastAfresh(platform), steppingAfresh(platform);
+    fast.JYear = stepping.JYear = kFirstJewishYear;
+    ASSERT_TRUE(fast.NewYearGregorianDate(fast.JYear, fast.NewYearGDay, fast.NewYearGMonth));
+    testing::SteppedNewYear(stepping, stepping.JYear, stepping.NewYearGDay, stepping.NewYearGMonth);
     ASSERT_TRUE(StateOf(fast) == StateOf(stepping));
     for (int year = kFirstJewishYear + 1; year <= kLastWalkableJewishYear; ++year) {
-        for (Engine* e : {&fast, &stepping}) {
-            ++e->JYear;
-            ASSERT_TRUE(e->AdvanceNewYearDate());
-        }
+        ++fast.JYear;
+        ++stepping.JYear;
+        ASSERT_TRUE(fast.AdvanceNewYearDate());
+        testing::SteppedPass(stepping, stepping.JYear, stepping.NewYearGDay,
+                             stepping.NewYearGMonth);
         ASSERT_TRUE(StateOf(fast) == StateOf(stepping)) << year;
         for (int before : {year - 1, year < 8000 ? 10000 : 5400}) {
-            for (Engine* e : {&fastAfresh, &steppingAfresh}) {
-                ASSERT_TRUE(e->NewYearGregorianDate(before, e->NewYearGDay, e->NewYearGMonth));
-                ASSERT_TRUE(e->NewYearGregorianDate(year, e->NewYearGDay, e->NewYearGMonth));
+            for (int y : {before, year}) {
+                ASSERT_TRUE(fastAfresh.NewYearGregorianDate(y, fastAfresh.NewYearGDay,
+                                                            fastAfresh.NewYearGMonth));
+                testing::SteppedNewYear(steppingAfresh, y, steppingAfresh.NewYearGDay,
+                                        steppingAfresh.NewYearGMonth);
             }
             ASSERT_TRUE(StateOf(fastAfresh) == StateOf(steppingAfresh))
                 << year << " after " << before;

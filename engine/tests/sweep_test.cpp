@@ -5,6 +5,7 @@
 
 #include "engine/calendar_tables.hpp"
 #include "engine/engine.hpp"
+#include "tests/support/calendar_facts.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -26,7 +27,7 @@ TEST(Sweep, EveryDayFollowsTheDayBeforeRoundTripsAndHasItsWeekday) {
                       std::tuple(expectedYear, expectedMonth, expectedDay))
                 << day.year << '-' << day.month << '-' << day.day;
         }
-        ASSERT_EQ(weekday, GregorianWeekday(day.year, day.month, day.day));
+        ASSERT_EQ(weekday, testing::Weekday(day.year, day.month, day.day));
 
         // Back to the Gregorian calendar from the Jewish date as it is shown.
         back.JYear = engine.JYear;

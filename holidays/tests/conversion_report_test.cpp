@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "holidays/tests/report_lines.hpp"
+#include "tests/support/calendar_facts.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -141,7 +142,7 @@ TEST_F(ConversionReportTest, GregorianDatesComeBackUnchanged) {
         ASSERT_TRUE(text.has_value());
         const testing::ShortDate shown = testing::ReadDate(text->substr(0, text->size() - 2), true);
         ASSERT_EQ(std::tuple(shown.year, shown.month, shown.day, shown.weekday),
-                  std::tuple(year, month, day, GregorianWeekday(year, month, day)))
+                  std::tuple(year, month, day, testing::Weekday(year, month, day)))
             << *text;
         for (int n = 0; n < 5; ++n) {
             stepper.NextGregorianDay(year, month, day);

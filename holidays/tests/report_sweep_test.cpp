@@ -13,6 +13,7 @@
 #include "holidays/holiday_table.hpp"
 #include "holidays/jewish_year_report.hpp"
 #include "holidays/tests/report_lines.hpp"
+#include "tests/support/calendar_facts.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -81,7 +82,7 @@ class ReportSweep : public ::testing::Test {
                 EXPECT_EQ(line.substr(22, column.size()), column) << line;
             }
             date = ReadDate(line);
-            EXPECT_EQ(date.weekday, GregorianWeekday(date.year, date.month, date.day)) << line;
+            EXPECT_EQ(date.weekday, testing::Weekday(date.year, date.month, date.day)) << line;
             const auto rule = rowRules.find(line.substr(0, 22));
             if (rule == rowRules.end()) {
                 ADD_FAILURE() << "unknown row: " << line;
@@ -145,7 +146,7 @@ TEST_F(ReportSweep, EveryJewishYear) {
         for (std::size_t n = 7; n < lines.size(); ++n) {
             const int length = std::stoi(lines[n].substr(12, 2));
             const ShortDate first = ReadDate(lines[n]);
-            EXPECT_EQ(first.weekday, GregorianWeekday(first.year, first.month, first.day))
+            EXPECT_EQ(first.weekday, testing::Weekday(first.year, first.month, first.day))
                 << lines[n];
             const int dayNumber = GregorianDayNumber(first.year, first.month, first.day);
             EXPECT_EQ(dayNumber, nextNewYear.value_or(dayNumber)) << j << ' ' << lines[n];

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "lists/successive_days.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "tests/support/fake_platform.hpp"
@@ -83,6 +85,12 @@ TEST_F(SuccessiveDaysTest, TheSaturdaysReadingsAcrossTheNewYearEachOfItsOwnYear)
     EXPECT_NE(SabbathReadings(schedule, 6, 4, 378), SabbathReadings(schedule, 4, 3, 2));
     EXPECT_EQ(List({2024, 9, 29}, 6, SuccessiveDaysMode::Readings),
               "Sabbath Torah and Haftarah readings\r\n" + kRule + "\r\n");  // no Saturday
+}
+
+// A list run past the last day the engine reaches stops with the pointer restored.
+TEST_F(SuccessiveDaysTest, AListPastTheCalendarsEndThrowsWithTheNormalPointer) {
+    EXPECT_THROW(List({7238, 12, 30}, 3, SuccessiveDaysMode::SunsetTimes), std::out_of_range);
+    EXPECT_FALSE(platform.busy);
 }
 
 TEST_F(SuccessiveDaysTest, TextsBeyondThirtyThousandCharactersAreRefused) {

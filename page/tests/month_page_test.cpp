@@ -9,6 +9,7 @@
 #include "engine/calendar_tables.hpp"
 #include "page/navigation.hpp"
 #include "page/page_colours.hpp"
+#include "tests/support/calendar_facts.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -131,7 +132,7 @@ TEST_F(PageFixture, PagesFollowOneAnotherOverTheWholeRange) {
         for (int month = 1; month <= 12; ++month) {
             Show(year, month);
             const int days = GMonthLen(month, Engine::IsGregorianLeap(year) ? 1 : 0);
-            ASSERT_EQ(page.firstCell, GregorianWeekday(year, month, 1) + 1);
+            ASSERT_EQ(page.firstCell, testing::Weekday(year, month, 1) + 1);
             ASSERT_EQ(page.lastCell - page.firstCell + 1, days);
             ASSERT_EQ(PageRows(page), std::max(5, (page.lastCell + 6) / 7));  // at least 5
             ASSERT_TRUE(page.cells[page.lastCell].visible &&

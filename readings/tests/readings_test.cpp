@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "readings/sabbath_readings.hpp"
+#include "tests/support/calendar_facts.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -65,7 +66,7 @@ TEST(SabbathReadings, PageAgreesWithTheDaysOwnYearOnEveryShownSaturday) {
             convert(year, month, 1);
             const Engine first = engine;
             elulPages += first.JMonth == 13 ? 1 : 0;
-            const int saturday = 7 - GregorianWeekday(year, month, 1);
+            const int saturday = 7 - testing::Weekday(year, month, 1);
             for (int row = 1;
                  row <= 6 && IsValidGregorianDate(year, month, saturday + 7 * (row - 1)); ++row) {
                 const std::string page = PageSabbathReadings(schedule, first, row, first.JYear,

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "engine/calendar_tables.hpp"
-#include "engine/jewish_months.hpp"
+#include "engine/jewish_calendar.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "ui/dialogs/box_steps.hpp"
@@ -14,7 +14,6 @@ namespace qavo::ui {
 
 namespace {
 constexpr std::string_view kRefusal = "Invalid Date Entry";
-constexpr int kAdarPosition = 5;  // list position of Adar, the last month before the leap slot
 
 QString ListText(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -48,14 +47,11 @@ int JMonthDateForm::ProposedPosition() const {
         return std::clamp(engine_.JMonthShown - 1, 0, MonthList()->count() - 1);
     }
     // The month chosen last, by name; a common year's Adar stands for Adar II.
-    if (leap_ || chosenMonth_ <= jmonth::kAdar) {
-        return chosenMonth_ - 1;
-    }
-    return chosenMonth_ == jmonth::kAdarII ? jmonth::kAdar - 1 : chosenMonth_ - 2;
+    return ShownMonthOf(chosenMonth_, leap_) - 1;
 }
 
 int JMonthDateForm::MonthAt(int position) const {
-    return position > kAdarPosition && !leap_ ? position + 2 : position + 1;
+    return MonthSlotOf(position + 1, leap_);
 }
 
 int JMonthDateForm::SelectedMonthLength() const {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/plain_text.hpp"
+
 namespace qavo::help {
 namespace {
 
@@ -20,10 +22,6 @@ constexpr NamedEntity kNamedEntities[] = {
     {"rsquo", "\u2019"}, {"lsquo", "\u2018"},
 };
 
-char Lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
 bool IsSpace(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
@@ -32,7 +30,7 @@ bool IsSpace(char c) {
 std::size_t FindNoCase(std::string_view text, std::string_view needle, std::size_t from) {
     const auto it =
         std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), needle.begin(),
-                    needle.end(), [](char a, char b) { return Lower(a) == Lower(b); });
+                    needle.end(), [](char a, char b) { return LowerCase(a) == LowerCase(b); });
     return it == text.end() ? std::string_view::npos : static_cast<std::size_t>(it - text.begin());
 }
 
@@ -60,7 +58,7 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
 // Decodes the entity whose name (between '&' and ';') is given; nullopt when unknown.
 std::optional<std::string> DecodeEntity(std::string_view name) {
     if (name.size() >= 2 && name[0] == '#') {
-        const bool hex = Lower(name[1]) == 'x';
+        const bool hex = LowerCase(name[1]) == 'x';
         const std::string_view digits = name.substr(hex ? 2 : 1);
         if (digits.empty() || digits.size() > 8) {
             return std::nullopt;
@@ -69,7 +67,7 @@ std::optional<std::string> DecodeEntity(std::string_view name) {
         for (const char c : digits) {
             const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
                               : hex && std::isxdigit(static_cast<unsigned char>(c))
-                                  ? Lower(c) - 'a' + 10
+                                  ? LowerCase(c) - 'a' + 10
                                   : -1;
             if (digit < 0) {
                 return std::nullopt;
@@ -101,7 +99,7 @@ Tag ReadTag(std::string_view text, std::size_t open) {
     std::size_t pos = open + 1;
     while (pos < text.size() && (std::isalnum(static_cast<unsigned char>(text[pos])) ||
                                  (pos == open + 1 && (text[pos] == '/' || text[pos] == '!')))) {
-        tag.name += Lower(text[pos]);
+        tag.name += LowerCase(text[pos]);
         ++pos;
     }
     const std::size_t attributesBegin = pos;
@@ -132,7 +130,7 @@ std::string AttributeValue(std::string_view attributes, std::string_view name) {
         }
         std::string key;
         while (pos < attributes.size() && !IsSpace(attributes[pos]) && attributes[pos] != '=') {
-            key += Lower(attributes[pos]);
+            key += LowerCase(attributes[pos]);
             ++pos;
         }
         while (pos < attributes.size() && IsSpace(attributes[pos])) {

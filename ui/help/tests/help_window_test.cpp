@@ -5,13 +5,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
-#include <regex>
 #include <set>
 
 QT_BEGIN_NAMESPACE
@@ -29,11 +29,11 @@ const QString kProgramDir = QStringLiteral(QAVO_PROGRAM_DIR);
 
 // Every match of the regular expression's first group, in file order.
 std::vector<std::string> AllMatches(const std::string& text, const char* pattern) {
-    const std::regex expression(pattern);
     std::vector<std::string> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), expression);
-         it != std::sregex_iterator(); ++it) {
-        found.push_back((*it)[1].str());
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QString::fromLatin1(pattern)).globalMatch(QString::fromStdString(text));
+    while (it.hasNext()) {
+        found.push_back(it.next().captured(1).toStdString());
     }
     return found;
 }
