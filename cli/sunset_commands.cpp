@@ -41,10 +41,11 @@ void ChooseClock(Arguments& args, CityDatabase& cities) {
     const auto daylight = args.TakeOption("--daylight");
     const auto zone = args.TakeOption("--zone");
     if (daylight) {
-        const std::string mode = Lower(*daylight);
-        if (mode == "standard" || mode == "daylight") {
-            cities.DaylightMode = mode == "standard" ? "Standard" : "Daylight";
-        } else if (mode == "auto") {
+        if (SameIgnoringCase(*daylight, "standard")) {
+            cities.DaylightMode = "Standard";
+        } else if (SameIgnoringCase(*daylight, "daylight")) {
+            cities.DaylightMode = "Daylight";
+        } else if (SameIgnoringCase(*daylight, "auto")) {
             cities.DaylightMode = "Auto    ";
         } else {
             throw CliError("--daylight: " + *daylight + " is not standard, daylight or auto");

@@ -31,10 +31,11 @@ void FillCell(Engine& engine, MonthPage& page, int cell, int day, int jewishYear
     target.jewishDate = jewishMonth + BlankSigned(engine.JDay);
     target.holiday = HolidayShortName(engine, cell, page.holidayOptions);
     target.jewishText = target.jewishDate + "\n" + target.holiday;
-    target.spokenName =
-        std::string(kWeekdayNames.at((cell - 1) % kPageColumns)) + ' ' + std::to_string(day) + ' ' +
-        std::string(WithoutTrailingBlanks(GMonthName(engine.TargetGMonth))) + ' ' + std::to_string(engine.GYear) +
-        ", " + std::to_string(engine.JDay) + ' ' + jewishMonth + ' ' + std::to_string(jewishYear);
+    target.spokenName = std::string(kWeekdayNames.at((cell - 1) % kPageColumns)) + ' ' +
+                        std::to_string(day) + ' ' +
+                        std::string(WithoutTrailingBlanks(GMonthName(engine.TargetGMonth))) + ' ' +
+                        std::to_string(engine.GYear) + ", " + std::to_string(engine.JDay) + ' ' +
+                        jewishMonth + ' ' + std::to_string(jewishYear);
     if (!target.holiday.empty()) {
         target.spokenName += ", " + target.holiday;
     }

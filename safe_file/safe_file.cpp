@@ -14,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/plain_text.hpp"
 #include "safe_file/deferred_signals.hpp"
 
 namespace qavo {
@@ -38,13 +39,6 @@ std::string ErrorText(int code) {
 
 FileResult Failed(const std::string& path, const std::string& reason) {
     return {path + " could not be written: " + reason};
-}
-
-bool SameNameCaseBlind(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 // Closes the descriptor on every path out.
@@ -72,7 +66,7 @@ class FileDescriptor {
 
 bool IsNewCopyOf(std::string_view entry, std::string_view name) {
     if (entry.size() != name.size() + kNewCopyMark.size() + kUniqueLength ||
-        !SameNameCaseBlind(entry.substr(0, name.size()), name) ||
+        !SameIgnoringCase(entry.substr(0, name.size()), name) ||
         entry.substr(name.size(), kNewCopyMark.size()) != kNewCopyMark) {
         return false;
     }

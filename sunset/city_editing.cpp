@@ -131,8 +131,9 @@ bool CityEditor::HasUnsavedChanges(bool newCity, int cityIndex, std::string_view
     const std::string_view typed[] = {fields.latDeg, fields.latMin, fields.longDeg, fields.longMin,
                                       fields.zone};
     if (newCity) {
-        return !Trimmed(name).empty() || std::any_of(std::begin(typed), std::end(typed),
-                                                     [](auto t) { return !Trimmed(t).empty(); });
+        return !WithoutBlanks(name).empty() ||
+               std::any_of(std::begin(typed), std::end(typed),
+                           [](auto t) { return !WithoutBlanks(t).empty(); });
     }
     if (cityIndex < 0 || cityIndex > cities_.LastCityIndex) {
         return false;
@@ -208,9 +209,9 @@ SaveResult CityEditor::ChangeCity(int cityIndex, const CityFields& fields,
     city->CityName = cities_.CityTable[cityIndex].CityName;
     // The city is found again by its name in a file that another program changed.
     if (ReloadIfChanged()) {
-        const std::optional<int> found = CityNamed(Trimmed(city->CityName), -1);
+        const std::optional<int> found = CityNamed(WithoutBlanks(city->CityName), -1);
         if (!found) {
-            RefuseEntry(std::string(Trimmed(city->CityName)) +
+            RefuseEntry(std::string(WithoutBlanks(city->CityName)) +
                         " is no longer in SUNSET.DAT. The change was not saved.");
             return SaveResult::Refused;
         }
@@ -235,7 +236,7 @@ bool CityEditor::DeleteCity(std::string_view shownName, int cityIndex) {
         Warn("Cannot erase the only city entry. Add another city first.", MessageIcon::Stop);
         return true;
     };
-    const std::string name(Trimmed(cities_.CityTable[cityIndex].CityName));
+    const std::string name(WithoutBlanks(cities_.CityTable[cityIndex].CityName));
     if (onlyCity() ||
         platform_.ShowMessage("Delete " + name + " from the cities?", kWarningTitle,
                               MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
