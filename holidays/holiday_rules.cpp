@@ -5,6 +5,7 @@
 #include "engine/jewish_months.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_table.hpp"
+#include "holidays/holiday_year.hpp"
 
 namespace qavo {
 
@@ -195,6 +196,12 @@ std::string HolidayShortName(const Engine& engine, int cell, const HolidayOption
         if (engine.JMonth == rule.month && engine.JDay >= rule.firstDay && engine.JDay <= lastDay &&
             (!rule.onlyWhenKislevHas29Days || KislevHas29Days(engine))) {
             return std::string(rule.name);
+        }
+    }
+    // An added day of the whole holiday year gives way to the holidays above.
+    for (const ExtraDay& day : ExtraDays(engine, engine.JYear, options)) {
+        if (day.month == engine.JMonth && day.day == engine.JDay) {
+            return std::string(day.shortName);
         }
     }
     return {};

@@ -15,12 +15,13 @@ struct SuccessiveDaysTest : ::testing::Test {
         cities.CityTable[0] = DefaultCity();
         platform.calls.clear();
     }
-    std::optional<std::string> List(GregorianDate start, int days, SuccessiveDaysMode mode) {
+    std::optional<std::string> List(GregorianDate start, int days, SuccessiveDaysMode mode,
+                                    const HolidayOptions& options = {}) {
         engine.GYear = start.year;
         engine.TargetGMonth = start.month;
         engine.TargetGDay = start.day;
         engine.SuccDayCount = static_cast<Integer>(days);
-        return SuccessiveDaysText(engine, cities, schedule, mode);
+        return SuccessiveDaysText(engine, cities, schedule, mode, options);
     }
     GregorianDate EngineDate() const {
         return {engine.GYear, engine.TargetGMonth, engine.TargetGDay};
@@ -52,6 +53,21 @@ TEST_F(SuccessiveDaysTest, SunsetTimesAcrossTheNewYearWithHolidayRows) {
     EXPECT_EQ(engine.JYear, 5785);
     EXPECT_EQ(engine.YearType, 3);
     EXPECT_EQ(platform.calls, (std::vector<std::string>{"busy on", "busy off"}));
+}
+
+// With all holidays a day lists every row it carries: 2 Tishri 5785 is the
+// second day of Rosh Hashanah, 14 Nisan 5784 (22 April 2024) the eve of
+// Passover and the fast of the firstborn.
+TEST_F(SuccessiveDaysTest, AllHolidaysListEachRowOfADay) {
+    HolidayOptions all;
+    all.holidays = HolidaySet::All;
+    const std::string days = *List({2024, 10, 4}, 1, SuccessiveDaysMode::SunsetTimes, all) +
+                             *List({2024, 4, 22}, 1, SuccessiveDaysMode::SunsetTimes, all);
+    EXPECT_NE(days.find("pm \r\nRosh Hashanah Tish  2,\r\nHoliday"), std::string::npos)
+        << days;
+    EXPECT_NE(days.find("pm \r\nErev Pesach    Nis 14,\r\nTaanit Bechor  Nis 14,\r\n"),
+              std::string::npos)
+        << days;
 }
 
 TEST_F(SuccessiveDaysTest, TheSaturdaysReadingsAcrossTheNewYearEachOfItsOwnYear) {
