@@ -1,6 +1,7 @@
 #include "page/month_page.hpp"
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "engine/year_range_messages.hpp"
@@ -28,7 +29,14 @@ void FillCell(Engine& engine, MonthPage& page, int cell, int day) {
     target.dayText = BlankSigned(day);
     target.jewishDate =
         TrimTrailingBlanks(JLeapMonthName(engine.JMonth)) + BlankSigned(engine.JDay);
+    // The page keeps the Jewish year of its 1st; a page that begins in Elul
+    // names its Tishri days by the year they belong to.
+    const Integer pageJYear = engine.JYear;
+    if (page.PageFirstJMonth == jmonth::kElul && engine.JMonth == jmonth::kTishri) {
+        ++engine.JYear;
+    }
     target.holiday = HolidayShortName(engine, cell, page.holidayOptions);
+    engine.JYear = pageJYear;
     target.jewishText = target.jewishDate + "\n" + target.holiday;
     target.visible = true;
 }
