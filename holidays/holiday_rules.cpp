@@ -229,6 +229,12 @@ bool FindHoliday(const Engine& engine, int listJMonth, int listJDay, int listWee
     return false;
 }
 
+int KeptDayOfMonth(int entry, int tableDayWeekday, int gregorianYear) {
+    const KeptHoliday* holiday = KeptHolidayOf(entry);
+    const Move* move = holiday ? MoveOn(*holiday, tableDayWeekday, gregorianYear) : nullptr;
+    return HolidayDay(entry) + (move ? move->days : 0);
+}
+
 HolidayPlacement PlaceHoliday(const Engine& engine, int entry, const HolidayOptions& options) {
     HolidayPlacement place;
     place.listed = true;

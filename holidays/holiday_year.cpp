@@ -6,6 +6,7 @@
 #include "engine/calendar_tables.hpp"
 #include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
+#include "holidays/holiday_table.hpp"
 
 namespace qavo {
 
@@ -13,9 +14,8 @@ namespace {
 
 using namespace jmonth;
 
-constexpr int kFirstYomHazikaronYear = 1949;  // with Yom Haatzmaut
+constexpr int kYomHaatzmautEntry = 11;
 constexpr int kFirstYomYerushalayimYear = 1968;
-constexpr int kFirstMondayMoveYear = 2004;  // Yom Haatzmaut leaves a Monday
 
 // A day kept on (month, day), moved by `days` when that day falls on `weekday`.
 struct Rule {
@@ -109,12 +109,9 @@ void AddPurimDays(std::vector<ExtraDay>& days, const YearDays& year) {
 // The memorial day before Yom Haatzmaut moves with it; Yom Yerushalayim.
 void AddModernDays(std::vector<ExtraDay>& days, const YearDays& year) {
     const int gYear = year.SpringGregorianYear();
-    if (gYear >= kFirstYomHazikaronYear) {
-        const int weekday = year.WeekdayOf(kIyar, 5);
-        const int independence = weekday == kSaturday                            ? 3
-                                 : weekday == 5                                  ? 4
-                                 : weekday == 1 && gYear >= kFirstMondayMoveYear ? 6
-                                                                                 : 5;
+    if (gYear >= kFirstYomHaatzmautYear) {
+        const int independence = KeptDayOfMonth(
+            kYomHaatzmautEntry, year.WeekdayOf(kIyar, HolidayDay(kYomHaatzmautEntry)), gYear);
         days.push_back(
             {kIyar, static_cast<Integer>(independence - 1), "Yom HaZikaron", "Y'Hazikaron"});
     }
