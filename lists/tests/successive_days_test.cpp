@@ -63,8 +63,7 @@ TEST_F(SuccessiveDaysTest, AllHolidaysListEachRowOfADay) {
     all.holidays = HolidaySet::All;
     const std::string days = *List({2024, 10, 4}, 1, SuccessiveDaysMode::SunsetTimes, all) +
                              *List({2024, 4, 22}, 1, SuccessiveDaysMode::SunsetTimes, all);
-    EXPECT_NE(days.find("pm \r\nRosh Hashanah Tish  2,\r\nHoliday"), std::string::npos)
-        << days;
+    EXPECT_NE(days.find("pm \r\nRosh Hashanah Tish  2,\r\nHoliday"), std::string::npos) << days;
     EXPECT_NE(days.find("pm \r\nErev Pesach    Nis 14,\r\nTaanit Bechor  Nis 14,\r\n"),
               std::string::npos)
         << days;
