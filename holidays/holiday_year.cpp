@@ -43,6 +43,17 @@ constexpr std::array<Rule, 12> kFixedRules = {{
     {kAv, 15, "Tu B'Av", "Tu B'Av"},
 }};
 
+// The yearly rows hold 13 characters of a name, the page's cells 11.
+constexpr bool NamesFit() {
+    for (const Rule& rule : kFixedRules) {
+        if (rule.name.size() > 13 || rule.shortName.size() > 11) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(NamesFit());
+
 class YearDays {
   public:
     YearDays(const Engine& engine, int jYear) : probe_(engine) {
