@@ -25,7 +25,7 @@ constexpr std::array kCommands = {
             "    place in the 19-year cycle (1..19)",
             DescribeYear},
     Command{"greg-year",
-            "greg-year G [--schedule S]\n"
+            "greg-year G [--schedule S] [--holidays H]\n"
             "    the Jewish holidays of Gregorian year G (1583..7000)",
             GregorianYearHolidays},
     Command{"jewish-info",
@@ -33,7 +33,7 @@ constexpr std::array kCommands = {
             "    the description of Jewish year J (5343..10760) with the table of its months",
             JewishYearInformation},
     Command{"jewish-holidays",
-            "jewish-holidays J [--schedule S]\n"
+            "jewish-holidays J [--schedule S] [--holidays H]\n"
             "    the holidays of Jewish year J (5343..10760)",
             JewishYearHolidayList},
     Command{"convert-greg",
@@ -49,7 +49,7 @@ constexpr std::array kCommands = {
             "    years, up to the year 10761",
             ConvertJewishDate},
     Command{"ics",
-            "ics LIST [--output FILE] [--schedule S]\n"
+            "ics LIST [--output FILE] [--schedule S] [--holidays H]\n"
             "    a calendar file (iCalendar) of a list, one all-day event per listed day,\n"
             "    written whole to FILE or printed; LIST is greg-year G, jewish-year J\n"
             "    (5343..10760), or anniversaries YYYY-MM-DD|J MONTH DAY [--anniv N]\n"
@@ -61,7 +61,7 @@ constexpr std::array kCommands = {
             "    the Torah and Haftarah readings of the Sabbath of that day's week",
             PrintReadings},
     Command{"month",
-            "month YYYY MM [--cells] [--schedule S]\n"
+            "month YYYY MM [--cells] [--schedule S] [--holidays H]\n"
             "    the month page: a grid for people, or with --cells one line per cell\n"
             "    (1..42): number, tab, day text, tab, Jewish date | holiday",
             ShowMonth},
@@ -76,7 +76,7 @@ constexpr std::array kCommands = {
             PrintSunset},
     Command{"sunset-list",
             "sunset-list YYYY-MM-DD N [--city INDEX|NAME] [--daylight ...] [--zone NAME]\n"
-            "            [--schedule S]\n"
+            "            [--schedule S] [--holidays H]\n"
             "    N successive days from the date with their Jewish dates, sunset times\n"
             "    and holidays; the options as for sunset",
             PrintSunsetList},
@@ -98,8 +98,11 @@ void PrintHelp(std::ostream& out) {
            "else $XDG_DATA_HOME/qavo or ~/.local/share/qavo). These files are never\n"
            "written; without sunset.dat the default city, New York, is used.\n"
            "\n--schedule S, where a command takes it, names the holiday schedule: diaspora\n"
-           "(two days of each pilgrim festival) or israel (one). Without it the Schedule\n"
-           "of QAVOWIN.INI, section OPTIONS, holds; it is Diaspora unless set to Israel.\n"
+           "(two days of each pilgrim festival) or israel (one). --holidays H names the\n"
+           "holidays shown: major (the fifteen major holidays) or all (the whole year:\n"
+           "minor fasts, Rosh Chodesh, eves, intermediate days and the modern days).\n"
+           "Without them the keys Schedule and Holidays of QAVOWIN.INI, section OPTIONS,\n"
+           "hold; they are Diaspora and Major unless set to Israel and All.\n"
            "\nBad input, an empty command line included, prints one line on standard error\n"
            "and exits with status 2; an output that cannot be written, with status 1.\n";
 }

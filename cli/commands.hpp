@@ -45,7 +45,8 @@ void PrintReadingsList(Arguments& args, Context& context);  // readings-list
 void ExportCalendarFile(Arguments& args, Context& context);  // ics
 
 // The holiday choices of the settings file, with --schedule israel|diaspora
-// taken out of the arguments in their place when given.
+// and --holidays major|all taken out of the arguments in their place when
+// given.
 HolidayOptions TakeHolidayOptions(Arguments& args, const Calendar& calendar);
 
 // Makes a Gregorian date the engine's target: GYear, TargetGMonth, TargetGDay.

@@ -82,6 +82,13 @@ HolidayOptions TakeHolidayOptions(Arguments& args, const Calendar& calendar) {
         }
         options.schedule = *schedule;
     }
+    if (const std::optional<std::string> name = args.TakeOption("--holidays")) {
+        const std::optional<HolidaySet> set = HolidaySetNamed(*name);
+        if (!set) {
+            throw CliError("--holidays takes major or all, not " + *name);
+        }
+        options.holidays = *set;
+    }
     return options;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
+#include "holidays/holiday_year.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
@@ -27,14 +28,29 @@ std::string Header(int gYear, int jYear) {
 }
 
 // One line: the row, the Jewish year, then the Gregorian date.
-void AppendLine(ListedReport& report, int entry, const HolidayPlacement& place, int jYear) {
-    std::string line(place.row);
+void AppendLine(ListedReport& report, std::string_view row, std::string name,
+                const HolidayPlacement& place, int jYear) {
+    std::string line(row);
     line += BlankSigned(jYear);
     line += "  ";
     line += ShortDateText(place.weekday, place.month, place.day, place.year);
     report.text += line;
     report.text += NL;
-    report.days.push_back({{place.year, place.month, place.day}, HolidayName(entry), line});
+    report.days.push_back({{place.year, place.month, place.day}, std::move(name), line});
+}
+
+void AppendLine(ListedReport& report, int entry, const HolidayPlacement& place, int jYear) {
+    AppendLine(report, place.row, HolidayName(entry), place, jYear);
+}
+
+// The added days of the engine's JYear that fall in Gregorian year g.
+void AppendExtraDays(ListedReport& report, const Engine& engine, const HolidayOptions& options,
+                     int g) {
+    for (const PlacedExtraDay& extra : PlaceExtraDays(engine, options)) {
+        if (extra.place.year == g) {
+            AppendLine(report, extra.row, extra.name, extra.place, engine.JYear);
+        }
+    }
 }
 
 std::optional<ListedReport> GregorianYearListing(Engine& engine, const HolidayOptions& options) {
@@ -62,6 +78,7 @@ std::optional<ListedReport> GregorianYearListing(Engine& engine, const HolidayOp
             AppendLine(report, i, place, j);
         }
     }
+    AppendExtraDays(report, engine, options, g);
 
     // Rosh Hashanah to Hanukkah of J + 1, which begins in the autumn of G;
     // its Hanukkah is listed only when it has not slipped into G + 1.
@@ -75,6 +92,10 @@ std::optional<ListedReport> GregorianYearListing(Engine& engine, const HolidayOp
         if (place.listed && (i != kHanukkahEntry || place.year == g)) {
             AppendLine(report, i, place, j + 1);
         }
+    }
+    AppendExtraDays(report, engine, options, g);
+    if (options.holidays == HolidaySet::All) {
+        SortListedDays(report, Header(g, j));
     }
     return report;
 }

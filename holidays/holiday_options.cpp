@@ -27,4 +27,17 @@ std::optional<Schedule> ScheduleNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::string_view HolidaySetName(HolidaySet set) {
+    return set == HolidaySet::All ? "All" : "Major";
+}
+
+std::optional<HolidaySet> HolidaySetNamed(std::string_view name) {
+    for (HolidaySet set : {HolidaySet::Major, HolidaySet::All}) {
+        if (SameIgnoringCase(name, HolidaySetName(set))) {
+            return set;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace qavo

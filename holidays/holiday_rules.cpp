@@ -6,6 +6,7 @@
 #include "engine/jewish_months.hpp"
 #include "engine/number_text.hpp"
 #include "holidays/holiday_table.hpp"
+#include "holidays/holiday_year.hpp"
 
 namespace qavo {
 
@@ -198,6 +199,12 @@ std::string HolidayShortName(const Engine& engine, int cell, const HolidayOption
             return std::string(rule.name);
         }
     }
+    // An added day of the whole holiday year gives way to the holidays above.
+    for (const ExtraDay& day : ExtraDays(engine, engine.JYear, options)) {
+        if (day.month == engine.JMonth && day.day == engine.JDay) {
+            return std::string(day.shortName);
+        }
+    }
     return {};
 }
 
@@ -221,6 +228,12 @@ bool FindHoliday(const Engine& engine, int listJMonth, int listJDay, int listWee
         }
     }
     return false;
+}
+
+int KeptDayOfMonth(int entry, int tableDayWeekday, int gregorianYear) {
+    const KeptHoliday* holiday = KeptHolidayOf(entry);
+    const Move* move = holiday ? MoveOn(*holiday, tableDayWeekday, gregorianYear) : nullptr;
+    return HolidayDay(entry) + (move ? move->days : 0);
 }
 
 HolidayPlacement PlaceHoliday(const Engine& engine, int entry, const HolidayOptions& options) {

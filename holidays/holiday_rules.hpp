@@ -38,6 +38,11 @@ struct HolidayPlacement {
     std::string_view row;  // 22 characters: the table row or its shifted replacement
 };
 
+// The day of its month on which entry 1..15 is kept when its table day falls
+// on `tableDayWeekday` (0 = Sunday) in Gregorian year gregorianYear: the
+// table day, or the day a weekday rule moves it to.
+int KeptDayOfMonth(int entry, int tableDayWeekday, int gregorianYear);
+
 // The placement rule of the yearly lists. The engine must be prepared for
 // JYear by NewYearGregorianDate, with GYear the Gregorian year of its 1 Tishri.
 HolidayPlacement PlaceHoliday(const Engine& engine, int entry, const HolidayOptions& options = {});

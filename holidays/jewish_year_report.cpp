@@ -7,6 +7,7 @@
 #include "engine/number_text.hpp"
 #include "holidays/holiday_rules.hpp"
 #include "holidays/holiday_table.hpp"
+#include "holidays/holiday_year.hpp"
 #include "holidays/report_text.hpp"
 
 namespace qavo {
@@ -103,6 +104,7 @@ std::optional<ListedReport> JewishYearHolidayListing(Engine& engine,
     ListedReport report{YearHeader(engine, false), {}};
     report.text += "          H O L I D A Y S " + std::string(NL);
     report.text += std::string(40, '=') + std::string(NL);
+    const std::string heading = report.text;
     Integer lastYear = engine.GYear;
     for (int i = 1; i <= kHolidayCount; ++i) {
         const HolidayPlacement place = PlaceHoliday(engine, i, options);
@@ -115,6 +117,15 @@ std::optional<ListedReport> JewishYearHolidayListing(Engine& engine,
             report.text += NL;
             report.days.push_back({{place.year, place.month, place.day}, HolidayName(i), line});
         }
+    }
+    if (options.holidays == HolidaySet::All) {
+        for (const PlacedExtraDay& extra : PlaceExtraDays(engine, options)) {
+            const HolidayPlacement& place = extra.place;
+            const std::string line =
+                extra.row + ' ' + ShortDateText(place.weekday, place.month, place.day, place.year);
+            report.days.push_back({{place.year, place.month, place.day}, extra.name, line});
+        }
+        SortListedDays(report, heading);
     }
     engine.GYear = lastYear;  // of 29 Elul, the last entry
     return report;

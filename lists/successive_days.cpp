@@ -7,6 +7,7 @@
 #include "engine/number_text.hpp"
 #include "engine/plain_text.hpp"
 #include "holidays/holiday_rules.hpp"
+#include "holidays/holiday_year.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "sunset/sunset_time.hpp"
 #include "sunset/zone_places.hpp"
@@ -96,6 +97,11 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
             std::string row;
             if (FindHoliday(engine, day.month, day.day, day.weekday, row, options)) {
                 text.append(row).append(NL);
+            }
+            for (const ExtraDay& extra : ExtraDays(engine, engine.JYear, options)) {
+                if (extra.month == day.month && extra.day == day.day) {
+                    text.append(ExtraDayRow(extra)).append(NL);
+                }
             }
         }
         engine.NextGregorianDay(engine.GYear, engine.TargetGMonth, engine.TargetGDay);

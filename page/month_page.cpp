@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/calendar_tables.hpp"
+#include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
 #include "engine/plain_text.hpp"
@@ -29,7 +30,14 @@ void FillCell(Engine& engine, MonthPage& page, int cell, int day, int jewishYear
     const std::string jewishMonth(WithoutTrailingBlanks(JLeapMonthName(engine.JMonth)));
     target.dayText = BlankSigned(day);
     target.jewishDate = jewishMonth + BlankSigned(engine.JDay);
+    // The page keeps the Jewish year of its 1st; a page that begins in Elul
+    // names its Tishri days by the year they belong to.
+    const Integer pageJYear = engine.JYear;
+    if (page.PageFirstJMonth == jmonth::kElul && engine.JMonth == jmonth::kTishri) {
+        ++engine.JYear;
+    }
     target.holiday = HolidayShortName(engine, cell, page.holidayOptions);
+    engine.JYear = pageJYear;
     target.jewishText = target.jewishDate + "\n" + target.holiday;
     target.spokenName = std::string(kWeekdayNames.at((cell - 1) % kPageColumns)) + ' ' +
                         std::to_string(day) + ' ' +

@@ -7,6 +7,7 @@ namespace qavo {
 namespace {
 constexpr const char* kSection = "OPTIONS";
 constexpr const char* kScheduleKey = "Schedule";
+constexpr const char* kHolidaysKey = "Holidays";
 constexpr std::size_t kLongestValue = 16;
 }  // namespace
 
@@ -14,15 +15,22 @@ HolidayOptions ReadHolidayOptions(const std::string& iniPath) {
     std::string error;
     const std::string schedule =
         ReadProfileString(iniPath, kSection, kScheduleKey, "", kLongestValue, error);
+    const std::string holidays =
+        ReadProfileString(iniPath, kSection, kHolidaysKey, "", kLongestValue, error);
     HolidayOptions options;
     options.schedule = ScheduleNamed(schedule).value_or(Schedule::Diaspora);
+    options.holidays = HolidaySetNamed(holidays).value_or(HolidaySet::Major);
     return options;
 }
 
 bool SaveHolidayOptions(Platform& platform, const std::string& iniPath,
                         const HolidayOptions& options) {
-    const FileResult written =
+    FileResult written =
         WriteProfileString(iniPath, kSection, kScheduleKey, ScheduleName(options.schedule));
+    if (written) {
+        written =
+            WriteProfileString(iniPath, kSection, kHolidaysKey, HolidaySetName(options.holidays));
+    }
     if (!written) {
         platform.ShowMessage(written.error + ". The setting was not saved.", "Warning",
                              MessageIcon::Exclamation, MessageButtons::Ok);

@@ -1,6 +1,7 @@
 #pragma once
 // The holiday choices of QAVOWIN.INI, section OPTIONS: the key Schedule,
-// "Diaspora" (the default) or "Israel".
+// "Diaspora" (the default) or "Israel", and the key Holidays, "Major" (the
+// default) or "All".
 
 #include <string>
 

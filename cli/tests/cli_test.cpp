@@ -129,7 +129,8 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         "ics --bogus greg-year 2026; ics greg-year; ics greg-year 2026 --anniv 2; "
         "ics jewish-year 10761; ics anniversaries 5768 Nisan; "
         "ics anniversaries 2008-04-20 --anniv x; ics greg-year 2026 --output; "
-        "greg-year 2024 --schedule mars; readings-list 2024-10-01 3 --schedule israel; "
+        "greg-year 2024 --schedule mars; greg-year 2024 --holidays some; "
+        "readings-list 2024-10-01 3 --schedule israel; "
         "convert-greg 2008-04-20 --anniv 3 --anniv 5");
     testing::TempDir noDataFiles;
     for (const auto& words : bad) {
@@ -188,18 +189,21 @@ TEST(Cli, AnUnexpectedFailureIsOneLineAndStatusTwo) {
     EXPECT_EQ(err.str(), "qavo-cli: filesystem error: cannot read: Permission denied\n");
 }
 
-// Simchat Torah 5785: 24 October 2024 in Israel, 25 October in the diaspora.
+// Simchat Torah 5785: 24 October 2024 in Israel, 25 October in the diaspora;
+// Rosh Chodesh Heshvan began on 1 November.
 TEST(Cli, TheSettingsFileChoosesTheScheduleAndTheOptionOverridesIt) {
     testing::TempDir dir;
-    dir.Write("QAVOWIN.INI", "[OPTIONS]\r\nSchedule=Israel\r\n");
-    const std::vector<std::string> list = {"sunset-list", "2024-10-24", "2"};
+    dir.Write("QAVOWIN.INI", "[OPTIONS]\r\nSchedule=Israel\r\nHolidays=ALL\r\n");
+    const std::vector<std::string> list = {"sunset-list", "2024-10-24", "9"};
     const std::string israel = RunCli(list, dir.path()).out;
     EXPECT_NE(israel.find("\r\nSh'mini Atz   Tish 22,\r\n"), std::string::npos) << israel;
+    EXPECT_NE(israel.find("\r\nRosh Chodesh  Tish 30,\r\n"), std::string::npos) << israel;
     EXPECT_EQ(israel.find("Simchat Torah"), std::string::npos);
     std::vector<std::string> diaspora = list;
-    diaspora.insert(diaspora.end(), {"--schedule", "diaspora"});
-    EXPECT_NE(RunCli(diaspora, dir.path()).out.find("\r\nSimchat Torah Tish 23,\r\n"),
-              std::string::npos);
+    diaspora.insert(diaspora.end(), {"--schedule", "diaspora", "--holidays", "major"});
+    const std::string major = RunCli(diaspora, dir.path()).out;
+    EXPECT_NE(major.find("\r\nSimchat Torah Tish 23,\r\n"), std::string::npos);
+    EXPECT_EQ(major.find("Rosh Chodesh"), std::string::npos);
 }
 
 TEST(Cli, HelpListsTheCommandsOnStandardOutput) {

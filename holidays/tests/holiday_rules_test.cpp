@@ -113,6 +113,26 @@ TEST_F(HolidayRules, IsraelKeepsOneFestivalDay) {
     }
 }
 
+// With all holidays the page names the added days, and where two share a
+// day it shows the more important: 5784's 14 Nisan (22 April 2024) is the
+// eve of Passover and the fast of the firstborn.
+TEST_F(HolidayRules, ThePageShowsTheMoreImportantOfTwoDays) {
+    HolidayOptions all;
+    all.holidays = HolidaySet::All;
+    const struct {
+        int month, day;
+        const char* name;
+    } cases[] = {
+        {1, 2, "Rosh Hash"},    {8, 14, "Erev Pesach"}, {3, 30, "Hanukkah"}, {4, 1, "Hanukkah"},
+        {4, 10, "Asara Tevet"}, {9, 28, "Y'Yerushlym"}, {12, 15, "Tu B'Av"}, {1, 16, "Succoth"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.month << ' ' << c.day);
+        const int weekday = SetJewishDay(5784, c.month, c.day).weekday;
+        EXPECT_EQ(HolidayShortName(engine, weekday + 15, all), c.name);
+    }
+}
+
 // Yom Haatzmaut (from 1949) is kept on the Thursday before when 5 Iyar falls
 // on Friday or Saturday, and from 2004 on the Tuesday after a Monday; Tisha
 // B'Av moves from Saturday to Sunday; Yom Hashoah (from 1951) moves from a

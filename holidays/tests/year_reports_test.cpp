@@ -151,6 +151,71 @@ TEST_F(YearReports, IsraelListsSimchatTorahOnShminiAtzeret) {
               std::string::npos);
 }
 
+// The whole holiday year in the dates calendars printed: the fasts of 2021
+// (whose Adar has 29 days, so Rosh Chodesh Nisan is one day)
+// and 2022 leave the Sabbath (Esther's and the firstborn's to the Thursday
+// before), Shushan Purim's feast goes to the Sunday, and a leap year's Adar
+// II rows widen rather than lose a letter.
+TEST_F(YearReports, AllHolidaysListTheirObservedDays) {
+    HolidayOptions all;
+    all.holidays = HolidaySet::All;
+    HolidayOptions israel = all;
+    israel.schedule = Schedule::Israel;
+    const struct {
+        int gYear;
+        HolidayOptions options;
+        const char* lines;
+    } cases[] = {
+        {2021, all,
+         "Taanit Esther Adar 13, 5781  Thu, Feb 25, 2021\r\n"
+         "Purim         Adar 14, 5781  Fri, Feb 26, 2021\r\n"
+         "Shushan Purim Adar 16, 5781  Sun, Feb 28, 2021\r\n"
+         "Rosh Chodesh   Nis  1, 5781  Sun, Mar 14, 2021\r\n"
+         "Taanit Bechor  Nis 12, 5781  Thu, Mar 25, 2021\r\n"
+         "Erev Pesach    Nis 14, 5781  Sat, Mar 27, 2021\r\n"},
+        {2022, all, "Tzom Tammuz    Tam 18, 5782  Sun, Jul 17, 2022\r\n"},
+        {2024, all,
+         "Purim Katan   Adar 14, 5784  Fri, Feb 23, 2024\r\n"
+         "Rosh Chodesh  Adar 30, 5784  Sun, Mar 10, 2024\r\n"
+         "Rosh Chodesh Adar II  1, 5784  Mon, Mar 11, 2024\r\n"
+         "Taanit Esther Adar II 11, 5784  Thu, Mar 21, 2024\r\n"
+         "Purim      Adar II 14, 5784  Sun, Mar 24, 2024\r\n"},
+        {2024, all,
+         "Rosh Hashanah Tish  2, 5785  Fri, Oct 04, 2024\r\n"
+         "Tzom Gedaliah Tish  4, 5785  Sun, Oct 06, 2024\r\n"
+         "Erev YomKipur Tish  9, 5785  Fri, Oct 11, 2024\r\n"},
+        {2024, israel,
+         "Yom HaZikaron Iyar  5, 5784  Mon, May 13, 2024\r\n"
+         "Yom Haatzmaut Iyar  6, 5784  Tue, May 14, 2024\r\n"
+         "Pesach Sheni  Iyar 14, 5784  Wed, May 22, 2024\r\n"
+         "Lag B'Omer    Iyar 18, 5784  Sun, May 26, 2024\r\n"
+         "Yom Yerushlym Iyar 28, 5784  Wed, Jun 05, 2024\r\n"},
+        {2024, israel,
+         "Succoth       Tish 15, 5785  Thu, Oct 17, 2024\r\n"
+         "Chol HaMoed   Tish 16, 5785  Fri, Oct 18, 2024\r\n"},
+        {2024, all,
+         "Succoth       Tish 15, 5785  Thu, Oct 17, 2024\r\n"
+         "Chol HaMoed   Tish 17, 5785  Sat, Oct 19, 2024\r\n"},
+    };
+    for (const auto& c : cases) {
+        engine.GYear = c.gYear;
+        EXPECT_NE(Text(GregorianYearCommandReport(engine, c.options)).find(c.lines),
+                  std::string::npos)
+            << c.lines;
+    }
+    // Before it was first kept: no Yom Yerushalayim in 1967, and the Jewish
+    // year's list interleaves the added days with the fifteen.
+    engine.GYear = 1967;
+    EXPECT_EQ(Text(GregorianYearCommandReport(engine, all)).find("Yom Yerush"), std::string::npos);
+    engine.ResultJYear = 5785;
+    TakeJewishYearFromPrompt(engine);
+    EXPECT_NE(Text(JewishYearCommandReport(engine, all))
+                  .find("========================================\r\n"
+                        "Rosh Hashanah Tish  1, Thu, Oct 03, 2024\r\n"
+                        "Rosh Hashanah Tish  2, Fri, Oct 04, 2024\r\n"),
+              std::string::npos);
+}
+
 // 1900, a century year, is common; 5768 is a leap year of Adar and Adar II.
 TEST_F(YearReports, TheLinesOfLeapYearsAndTheRefusedYearPairs) {
     EXPECT_NE(ReportOf(1900).find("\r\n  It is not a leap year.\r\n"), std::string::npos);

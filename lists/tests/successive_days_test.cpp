@@ -17,12 +17,13 @@ struct SuccessiveDaysTest : ::testing::Test {
         cities.CityTable[0] = DefaultCity();
         platform.calls.clear();
     }
-    std::optional<std::string> List(GregorianDate start, int days, SuccessiveDaysMode mode) {
+    std::optional<std::string> List(GregorianDate start, int days, SuccessiveDaysMode mode,
+                                    const HolidayOptions& options = {}) {
         engine.GYear = start.year;
         engine.TargetGMonth = start.month;
         engine.TargetGDay = start.day;
         engine.SuccDayCount = static_cast<Integer>(days);
-        return SuccessiveDaysText(engine, cities, schedule, mode);
+        return SuccessiveDaysText(engine, cities, schedule, mode, options);
     }
     GregorianDate EngineDate() const {
         return {engine.GYear, engine.TargetGMonth, engine.TargetGDay};
@@ -70,6 +71,20 @@ TEST_F(SuccessiveDaysTest, InAutoEachDayIsOnItsOwnClockAndTheHeadingNamesTheZone
                   "\r\n"
                   "March     08, 2025 Sat, Adar    08, 5785,  5:52pm \r\n"
                   "March     09, 2025 Sun, Adar    09, 5785,  6:53pm \r\n");
+}
+
+// With all holidays a day lists every row it carries: 2 Tishri 5785 is the
+// second day of Rosh Hashanah, 14 Nisan 5784 (22 April 2024) the eve of
+// Passover and the fast of the firstborn.
+TEST_F(SuccessiveDaysTest, AllHolidaysListEachRowOfADay) {
+    HolidayOptions all;
+    all.holidays = HolidaySet::All;
+    const std::string days = *List({2024, 10, 4}, 1, SuccessiveDaysMode::SunsetTimes, all) +
+                             *List({2024, 4, 22}, 1, SuccessiveDaysMode::SunsetTimes, all);
+    EXPECT_NE(days.find("pm \r\nRosh Hashanah Tish  2,\r\nHoliday"), std::string::npos) << days;
+    EXPECT_NE(days.find("pm \r\nErev Pesach    Nis 14,\r\nTaanit Bechor  Nis 14,\r\n"),
+              std::string::npos)
+        << days;
 }
 
 TEST_F(SuccessiveDaysTest, TheSaturdaysReadingsAcrossTheNewYearEachOfItsOwnYear) {

@@ -52,6 +52,16 @@ TEST_F(PageFixture, April2024WithPassover) {
     EXPECT_EQ(page.monthIndex, 3);
 }
 
+// October 2024 begins in Elul 5784; its Tishri days belong to 5785, whose
+// 3 Tishri is a Sabbath: Tzom Gedaliah was kept on Sunday 6 October.
+TEST_F(PageFixture, APageFromElulNamesTishriByItsOwnYear) {
+    page.holidayOptions.holidays = HolidaySet::All;
+    Show(2024, 10);  // Tuesday 1st: 6 October is in cell 8
+    EXPECT_EQ(page.cells[7].jewishText, "Tishri 3\n");
+    EXPECT_EQ(page.cells[8].jewishText, "Tishri 4\nTz Gedaliah");
+    EXPECT_EQ(page.jewishYearCaption, " 5784");
+}
+
 TEST_F(PageFixture, TodayOrTheAskedJewishDateIsMarked) {
     Show(2024, 4);
     EXPECT_EQ(MarkedCells(), std::vector<int>{24});

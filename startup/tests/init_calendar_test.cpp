@@ -13,7 +13,8 @@ namespace {
 TEST(InitCalendar, ReadsTheSettingsAndTheCitiesFromTheProgramDirectory) {
     testing::TempDir dir;
     dir.Write("qavowin.ini",
-              "[Options]\r\nDayLightSetting=daylight\r\nDEFAULT_CITY=1\r\nSchedule=israel\r\n");
+              "[Options]\r\nDayLightSetting=daylight\r\nDEFAULT_CITY=1\r\nSchedule="
+              "israel\r\nHolidays=All\r\n");
     dir.Write("Sunset.dat", EncodeCityRecord(DefaultCity()) +
                                 EncodeCityRecord(testing::City("Jerusalem", 31, 47, -35, -13, -2)));
     testing::FakePlatform platform({1999, 9, 11}, dir.path());
@@ -27,6 +28,7 @@ TEST(InitCalendar, ReadsTheSettingsAndTheCitiesFromTheProgramDirectory) {
         std::tuple(cities.Directory, cities.DaylightMode, cities.LastCityIndex, cities.CurrentCity),
         std::tuple(dir.path(), "daylight", 1, 1));
     EXPECT_EQ(calendar.holidayOptions.schedule, Schedule::Israel);
+    EXPECT_EQ(calendar.holidayOptions.holidays, HolidaySet::All);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(platform.busy);
     EXPECT_EQ(dir.Listing(), "Sunset.dat qavowin.ini");

@@ -41,6 +41,13 @@ SettingsForm::SettingsForm(Platform& platform, std::string iniPath, QWidget* par
     israel_ = AddOption(schedule, "IsraelOption", "&Israel (one festival day)");
     layout->addWidget(schedule);
 
+    auto* holidays = new QGroupBox("Holidays", this);
+    holidays->setObjectName("HolidaysFrame");
+    holidays->setLayout(new QVBoxLayout);
+    major_ = AddOption(holidays, "MajorOption", "&Major holidays");
+    all_ = AddOption(holidays, "AllOption", "&All holidays (fasts, Rosh Chodesh, eves...)");
+    layout->addWidget(holidays);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     QPushButton* ok = AddButton(buttons, "btn_ok", "&OK");
@@ -53,11 +60,13 @@ SettingsForm::SettingsForm(Platform& platform, std::string iniPath, QWidget* par
 
 void SettingsForm::Load(const HolidayOptions& options) {
     (options.schedule == Schedule::Israel ? israel_ : diaspora_)->setChecked(true);
+    (options.holidays == HolidaySet::All ? all_ : major_)->setChecked(true);
 }
 
 HolidayOptions SettingsForm::Chosen() const {
     HolidayOptions options;
     options.schedule = israel_->isChecked() ? Schedule::Israel : Schedule::Diaspora;
+    options.holidays = all_->isChecked() ? HolidaySet::All : HolidaySet::Major;
     return options;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The "Settings" dialog of the File menu: the holiday schedule, the
-// diaspora's or Israel's. OK keeps the choice in QAVOWIN.INI.
+// diaspora's or Israel's, and below it the holidays shown, the major ones or
+// the whole year. OK keeps the choices in QAVOWIN.INI.
 
 #include <QDialog>
 #include <string>
@@ -30,6 +31,8 @@ class SettingsForm : public QDialog {
     std::string iniPath_;
     QRadioButton* diaspora_ = nullptr;
     QRadioButton* israel_ = nullptr;
+    QRadioButton* major_ = nullptr;
+    QRadioButton* all_ = nullptr;
 };
 
 }  // namespace qavo::ui

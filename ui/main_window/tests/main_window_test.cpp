@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <tuple>
 
 #include "startup/holiday_settings.hpp"
 #include "ui/help/help_window.hpp"
@@ -289,11 +290,13 @@ TEST_F(MainWindowTest, TheOpenMonthListIsYellowOnBlue) {
 }
 
 // Israel's Passover ended on Monday 29 April 2024, 21 Nisan; the diaspora's
-// the day after. The choice is kept in the settings file and shown again.
+// the day after; its eve was 22 April. The choices are kept in the settings
+// file and shown again.
 TEST_F(MainWindowTest, TheSettingsChooseTheScheduleOfThePage) {
     const auto choose = [](const char* option, const char* button) {
         return [=](QWidget* form) {
             form->findChild<QRadioButton*>(option)->click();
+            form->findChild<QRadioButton*>("AllOption")->click();
             form->findChild<QPushButton*>(button)->click();
         };
     };
@@ -303,10 +306,14 @@ TEST_F(MainWindowTest, TheSettingsChooseTheScheduleOfThePage) {
     script.Run([this] { window.Menu().menu_settings->trigger(); });
     EXPECT_EQ(Body(30)->text(), "Nisan 21\nPassover");
     EXPECT_EQ(Body(31)->text(), "Nisan 22\n");
-    EXPECT_EQ(ReadHolidayOptions(window.engine().IniPath).schedule, Schedule::Israel);
+    EXPECT_EQ(Body(23)->text(), "Nisan 14\nErev Pesach");
+    const HolidayOptions kept = ReadHolidayOptions(window.engine().IniPath);
+    EXPECT_EQ(std::tuple(kept.schedule, kept.holidays),
+              std::tuple(Schedule::Israel, HolidaySet::All));
     // Cancel keeps the choice, whatever was clicked.
     script.Then("SettingsForm", [&](QWidget* form) {
         EXPECT_TRUE(form->findChild<QRadioButton*>("IsraelOption")->isChecked());
+        EXPECT_TRUE(form->findChild<QRadioButton*>("AllOption")->isChecked());
         choose("DiasporaOption", "btn_cancel")(form);
     });
     script.Run([this] { window.Menu().menu_settings->trigger(); });
