@@ -65,6 +65,18 @@ std::string DateLine(const Engine& engine, const ListDay& day) {
 
 }  // namespace
 
+std::optional<std::string> DayCountRefusal(const Engine& engine, const LeadingNumber& count) {
+    if (count.value < 1) {
+        return "Can not be less than 1.";
+    }
+    const int most = DayNumberOf(kLastGregorianYear, 12, 31) -
+                     DayNumberOf(engine.GYear, engine.TargetGMonth, engine.TargetGDay) + 1;
+    if (!count.fits || count.value > most) {
+        return "Can not be more than " + std::to_string(most) + ".";
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& cities,
                                               const ReadingSchedule& schedule,
                                               SuccessiveDaysMode mode) {

@@ -9,14 +9,6 @@
 
 namespace qavo::ui {
 
-namespace {
-// The days from the start date to the calendar's last day, 31 December 7000.
-int DaysLeftInCalendar(const Engine& engine) {
-    return GregorianDayNumber(kLastGregorianYear, 12, 31) -
-           GregorianDayNumber(engine.GYear, engine.TargetGMonth, engine.TargetGDay) + 1;
-}
-}  // namespace
-
 void MainCommands::menu_sunset_times_Click() {
     FocusJewishYearButton();
     SuccessiveDaysList(static_cast<int>(SuccessiveDaysMode::SunsetTimes));
@@ -71,17 +63,14 @@ bool MainCommands::AskDayCount() {
             return false;
         }
         const LeadingNumber count = ReadLeadingNumber(typed);
-        const int most = DaysLeftInCalendar(engine());
-        if (count.value < 1) {
-            engine().SuccDayCount = count.value;
-            Tell("Can not be less than 1.", "Incorrect Entry", MessageIcon::Stop);
-        } else if (!count.fits || count.value > most) {
-            Tell("Can not be more than " + std::to_string(most) + ".", "Incorrect Entry",
-                 MessageIcon::Stop);
-        } else {
-            engine().SuccDayCount = count.value;
+        const std::optional<std::string> refusal = DayCountRefusal(engine(), count);
+        if (!refusal || count.value < 1) {
+            engine().SuccDayCount = count.value;  // a count below 1 is kept, as it always was
+        }
+        if (!refusal) {
             return true;
         }
+        Tell(*refusal, "Incorrect Entry", MessageIcon::Stop);
     }
 }
 
