@@ -73,8 +73,11 @@ void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
                                        : HolidayOptions{};
     const auto& words = args.Positional(2, 2);
     SetTargetDate(calendar.engine, ParseDate(words[0]));
-    calendar.engine.SuccDayCount =
-        static_cast<Integer>(ParseNumber(words[1], 1, 32767, "the number of days"));
+    const auto count = static_cast<Integer>(ParseNumber(words[1], 1, 32767, "the number of days"));
+    if (const auto refusal = DayCountRefusal(calendar.engine, {count, true})) {
+        throw CliError("the number of days: " + *refusal);
+    }
+    calendar.engine.SuccDayCount = count;
     const auto text =
         SuccessiveDaysText(calendar.engine, calendar.cities, calendar.readings, mode, options);
     if (!text) {

@@ -4,7 +4,7 @@
 
 namespace qavo {
 
-Engine::Engine(Platform& platform) : platform(platform), table_(YearTable::Instance()) {}
+Engine::Engine(Platform& host) : platform(host), table_(YearTable::Instance()) {}
 
 bool Engine::InitEngine() {
     Molad = {};

@@ -15,39 +15,64 @@ std::string TwoDigit(int n) {
     return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n);
 }
 
-LeadingNumber ReadLeadingNumber(std::string_view text) {
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t DigitsFrom(std::string_view text, std::size_t i) {
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+// The text after its leading blanks and tabs.
+std::string_view AfterLeadingBlanks(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    return start == std::string_view::npos ? std::string_view() : text.substr(start);
+}
+
+}  // namespace
+
+DecimalText ScanDecimal(std::string_view text) {
+    DecimalText number;
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        number.negative = text[i] == '-';
         ++i;
     }
+    const std::size_t wholeEnd = DigitsFrom(text, i);
+    number.whole = text.substr(i, wholeEnd - i);
+    i = wholeEnd;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fractionEnd = DigitsFrom(text, i + 1);
+        number.fraction = text.substr(i + 1, fractionEnd - i - 1);
+        i = fractionEnd;
+    }
+    number.length = i;
+    return number;
+}
+
+bool RoundsUp(std::string_view fraction, bool wholeIsOdd) {
+    // Only the first digit and whether any other is non-zero matter.
+    return !fraction.empty() &&
+           (fraction[0] > '5' ||
+            (fraction[0] == '5' &&
+             (wholeIsOdd || fraction.find_first_not_of('0', 1) != std::string_view::npos)));
+}
+
+LeadingNumber ReadLeadingNumber(std::string_view text) {
+    const DecimalText number = ScanDecimal(AfterLeadingBlanks(text));
     // Saturates far above the 16-bit range, so no digit string can overflow it.
     constexpr std::int64_t kCeiling = 1'000'000;
     std::int64_t whole = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        whole = std::min(kCeiling, whole * 10 + (text[i] - '0'));
+    for (const char c : number.whole) {
+        whole = std::min(kCeiling, whole * 10 + (c - '0'));
     }
-    // Only the fraction's first digit and whether any other is non-zero
-    // matter for rounding half to even.
-    int firstFractionDigit = 0;
-    bool restNonZero = false;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        if (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            firstFractionDigit = text[i++] - '0';
-        }
-        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-            restNonZero = restNonZero || text[i] != '0';
-        }
-    }
-    const bool roundUp = firstFractionDigit > 5 || (firstFractionDigit == 5 && restNonZero) ||
-                         (firstFractionDigit == 5 && !restNonZero && whole % 2 == 1);
-    const std::int64_t magnitude = whole + (roundUp ? 1 : 0);
-    const std::int64_t value = negative ? -magnitude : magnitude;
+    const std::int64_t magnitude = whole + (RoundsUp(number.fraction, whole % 2 == 1) ? 1 : 0);
+    const std::int64_t value = number.negative ? -magnitude : magnitude;
 
     constexpr std::int64_t kMin = std::numeric_limits<Integer>::min();
     constexpr std::int64_t kMax = std::numeric_limits<Integer>::max();
@@ -58,30 +83,17 @@ LeadingNumber ReadLeadingNumber(std::string_view text) {
 }
 
 double ReadLeadingValue(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) {
-        ++start;
-    }
-    std::size_t i = start;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
-    const std::size_t digits = i;
-    while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.')) {
-        ++i;  // from_chars below stops at a second point
-    }
+    const std::string_view start = AfterLeadingBlanks(text);
+    const DecimalText number = ScanDecimal(start);
     double value = 0;  // stays 0 when there are no digits
-    const auto [end, ec] =
-        std::from_chars(text.data() + digits, text.data() + i, value, std::chars_format::fixed);
+    const auto [end, ec] = std::from_chars(number.whole.data(), start.data() + number.length, value,
+                                           std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
         // Too large for a double, or so small that it is 0.
-        const std::string_view whole = text.substr(digits, i - digits);
-        const bool large =
-            whole.substr(0, whole.find('.')).find_first_not_of('0') != std::string_view::npos;
+        const bool large = number.whole.find_first_not_of('0') != std::string_view::npos;
         value = large ? std::numeric_limits<double>::infinity() : 0;
     }
-    return negative ? -value : value;
+    return number.negative ? -value : value;
 }
 
 }  // namespace qavo

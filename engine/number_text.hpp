@@ -13,6 +13,19 @@ std::string BlankSigned(long n);
 // At least two digits: "05", "12".
 std::string TwoDigit(int n);
 
+// A decimal number at the start of a text: an optional sign, digits, and an
+// optional point followed by more digits. `length` counts the characters read.
+struct DecimalText {
+    bool negative = false;
+    std::string_view whole;     // the digits before the point
+    std::string_view fraction;  // the digits after it
+    std::size_t length = 0;
+};
+DecimalText ScanDecimal(std::string_view text);
+// Whether a whole number followed by this fraction's digits rounds up (away
+// from zero) when rounded half to even.
+bool RoundsUp(std::string_view fraction, bool wholeIsOdd);
+
 // The leading number of a text box: optional blanks, an optional sign, digits
 // and an optional fraction; anything after is ignored and an empty text gives
 // 0. The value is rounded half to even. `fits` is false when it lies outside

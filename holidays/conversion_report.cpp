@@ -160,7 +160,7 @@ std::optional<ListedReport> ConvertFromJewishListing(Engine& engine, int monthLi
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);
-    engine.JMonthShown = monthListIndex + 1;
+    engine.JMonthShown = static_cast<Integer>(monthListIndex + 1);  // checked above
     engine.DisplayToInternalMonth();
     return ConversionListing(engine, headerText);
 }

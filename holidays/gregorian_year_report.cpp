@@ -65,7 +65,7 @@ std::optional<ListedReport> GregorianYearListing(Engine& engine, const HolidayOp
     if (!engine.NewYearGregorianDate(j, engine.NewYearGDay, engine.NewYearGMonth)) {
         return std::nullopt;
     }
-    engine.GYear = g - 1;
+    engine.GYear = static_cast<Integer>(g - 1);
     // Late in the range the calendars have drifted so far that the Hanukkah
     // of J falls in January of G: it heads the list.
     const HolidayPlacement earlyHanukkah = PlaceHoliday(engine, kHanukkahEntry, options);
@@ -82,11 +82,11 @@ std::optional<ListedReport> GregorianYearListing(Engine& engine, const HolidayOp
 
     // Rosh Hashanah to Hanukkah of J + 1, which begins in the autumn of G;
     // its Hanukkah is listed only when it has not slipped into G + 1.
-    engine.JYear = j + 1;
+    engine.JYear = static_cast<Integer>(j + 1);
     if (!engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
         return std::nullopt;
     }
-    engine.GYear = g;
+    engine.GYear = static_cast<Integer>(g);
     for (int i = 1; i <= kHanukkahEntry; ++i) {
         const HolidayPlacement place = PlaceHoliday(engine, i, options);
         if (place.listed && (i != kHanukkahEntry || place.year == g)) {

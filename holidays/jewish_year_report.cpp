@@ -142,8 +142,8 @@ std::optional<std::string> JewishYearButtonReport(Engine& engine, int jYear) {
         return std::nullopt;
     }
     BusyCursor busy(engine.platform);
-    engine.JYear = jYear;
-    engine.GYear = jYear - kJewishYearOffset;
+    engine.JYear = static_cast<Integer>(jYear);
+    engine.GYear = static_cast<Integer>(jYear - kJewishYearOffset);
     if (!engine.NewYearGregorianDate(jYear, engine.NewYearGDay, engine.NewYearGMonth)) {
         return std::nullopt;
     }

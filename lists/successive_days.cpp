@@ -1,5 +1,7 @@
 #include "lists/successive_days.hpp"
 
+#include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 #include "engine/jewish_calendar.hpp"
@@ -73,6 +75,21 @@ std::string DateLine(const Engine& engine, const ListDay& day) {
 }
 
 }  // namespace
+
+std::optional<std::string> DayCountRefusal(const Engine& engine, const LeadingNumber& count) {
+    if (count.value < 1) {
+        return "Can not be less than 1.";
+    }
+    // Up to the calendar's last day, and no more than the 16-bit count holds.
+    const int most =
+        std::min<int>(DayNumberOf(kLastGregorianYear, 12, 31) -
+                          DayNumberOf(engine.GYear, engine.TargetGMonth, engine.TargetGDay) + 1,
+                      std::numeric_limits<Integer>::max());
+    if (!count.fits || count.value > most) {
+        return "Can not be more than " + std::to_string(most) + ".";
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& cities,
                                               const ReadingSchedule& schedule,

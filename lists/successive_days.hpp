@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/engine.hpp"
+#include "engine/number_text.hpp"
 #include "holidays/holiday_options.hpp"
 #include "readings/reading_schedule.hpp"
 #include "sunset/city_database.hpp"
@@ -27,5 +28,10 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
                                               const ReadingSchedule& schedule,
                                               SuccessiveDaysMode mode,
                                               const HolidayOptions& options = {});
+
+// Why a list of `count` days from the engine's target date cannot be made, in
+// the words of the day-count prompt: fewer than one day, or a day past the
+// calendar's last, 31 December 7000. Nothing when the count fits.
+std::optional<std::string> DayCountRefusal(const Engine& engine, const LeadingNumber& count);
 
 }  // namespace qavo

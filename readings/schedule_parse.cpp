@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/number_text.hpp"
+#include "engine/plain_text.hpp"
 #include "readings/reading_schedule.hpp"
 
 namespace qavo {
@@ -18,53 +20,26 @@ namespace {
 // and a fraction is rounded half to even. Nothing when it is not a number or
 // does not fit [min, max].
 std::optional<std::int64_t> TokenValue(std::string_view token, std::int64_t min, std::int64_t max) {
-    while (!token.empty() && token.front() == ' ') {
-        token.remove_prefix(1);
-    }
-    while (!token.empty() && token.back() == ' ') {
-        token.remove_suffix(1);
-    }
+    token = WithoutBlanks(token);
     if (token.empty()) {
         return 0;
     }
-    bool negative = false;
-    if (token.front() == '+' || token.front() == '-') {
-        negative = token.front() == '-';
-        token.remove_prefix(1);
-    }
-    const std::size_t point = token.find('.');
-    const std::string_view whole = token.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view{} : token.substr(point + 1);
-    const auto allDigits = [](std::string_view s) {
-        for (char c : s) {
-            if (c < '0' || c > '9') {
-                return false;
-            }
-        }
-        return true;
-    };
-    if ((whole.empty() && fraction.empty()) || !allDigits(whole) || !allDigits(fraction)) {
+    const DecimalText number = ScanDecimal(token);
+    if (number.length != token.size() || (number.whole.empty() && number.fraction.empty())) {
         return std::nullopt;
     }
     constexpr std::int64_t kBeyondAnyTable = std::int64_t{1} << 40;
     std::int64_t value = 0;
-    for (char c : whole) {
+    for (char c : number.whole) {
         value = value * 10 + (c - '0');
         if (value > kBeyondAnyTable) {
             return std::nullopt;
         }
     }
-    if (!fraction.empty()) {
-        const bool aboveHalf =
-            fraction[0] > '5' ||
-            (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string_view::npos);
-        const bool exactlyHalf = fraction[0] == '5' && !aboveHalf;
-        if (aboveHalf || (exactlyHalf && value % 2 == 1)) {
-            ++value;
-        }
+    if (RoundsUp(number.fraction, value % 2 == 1)) {
+        ++value;
     }
-    if (negative) {
+    if (number.negative) {
         value = -value;
     }
     if (value < min || value > max) {

@@ -142,7 +142,7 @@ std::string SunsetClockText(float x, std::string_view daylightMode) {
     int hours = static_cast<int>(std::floor(x));
     const float f = Stored((double{x} - hours) * 60);
     int minutes = static_cast<int>(std::floor(f));
-    if (f - minutes >= 0.5) {
+    if (f - static_cast<float>(minutes) >= 0.5F) {
         ++minutes;
     }
     if (minutes >= 60) {

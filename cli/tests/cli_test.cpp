@@ -124,7 +124,7 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         "month 2024 13; month 2024 4 --grid; sunset; sunset 2024-13-01; "
         "sunset 2024-12-21 --city 1; sunset 2024-12-21 --city Paris; "
         "sunset-list 2024-10-01 0; sunset-list 2024-10-01 40000; "
-        "sunset-list 2024-10-01 5000; readings-list 2024-10-01 -3; "
+        "sunset-list 2024-10-01 5000; sunset-list 7000-12-30 3; readings-list 2024-10-01 -3; "
         "sunset 2024-12-21 --data-dir /nonexistent-qavo-folder; ics; ics sunset-list; "
         "ics --bogus greg-year 2026; ics greg-year; ics greg-year 2026 --anniv 2; "
         "ics jewish-year 10761; ics anniversaries 5768 Nisan; "

@@ -49,13 +49,10 @@ void CompareDays(Reckon reckon, int stride) {
 }
 
 TEST(ReckoningEquivalence, MonthArithmeticMatchesTheDayWalkOnEveryDay) {
-    CompareDays(
-        [](Engine& e) {
-            testing::WalkedGregorianToJewish(e, [](Engine& en, int year, Integer& d, Integer& m) {
-                ASSERT_TRUE(en.NewYearGregorianDate(year, d, m));
-            });
-        },
-        1);
+    const auto newYear = [](Engine& e, int y, Integer& d, Integer& m) {
+        ASSERT_TRUE(e.NewYearGregorianDate(y, d, m));
+    };
+    CompareDays([&](Engine& e) { testing::WalkedGregorianToJewish(e, newYear); }, 1);
 }
 
 TEST(ReckoningEquivalence, EveryHundredAndFirstDayMatchesTheStepping) {
@@ -72,7 +69,6 @@ TEST(ReckoningEquivalence, EveryNewYearMatchesTheSteppingWhateverCameBefore) {
     fast.JYear = stepping.JYear = kFirstJewishYear;
     ASSERT_TRUE(fast.NewYearGregorianDate(fast.JYear, fast.NewYearGDay, fast.NewYearGMonth));
     testing::SteppedNewYear(stepping, stepping.JYear, stepping.NewYearGDay, stepping.NewYearGMonth);
-    ASSERT_TRUE(StateOf(fast) == StateOf(stepping));
     for (int year = kFirstJewishYear + 1; year <= kLastWalkableJewishYear; ++year) {
         ++fast.JYear;
         ++stepping.JYear;

@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "holidays/tests/report_lines.hpp"
-#include "tests/support/calendar_facts.hpp"
 #include "tests/support/fake_platform.hpp"
 
 namespace qavo {
@@ -132,22 +131,6 @@ TEST_F(ConversionReportTest, AnniversariesPastTheEndOfTheRange) {
     EXPECT_TRUE(FromGregorian(7000, 12, 31, 1).has_value());
     EXPECT_FALSE(FromGregorian(7000, 12, 31, 2).has_value());
     EXPECT_TRUE(FromGregorian(7000, 1, 1, 2).has_value());  // 10760
-}
-
-// Every fifth day of the range converts and shows the date entered.
-TEST_F(ConversionReportTest, GregorianDatesComeBackUnchanged) {
-    Integer year = 1583, month = 1, day = 1;
-    for (Engine stepper(platform); year <= 7000;) {
-        const std::optional<std::string> text = FromGregorian(year, month, day);
-        ASSERT_TRUE(text.has_value());
-        const testing::ShortDate shown = testing::ReadDate(text->substr(0, text->size() - 2), true);
-        ASSERT_EQ(std::tuple(shown.year, shown.month, shown.day, shown.weekday),
-                  std::tuple(year, month, day, testing::Weekday(year, month, day)))
-            << *text;
-        for (int n = 0; n < 5; ++n) {
-            stepper.NextGregorianDay(year, month, day);
-        }
-    }
 }
 
 }  // namespace

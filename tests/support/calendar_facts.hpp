@@ -18,18 +18,17 @@ inline int Weekday(int year, int month, int day) {
 
 inline long ElapsedDays(int jewishYear) {
     const long months = (235L * jewishYear - 234) / 19;
-    const long parts = 12084 + 13753 * months;
-    const long days = 29 * months + parts / 25920;
+    const long days = 29 * months + (12084 + 13753 * months) / 25920;
     return (3 * (days + 1)) % 7 < 3 ? days + 1 : days;
 }
 
 // 1 Tishri of a year. The epoch, 1 Tishri of year 1, was 7 October 3761 BC
 // (Julian), 2092590 days before 1 January 1970.
 inline std::chrono::sys_days NewYearDay(int jewishYear) {
-    const long before = ElapsedDays(jewishYear - 1);
     const long now = ElapsedDays(jewishYear);
-    const long after = ElapsedDays(jewishYear + 1);
-    const long delay = after - now == 356 ? 2 : now - before == 382 ? 1 : 0;
+    const long delay = ElapsedDays(jewishYear + 1) - now == 356   ? 2
+                       : now - ElapsedDays(jewishYear - 1) == 382 ? 1
+                                                                  : 0;
     return std::chrono::sys_days{std::chrono::days{now + delay - 2092590}};
 }
 
@@ -41,9 +40,8 @@ inline int YearTypeOf(int jewishYear) {
 
 inline GregorianDate NewYearOf(int jewishYear) {
     const std::chrono::year_month_day date{NewYearDay(jewishYear)};
-    return {static_cast<Integer>(static_cast<int>(date.year())),
-            static_cast<Integer>(static_cast<unsigned>(date.month())),
-            static_cast<Integer>(static_cast<unsigned>(date.day()))};
+    return {static_cast<Integer>(int{date.year()}), static_cast<Integer>(unsigned{date.month()}),
+            static_cast<Integer>(unsigned{date.day()})};
 }
 
 }  // namespace qavo::testing

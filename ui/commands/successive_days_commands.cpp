@@ -1,9 +1,6 @@
 // "Sunset Times" and "Readings": a run of successive days from a start date.
 #include "ui/commands/main_commands.hpp"
 
-#include <algorithm>
-#include <limits>
-
 #include "engine/number_text.hpp"
 #include "lists/successive_days.hpp"
 #include "ui/dialogs/gmonth_date_form.hpp"
@@ -11,16 +8,6 @@
 #include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
-
-namespace {
-// The most days a list may hold: up to the calendar's last day, 31 December
-// 7000, and no more than the 16-bit count holds.
-int MostDays(const Engine& engine) {
-    const int left = GregorianDayNumber(kLastGregorianYear, 12, 31) -
-                     GregorianDayNumber(engine.GYear, engine.TargetGMonth, engine.TargetGDay) + 1;
-    return std::min<int>(left, std::numeric_limits<Integer>::max());
-}
-}  // namespace
 
 void MainCommands::menu_sunset_times_Click() {
     FocusJewishYearButton();
@@ -77,17 +64,14 @@ bool MainCommands::AskDayCount() {
             return false;
         }
         const LeadingNumber count = ReadLeadingNumber(typed);
-        const int most = MostDays(engine());
-        if (count.value < 1) {
-            engine().SuccDayCount = count.value;
-            Tell("Can not be less than 1.", "Incorrect Entry", MessageIcon::Stop);
-        } else if (!count.fits || count.value > most) {
-            Tell("Can not be more than " + std::to_string(most) + ".", "Incorrect Entry",
-                 MessageIcon::Stop);
-        } else {
-            engine().SuccDayCount = count.value;
+        const std::optional<std::string> refusal = DayCountRefusal(engine(), count);
+        if (!refusal || count.value < 1) {
+            engine().SuccDayCount = count.value;  // a count below 1 is kept, as it always was
+        }
+        if (!refusal) {
             return true;
         }
+        Tell(*refusal, "Incorrect Entry", MessageIcon::Stop);
     }
 }
 
