@@ -5,6 +5,7 @@
 #include "engine/jewish_months.hpp"
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
+#include "engine/year_range_messages.hpp"
 #include "holidays/holiday_rules.hpp"
 #include "holidays/holiday_table.hpp"
 #include "holidays/holiday_year.hpp"
@@ -135,6 +136,14 @@ std::optional<ListedReport> JewishYearHolidayListing(Engine& engine,
 
 std::optional<std::string> JewishYearHolidays(Engine& engine) {
     return TextOf(JewishYearHolidayListing(engine, {}));
+}
+
+std::optional<std::string> JewishYearButtonRefusal(const LeadingNumber& year) {
+    if (year.fits && year.value >= kFirstJewishYear && year.value <= kLastJewishYear) {
+        return std::nullopt;
+    }
+    return year.fits && year.value > kLastJewishYear ? JewishYearPastCalendarMessage(year.value)
+                                                     : std::string(kJewishYearRangeMessage);
 }
 
 std::optional<std::string> JewishYearButtonReport(Engine& engine, int jYear) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/engine.hpp"
+#include "engine/number_text.hpp"
 #include "holidays/holiday_options.hpp"
 #include "holidays/listed_days.hpp"
 
@@ -32,6 +33,12 @@ std::optional<std::string> JewishYearHolidays(Engine& engine);
 // new year to match, then JewishYearInfo under the busy pointer. nullopt,
 // with nothing changed, for a year outside 5343..10761.
 std::optional<std::string> JewishYearButtonReport(Engine& engine, int jYear);
+
+// Why the Jewish-year button cannot report the year on its caption: the
+// reports end with 10760, so a later year (the last pages' 10761, or a caption
+// stepped on by a refused year step) is refused with what to do instead, an
+// earlier one as the Jewish year prompt refuses it. Nothing for a year it reports.
+std::optional<std::string> JewishYearButtonRefusal(const LeadingNumber& year);
 
 // The Jewish year prompt's result taken over, after OK and after Cancel
 // alike: JYear = ResultJYear and GYear = JYear - 3761.

@@ -14,7 +14,6 @@
 
 #include "engine/name_tables.hpp"
 #include "engine/number_text.hpp"
-#include "engine/year_range_messages.hpp"
 #include "holidays/jewish_year_report.hpp"
 #include "page/navigation.hpp"
 #include "safe_file/safe_file.hpp"
@@ -299,15 +298,9 @@ void QavoWin::MonthLabel_Click(int) {
 }
 
 void QavoWin::Btn_Jyear_Click() {
-    // The reports end with 10760: a later year (the last pages' 10761, or a
-    // caption stepped on by a refused year step) is refused with what to do
-    // instead, an earlier one as the Jewish year prompt refuses it.
     const LeadingNumber year = ReadLeadingNumber(btnJyear_->text().toStdString());
-    if (!year.fits || year.value < kFirstJewishYear || year.value > kLastJewishYear) {
-        const std::string refusal = year.fits && year.value > kLastJewishYear
-                                        ? JewishYearPastCalendarMessage(year.value)
-                                        : std::string(kJewishYearRangeMessage);
-        engine().platform.ShowMessage(refusal, "Entry Error", MessageIcon::Stop,
+    if (const std::optional<std::string> refusal = JewishYearButtonRefusal(year)) {
+        engine().platform.ShowMessage(*refusal, "Entry Error", MessageIcon::Stop,
                                       MessageButtons::Ok);
         return;
     }
