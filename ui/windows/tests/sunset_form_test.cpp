@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 #include <functional>
@@ -284,6 +285,10 @@ TEST_F(SunsetFormTest, EachCityShowsItsZoneWhichTheUserMayChooseOrTakeFromTheWor
 
     ModalScript script;
     script.Then("PlaceListDialog", [](QWidget* dialog) {
+        // Named for a screen reader, and wide enough for every entry.
+        auto* places = dialog->findChild<QListWidget*>("PlaceList");
+        EXPECT_EQ(places->accessibleName(), "Places");
+        EXPECT_EQ(places->horizontalScrollBar()->maximum(), 0);
         QTest::keyClicks(dialog->findChild<QLineEdit*>("PlaceSearch"), "kolk");
         static_cast<QDialog*>(dialog)->accept();
     });
