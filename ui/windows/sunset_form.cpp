@@ -188,8 +188,8 @@ void SunsetForm::ShowCityFields(int position) {
     }
     const CityRecord& city = cities_.CityTable[CityIndexAt(position)];
     zonePicker_->ShowZone(QString::fromStdString(CityZone(city, cities_.ZonePlaces)));
-    zoneSource_->setText(IsKnownZone(city.TimeZone) ? "Chosen for this city"
-                                                    : "Inferred from its place and Zone");
+    ShowZoneSource(IsKnownZone(city.TimeZone) ? "Chosen for this city"
+                                              : "Inferred from its place and Zone");
     const CityFields fields = FieldsOf(city);
     latBox_->setText(QString::fromStdString(fields.latDeg));
     latMinBox_->setText(QString::fromStdString(fields.latMin));
@@ -232,8 +232,13 @@ void SunsetForm::ClearCityFields() {
         box->clear();
     }
     zonePicker_->ShowZone(QString());
-    zoneSource_->setText(kZoneInferredUnlessChosen);
+    ShowZoneSource(kZoneInferredUnlessChosen);
     newCityZone_.clear();
+}
+
+void SunsetForm::ShowZoneSource(const QString& source) {
+    zoneSource_->setText(source);
+    zonePicker_->lineEdit()->setAccessibleDescription(source);
 }
 
 CityFields SunsetForm::TypedFields() const {
@@ -416,7 +421,7 @@ void SunsetForm::DayLightOption_Click() {
 void SunsetForm::ZonePicker_Chosen(const QString& zone) {
     if (newMode_) {
         newCityZone_ = zone.toStdString();
-        zoneSource_->setText("Chosen for this city");
+        ShowZoneSource("Chosen for this city");
     } else if (selectedCityIndex_ >= 0) {
         ChooseCityZone(cities_, platform_, iniPath_, CityIndexAt(selectedCityIndex_),
                        zone.toStdString());

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -282,6 +283,7 @@ TEST_F(SunsetFormTest, EachCityShowsItsZoneWhichTheUserMayChooseOrTakeFromTheWor
     Key(Qt::Key_Return);
     EXPECT_EQ(cities.CityTable[1].TimeZone, "Asia/Jerusalem");
     EXPECT_EQ(Find<QLabel>("ZoneSource")->text(), "Chosen for this city");
+    EXPECT_EQ(zone->lineEdit()->accessibleDescription(), "Chosen for this city");
 
     ModalScript script;
     script.Then("PlaceListDialog", [](QWidget* dialog) {
@@ -289,6 +291,8 @@ TEST_F(SunsetFormTest, EachCityShowsItsZoneWhichTheUserMayChooseOrTakeFromTheWor
         auto* places = dialog->findChild<QListWidget*>("PlaceList");
         EXPECT_EQ(places->accessibleName(), "Places");
         EXPECT_EQ(places->horizontalScrollBar()->maximum(), 0);
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), "&Add");
         QTest::keyClicks(dialog->findChild<QLineEdit*>("PlaceSearch"), "kolk");
         static_cast<QDialog*>(dialog)->accept();
     });
