@@ -25,7 +25,9 @@ struct Rgb {
 };
 inline constexpr Rgb kYellow{255, 255, 0};
 inline constexpr Rgb kBlue{0, 0, 255};
-inline constexpr Rgb kDarkGrey{128, 128, 128};
+// The grey behind the weekday heading and the year caption: as light as it
+// can be while their yellow and white still read on it.
+inline constexpr Rgb kDarkGrey{112, 112, 112};
 inline constexpr Rgb kLightGrey{192, 192, 192};
 
 struct CellColours {

@@ -214,7 +214,8 @@ namespace {
 
 // Published ratios: black on white 21:1, blue on white 8.59:1, yellow on
 // blue 8:1, mid grey on white 3.95:1. A dark desktop face gives way to the
-// light grey (on which blue reads at 4.72:1); a light one stays.
+// light grey (on which blue reads at 4.72:1); a light one stays. The page's
+// dark grey carries yellow and white text, so both must read on it.
 TEST(PageColours, ContrastAsTheGuidelinesMeasureIt) {
     const struct {
         Rgb a, b;
@@ -232,6 +233,8 @@ TEST(PageColours, ContrastAsTheGuidelinesMeasureIt) {
               std::tuple(192, 192));
     EXPECT_EQ(PageButtonFace(lightFace).red, 239);
     EXPECT_GE(ContrastRatio(kLightGrey, kBlue), kReadableContrast);
+    EXPECT_GE(ContrastRatio(kYellow, kDarkGrey), kReadableContrast);
+    EXPECT_GE(ContrastRatio(Rgb{255, 255, 255}, kDarkGrey), kReadableContrast);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@
 #include "ui/main_window/file_menu_commands.hpp"
 #include "ui/main_window/help_menu_commands.hpp"
 #include "ui/main_window/page_view.hpp"
+#include "ui/platform/app_title.hpp"
 #include "ui/platform/centre_on_screen.hpp"
 #include "ui/platform/common_dialog.hpp"
 #include "ui/widgets/fonts.hpp"
@@ -54,6 +56,13 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
 const QColor kYellowText(kYellow.red, kYellow.green, kYellow.blue);
 const QColor kBlueGround(kBlue.red, kBlue.green, kBlue.blue);
 const QColor kGreyGround(kDarkGrey.red, kDarkGrey.green, kDarkGrey.blue);
+
+// The window's size and place as the user left it, kept for the next start in
+// the user's configuration folder (qavo/window.ini), apart from QAVOWIN.INI.
+constexpr const char* kGeometryKey = "MainWindow/geometry";
+QSettings WindowLayout() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "qavo", "window");
+}
 
 }  // namespace
 
@@ -195,6 +204,8 @@ StartupResult QavoWin::Load() {
     }
     pageView_->BuildCellGrid(engine().PageOriginX, engine().PageOriginY);
     page_.holidayOptions = calendar_.holidayOptions;
+    // With none kept, the window opens as it always did.
+    restoreGeometry(WindowLayout().value(kGeometryKey).toByteArray());
     show();
     BuildMonthPage();
     pageView_->FocusDay(engine().TodayGDay);
@@ -355,8 +366,22 @@ void QavoWin::Menu_About_Click() {
 
 void QavoWin::closeEvent(QCloseEvent* event) {
     help::CloseHelpWindows(this);
+    SaveLayout();
     event->accept();
     emit ProgramEnding();
+}
+
+void QavoWin::SaveLayout() {
+    QSettings layout = WindowLayout();
+    layout.setValue(kGeometryKey, saveGeometry());
+    layout.sync();
+    if (layout.status() != QSettings::NoError) {
+        const std::string text =
+            "The window's size cannot be kept: " + layout.fileName().toStdString() +
+            " cannot be written.";
+        engine().platform.ShowMessage(text, kApplicationTitle, MessageIcon::Exclamation,
+                                      MessageButtons::Ok);
+    }
 }
 
 bool QavoWin::eventFilter(QObject* watched, QEvent* event) {

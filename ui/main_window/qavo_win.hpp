@@ -74,6 +74,8 @@ class QavoWin : public QMainWindow {
 
   private:
     void BuildControls(QWidget* client);
+    // Keeps the window's size and place for the next start.
+    void SaveLayout();
     void ConnectControls();
     void ShowEnteredMonth();
     void StepYear(int delta);

@@ -10,8 +10,10 @@ namespace qavo::ui {
 
 namespace {
 
+// A widget that lays out its own children (a row of radio buttons) needs
+// what its layout asks for its captions.
 bool HasCaption(const QWidget* widget) {
-    return qobject_cast<const QLabel*>(widget) != nullptr ||
+    return widget->layout() != nullptr || qobject_cast<const QLabel*>(widget) != nullptr ||
            qobject_cast<const QAbstractButton*>(widget) != nullptr ||
            qobject_cast<const QGroupBox*>(widget) != nullptr;
 }

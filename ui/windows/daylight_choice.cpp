@@ -7,6 +7,7 @@ namespace qavo::ui {
 
 DaylightChoice::DaylightChoice(QWidget* parent) : QWidget(parent) {
     setObjectName("DayLightOption");
+    setAccessibleName("Clock for sunset times");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     const auto add = [this, layout](const char* name, const char* caption) {
@@ -16,8 +17,8 @@ DaylightChoice::DaylightChoice(QWidget* parent) : QWidget(parent) {
         connect(button, &QRadioButton::clicked, this, &DaylightChoice::Clicked);
         return button;
     };
-    standard_ = add("StandardOption", "Standard");
-    daylight_ = add("DaylightOption", "Daylight");
+    standard_ = add("StandardOption", "S&tandard");
+    daylight_ = add("DaylightOption", "D&aylight");
     auto_ = add("AutoOption", "A&uto");
     standard_->setChecked(true);
 }

@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -22,6 +25,7 @@ PlaceListDialog::PlaceListDialog(const std::vector<ZonePlace>& places, QWidget* 
     label->setBuddy(search_);
     list_ = new QListWidget(this);
     list_->setObjectName("PlaceList");
+    list_->setAccessibleName("Places");
     // Sorted by the name the city will get.
     std::vector<std::size_t> order(places_.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -39,11 +43,19 @@ PlaceListDialog::PlaceListDialog(const std::vector<ZonePlace>& places, QWidget* 
     }
     list_->setCurrentRow(0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Named by what it does, for the eye and for a screen reader.
+    buttons->button(QDialogButtonBox::Ok)->setText("&Add");
     layout->addWidget(label);
     layout->addWidget(search_);
     layout->addWidget(list_);
     layout->addWidget(buttons);
-    resize(480, 420);
+    // Wide enough for the longest entry, as far as the screen allows.
+    const int entries = list_->sizeHintForColumn(0) +
+                        list_->verticalScrollBar()->sizeHint().width() + 2 * list_->frameWidth();
+    const QMargins margins = layout->contentsMargins();
+    resize(std::min(std::max(480, entries + margins.left() + margins.right()),
+                    screen()->availableGeometry().width()),
+           420);
     connect(search_, &QLineEdit::textChanged, this, &PlaceListDialog::Search_Changed);
     connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

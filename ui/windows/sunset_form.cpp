@@ -28,6 +28,7 @@ namespace {
 constexpr int kBoxWidth = 840;
 constexpr int kBoxHeight = 315;
 constexpr int kButtonLeft = 3720;
+constexpr const char* kZoneInferredUnlessChosen = "Inferred from its place and Zone unless chosen";
 
 }  // namespace
 
@@ -84,12 +85,15 @@ void SunsetForm::BuildControls() {
     daylightChoice_ = new DaylightChoice(this);
     PlaceInTwips(daylightChoice_, 240, 2640, 3360, 315);
     connect(daylightChoice_, &DaylightChoice::Clicked, this, &SunsetForm::DayLightOption_Click);
-    addLabel("Time Zone", 240, 3120, 1300);
+    QLabel* timeZone = addLabel("Time &Zone", 240, 3120, 1300);
     zonePicker_ = new ZonePicker(this);
     zonePicker_->setObjectName("ZonePicker");
     PlaceInTwips(zonePicker_, 1560, 3060, 3840, 345);
+    timeZone->setBuddy(zonePicker_);
+    zonePicker_->lineEdit()->setAccessibleName("Time Zone");
     connect(zonePicker_, &ZonePicker::ZoneChosen, this, &SunsetForm::ZonePicker_Chosen);
-    zoneSource_ = new QLabel(this);
+    // Its longest text, so that the room it is given holds every one.
+    zoneSource_ = new QLabel(kZoneInferredUnlessChosen, this);
     zoneSource_->setObjectName("ZoneSource");
     PlaceInTwips(zoneSource_, 1560, 3450, 3840, 255);
     auto* addFromList = new QPushButton("Add from &list...", this);
@@ -184,8 +188,8 @@ void SunsetForm::ShowCityFields(int position) {
     }
     const CityRecord& city = cities_.CityTable[CityIndexAt(position)];
     zonePicker_->ShowZone(QString::fromStdString(CityZone(city, cities_.ZonePlaces)));
-    zoneSource_->setText(IsKnownZone(city.TimeZone) ? "Chosen for this city"
-                                                    : "Inferred from its place and Zone");
+    ShowZoneSource(IsKnownZone(city.TimeZone) ? "Chosen for this city"
+                                              : "Inferred from its place and Zone");
     const CityFields fields = FieldsOf(city);
     latBox_->setText(QString::fromStdString(fields.latDeg));
     latMinBox_->setText(QString::fromStdString(fields.latMin));
@@ -228,8 +232,13 @@ void SunsetForm::ClearCityFields() {
         box->clear();
     }
     zonePicker_->ShowZone(QString());
-    zoneSource_->setText("Inferred from its place and Zone unless chosen");
+    ShowZoneSource(kZoneInferredUnlessChosen);
     newCityZone_.clear();
+}
+
+void SunsetForm::ShowZoneSource(const QString& source) {
+    zoneSource_->setText(source);
+    zonePicker_->lineEdit()->setAccessibleDescription(source);
 }
 
 CityFields SunsetForm::TypedFields() const {
@@ -412,7 +421,7 @@ void SunsetForm::DayLightOption_Click() {
 void SunsetForm::ZonePicker_Chosen(const QString& zone) {
     if (newMode_) {
         newCityZone_ = zone.toStdString();
-        zoneSource_->setText("Chosen for this city");
+        ShowZoneSource("Chosen for this city");
     } else if (selectedCityIndex_ >= 0) {
         ChooseCityZone(cities_, platform_, iniPath_, CityIndexAt(selectedCityIndex_),
                        zone.toStdString());

@@ -60,6 +60,8 @@ class SunsetForm : public QDialog {
     void ShowCityFields(int position);
     void ShowSelectedCity();
     void ClearCityFields();
+    // Where the zone shown comes from, under the zone box and in its description.
+    void ShowZoneSource(const QString& source);
     CityFields TypedFields() const;
     // Selects a list position, as a click on it would.
     void SelectPosition(int position);

@@ -227,12 +227,13 @@ TEST_F(MainWindowTest, EveryCellTextFitsItsCell) {
 }
 
 // The window grows and the page with it: cells, their texts and the
-// heading; the row of controls stays where it was.
+// heading; the row of controls stays where it was, and the size is kept.
 TEST_F(MainWindowTest, ThePageGrowsWithTheWindow) {
     const QRect cell = window.Cells()->CellRect(24);
     const double digits = window.Cells()->GDatePanel(24)->font().pointSizeF();
     const int heading = window.findChild<QWidget*>("Label2")->width();
     const QRect yearBox = YearBox()->geometry();
+    const QSize opened = window.size();
     window.resize(window.width() * 2, window.height() * 2);
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QRect grown = window.Cells()->CellRect(24);
@@ -241,6 +242,15 @@ TEST_F(MainWindowTest, ThePageGrowsWithTheWindow) {
     EXPECT_GT(window.Cells()->GDatePanel(24)->font().pointSizeF(), digits * 1.5);
     EXPECT_GT(window.findChild<QWidget*>("Label2")->width(), heading * 19 / 10);
     EXPECT_EQ(YearBox()->geometry(), yearBox);
+    // The next start opens at the size the user left.
+    const QSize chosen = window.size();
+    window.close();
+    Calendar again{platform};
+    QavoWin next{again, std::make_unique<ScriptedDialog>()};
+    ASSERT_EQ(next.Load(), StartupResult::Ready);
+    EXPECT_EQ(next.size(), chosen);
+    next.resize(opened);
+    next.close();  // the windows of the later tests open as ever
 }
 
 // A screen reader hears each shown day as one item with its whole date, and

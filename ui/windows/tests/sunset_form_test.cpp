@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -100,6 +105,70 @@ TEST_F(SunsetFormTest, OpensOnTheDefaultCityAndShowsTheCityChosen) {
     EXPECT_EQ(Field("LatBox"), "40");
     EXPECT_EQ(form->SelectedCityIndex(), 0);
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// A screen reader hears each input by its label and each button by what it
+// does; each access key reaches one control.
+TEST_F(SunsetFormTest, EachControlIsNamedAndHasAnAccessKeyOfItsOwn) {
+    qt_set_sequence_auto_mnemonic(true);
+    Open({DefaultCity()}, "[OPTIONS]\nDEFAULT_CITY=0\n");
+    const struct {
+        QWidget* control;
+        const char* name;
+    } named[] = {{form->CityBox()->lineEdit(), "City Name"},
+                 {Find("LatMinBox"), "Latitude minutes"},
+                 {Find("ZoneBox"), "Hrs. From GMT"},
+                 {Find<QWidget>("DayLightOption"), "Clock for sunset times"},
+                 {Find<QRadioButton>("StandardOption"), "Standard"},
+                 {Find<QComboBox>("ZonePicker")->lineEdit(), "Time Zone"},
+                 {Find<QPushButton>("Btn_AddFromList"), "Add from list..."}};
+    for (const auto& [control, name] : named) {
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).toStdString(),
+            name);
+    }
+    QStringList keys;
+    for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+        keys << QKeySequence::mnemonic(button->text()).toString();
+    }
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        keys << QKeySequence::mnemonic(label->text()).toString();
+    }
+    keys.removeAll(QString());
+    EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
+        << keys.join(' ').toStdString();
+    // A key clicks its button as a click does, after a short show of it pressed.
+    Key(Qt::Key_A, Qt::AltModifier);
+    auto* daylight = Find<QRadioButton>("DaylightOption");
+    EXPECT_TRUE(QTest::qWaitFor([daylight] { return daylight->isChecked(); }));
+    Key(Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QComboBox>("ZonePicker"));
+}
+
+// At a large desktop font the captions of the new rows get the room their
+// texts need too, and no control covers another.
+TEST_F(SunsetFormTest, CaptionsFitTheirTextsAtALargeDesktopFont) {
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPointSizeF(14);
+    QApplication::setFont(large);
+    Open({DefaultCity()}, "[OPTIONS]\nDEFAULT_CITY=0\n");
+    for (const char* option : {"StandardOption", "DaylightOption", "AutoOption"}) {
+        auto* button = Find<QRadioButton>(option);
+        EXPECT_GE(button->width(), button->sizeHint().width()) << option;
+    }
+    const auto controls = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* control : controls) {
+        if (qobject_cast<const QLabel*>(control) || qobject_cast<const QPushButton*>(control)) {
+            EXPECT_GE(control->width(), control->sizeHint().width())
+                << control->objectName().toStdString();
+        }
+        for (const QWidget* other : controls) {
+            EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
+                << control->objectName().toStdString() << " " << other->objectName().toStdString();
+        }
+    }
+    QApplication::setFont(desktop);
 }
 
 TEST_F(SunsetFormTest, ANewCityIsSavedFromTheBoxesAndSelected) {
@@ -214,9 +283,16 @@ TEST_F(SunsetFormTest, EachCityShowsItsZoneWhichTheUserMayChooseOrTakeFromTheWor
     Key(Qt::Key_Return);
     EXPECT_EQ(cities.CityTable[1].TimeZone, "Asia/Jerusalem");
     EXPECT_EQ(Find<QLabel>("ZoneSource")->text(), "Chosen for this city");
+    EXPECT_EQ(zone->lineEdit()->accessibleDescription(), "Chosen for this city");
 
     ModalScript script;
     script.Then("PlaceListDialog", [](QWidget* dialog) {
+        // Named for a screen reader, and wide enough for every entry.
+        auto* places = dialog->findChild<QListWidget*>("PlaceList");
+        EXPECT_EQ(places->accessibleName(), "Places");
+        EXPECT_EQ(places->horizontalScrollBar()->maximum(), 0);
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), "&Add");
         QTest::keyClicks(dialog->findChild<QLineEdit*>("PlaceSearch"), "kolk");
         static_cast<QDialog*>(dialog)->accept();
     });
