@@ -43,10 +43,7 @@ void ChooseCity(Arguments& args, CityDatabase& cities) {
 void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
     Calendar& calendar = context.calendar;
     ChooseCity(args, calendar.cities);
-    // The readings list names no holidays and follows the diaspora's readings.
-    const HolidayOptions options = mode == SuccessiveDaysMode::SunsetTimes
-                                       ? TakeHolidayOptions(args, calendar)
-                                       : HolidayOptions{};
+    const HolidayOptions options = TakeHolidayOptions(args, calendar);
     const auto& words = args.Positional(2, 2);
     SetTargetDate(calendar.engine, ParseDate(words[0]));
     calendar.engine.SuccDayCount =
