@@ -10,7 +10,7 @@ namespace qavo::cli {
 // successive-days list does, in the schedule chosen.
 void PrintReadings(Arguments& args, Context& context) {
     Engine& engine = context.calendar.engine;
-    const HolidayOptions options = TakeHolidayOptions(args, context.calendar);
+    const HolidayOptions options = TakeScheduleOption(args, context.calendar);
     const auto& words = args.Positional(0, 1);
     const GregorianDate date =
         words.empty() ? GregorianDate{engine.TodayGYear, engine.TodayGMonth, engine.TodayGDay}

@@ -43,7 +43,10 @@ void ChooseCity(Arguments& args, CityDatabase& cities) {
 void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
     Calendar& calendar = context.calendar;
     ChooseCity(args, calendar.cities);
-    const HolidayOptions options = TakeHolidayOptions(args, calendar);
+    // The readings list names no holidays: only its schedule is chosen.
+    const HolidayOptions options = mode == SuccessiveDaysMode::SunsetTimes
+                                       ? TakeHolidayOptions(args, calendar)
+                                       : TakeScheduleOption(args, calendar);
     const auto& words = args.Positional(2, 2);
     SetTargetDate(calendar.engine, ParseDate(words[0]));
     calendar.engine.SuccDayCount =

@@ -129,7 +129,7 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         "ics anniversaries 2008-04-20 --anniv x; ics greg-year 2026 --output; "
         "ics greg-year 2026 --output /nonexistent-qavo-folder/a.ics; "
         "greg-year 2024 --schedule mars; greg-year 2024 --holidays some; "
-        "readings-list 2024-10-01 3 --schedule mars");
+        "readings-list 2024-10-01 3 --schedule mars; readings 2024-10-05 --holidays all");
     testing::TempDir noDataFiles;
     for (const auto& words : bad) {
         const CliResult r = RunCli(words, noDataFiles.path());
