@@ -57,7 +57,7 @@ constexpr std::array kCommands = {
             "    when not given)",
             ExportCalendarFile},
     Command{"readings",
-            "readings [YYYY-MM-DD]\n"
+            "readings [YYYY-MM-DD] [--schedule S]\n"
             "    the Torah and Haftarah readings of the Sabbath of that day's week",
             PrintReadings},
     Command{"month",
@@ -81,7 +81,7 @@ constexpr std::array kCommands = {
             "    and holidays; the options as for sunset",
             PrintSunsetList},
     Command{"readings-list",
-            "readings-list YYYY-MM-DD N\n"
+            "readings-list YYYY-MM-DD N [--schedule S]\n"
             "    the Saturdays of N successive days from the date with their readings",
             PrintReadingsList},
 };
@@ -98,9 +98,10 @@ void PrintHelp(std::ostream& out) {
            "else $XDG_DATA_HOME/qavo or ~/.local/share/qavo). These files are never\n"
            "written; without sunset.dat the default city, New York, is used.\n"
            "\n--schedule S, where a command takes it, names the holiday schedule: diaspora\n"
-           "(two days of each pilgrim festival) or israel (one). --holidays H names the\n"
-           "holidays shown: major (the fifteen major holidays) or all (the whole year:\n"
-           "minor fasts, Rosh Chodesh, eves, intermediate days and the modern days).\n"
+           "(two days of each pilgrim festival) or israel (one); the readings follow it.\n"
+           "--holidays H names the holidays shown: major (the fifteen major holidays) or\n"
+           "all (the whole year: minor fasts, Rosh Chodesh, eves, intermediate days and\n"
+           "the modern days).\n"
            "Without them the keys Schedule and Holidays of QAVOWIN.INI, section OPTIONS,\n"
            "hold; they are Diaspora and Major unless set to Israel and All.\n"
            "\nBad input, an empty command line included, prints one line on standard error\n"

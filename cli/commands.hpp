@@ -48,6 +48,8 @@ void ExportCalendarFile(Arguments& args, Context& context);  // ics
 // and --holidays major|all taken out of the arguments in their place when
 // given.
 HolidayOptions TakeHolidayOptions(Arguments& args, const Calendar& calendar);
+// The same with --schedule alone, for the commands that show readings only.
+HolidayOptions TakeScheduleOption(Arguments& args, const Calendar& calendar);
 
 // Makes a Gregorian date the engine's target: GYear, TargetGMonth, TargetGDay.
 void SetTargetDate(Engine& engine, const GregorianDate& date);

@@ -73,7 +73,7 @@ std::string ApplyAnniversary(const AnniversaryOptions& options, Engine& engine, 
 
 }  // namespace
 
-HolidayOptions TakeHolidayOptions(Arguments& args, const Calendar& calendar) {
+HolidayOptions TakeScheduleOption(Arguments& args, const Calendar& calendar) {
     HolidayOptions options = calendar.holidayOptions;
     if (const std::optional<std::string> name = args.TakeOption("--schedule")) {
         const std::optional<Schedule> schedule = ScheduleNamed(*name);
@@ -82,6 +82,11 @@ HolidayOptions TakeHolidayOptions(Arguments& args, const Calendar& calendar) {
         }
         options.schedule = *schedule;
     }
+    return options;
+}
+
+HolidayOptions TakeHolidayOptions(Arguments& args, const Calendar& calendar) {
+    HolidayOptions options = TakeScheduleOption(args, calendar);
     if (const std::optional<std::string> name = args.TakeOption("--holidays")) {
         const std::optional<HolidaySet> set = HolidaySetNamed(*name);
         if (!set) {

@@ -67,10 +67,10 @@ void PrintList(Arguments& args, Context& context, SuccessiveDaysMode mode) {
     Calendar& calendar = context.calendar;
     ChooseCity(args, calendar.cities);
     ChooseClock(args, calendar.cities);
-    // The readings list names no holidays and follows the diaspora's readings.
+    // The readings list names no holidays: only its schedule is chosen.
     const HolidayOptions options = mode == SuccessiveDaysMode::SunsetTimes
                                        ? TakeHolidayOptions(args, calendar)
-                                       : HolidayOptions{};
+                                       : TakeScheduleOption(args, calendar);
     const auto& words = args.Positional(2, 2);
     SetTargetDate(calendar.engine, ParseDate(words[0]));
     const auto count = static_cast<Integer>(ParseNumber(words[1], 1, 32767, "the number of days"));

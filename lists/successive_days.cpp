@@ -123,8 +123,8 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
         }
         engine.NextGregorianDay(engine.GYear, engine.TargetGMonth, engine.TargetGDay);
         if (mode == SuccessiveDaysMode::Readings && sabbath) {
-            text.append(NL).append(
-                SabbathReadings(schedule, engine.NewYearWeekday, engine.YearType, readingDay));
+            text.append(NL).append(SabbathReadings(schedule, engine.NewYearWeekday, engine.YearType,
+                                                   readingDay, options));
         }
         if (text.size() - extraBytes > kMaxListCharacters) {
             platform.ShowMessage("The text is too long. Try again with fewer entries.", "Too long",

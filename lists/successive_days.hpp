@@ -20,10 +20,10 @@ enum class SuccessiveDaysMode : Integer { SunsetTimes = 1, Readings = 2 };
 inline constexpr std::size_t kMaxListCharacters = 30000;
 
 // The text of the list of engine.SuccDayCount days from (GYear, TargetGMonth,
-// TargetGDay), with the holidays of the schedule of `options`, lines ending in NL, built under the
-// busy pointer. Afterwards the engine's date is the day after the last listed one and its year
-// values describe that day's Jewish year. When the text grows beyond 30,000 characters, says "Too
-// long" and returns nullopt; the date then stays where the walk stopped.
+// TargetGDay), with the holidays and readings of the schedule of `options`, lines ending in NL,
+// built under the busy pointer. Afterwards the engine's date is the day after the last listed one
+// and its year values describe that day's Jewish year. When the text grows beyond 30,000
+// characters, says "Too long" and returns nullopt; the date then stays where the walk stopped.
 std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& cities,
                                               const ReadingSchedule& schedule,
                                               SuccessiveDaysMode mode,

@@ -1,5 +1,6 @@
 #include "readings/reading_schedule.hpp"
 
+#include "readings/israel_schedule.hpp"
 #include "readings/schedule_text.hpp"
 
 namespace qavo {
@@ -11,8 +12,10 @@ int ReadingSchedule::YearPattern(int newYearWeekday, int yearType) const {
     return ScheduleIndex[newYearWeekday][yearType - 1];
 }
 
-std::int32_t ReadingSchedule::Code(Plane plane, int yearPattern, int sabbathNumber) const {
-    return Codes.at(static_cast<std::size_t>(plane) - 1)
+std::int32_t ReadingSchedule::Code(Plane plane, int yearPattern, int sabbathNumber,
+                                   Schedule schedule) const {
+    return (schedule == Schedule::Israel ? IsraelCodes : Codes)
+        .at(static_cast<std::size_t>(plane) - 1)
         .at(static_cast<std::size_t>(yearPattern - 1))
         .at(static_cast<std::size_t>(sabbathNumber - 1));
 }
@@ -52,6 +55,9 @@ bool InitReadings(ReadingSchedule& schedule, Platform& platform, const ScheduleT
             failure = ParseReadingSchedule(texts.schedule, schedule.Codes);
             which = "reading schedule";
         }
+    }
+    if (!failure) {
+        schedule.IsraelCodes = IsraelReadingCodes(schedule.Codes);
     }
     if (failure) {
         ReportRefusedText(platform, which, *failure);

@@ -12,6 +12,7 @@
 
 #include "engine/platform.hpp"
 #include "engine/types.hpp"
+#include "holidays/holiday_options.hpp"
 #include "readings/reading_code.hpp"
 
 namespace qavo {
@@ -29,12 +30,14 @@ using ReadingCodeTable =
 struct ReadingSchedule {
     ScheduleIndexTable ScheduleIndex{};
     ReadingCodeTable Codes{};
+    ReadingCodeTable IsraelCodes{};  // derived from Codes by InitReadings
 
     // The pattern of a year; kImpossiblePattern for a combination that
     // cannot occur, including values out of range.
     int YearPattern(int newYearWeekday, int yearType) const;
     // Throws std::out_of_range for a pattern or Sabbath number outside the table.
-    std::int32_t Code(Plane plane, int yearPattern, int sabbathNumber) const;
+    std::int32_t Code(Plane plane, int yearPattern, int sabbathNumber,
+                      Schedule schedule = Schedule::Diaspora) const;
 };
 
 // Why a schedule text was refused, and where: `position` counts characters
@@ -57,9 +60,9 @@ struct ScheduleTexts {
 };
 ScheduleTexts ProgramScheduleTexts();
 
-// Builds the schedule under the busy pointer and restores the normal pointer
-// at its end. A text that cannot be parsed is reported in a message box and
-// gives false; the program must not start without its schedule.
+// Builds the schedule, the diaspora's and Israel's, under the busy pointer and restores the normal
+// pointer at its end. A text that cannot be parsed is reported in a message box and gives false;
+// the program must not start without its schedule.
 [[nodiscard]] bool InitReadings(ReadingSchedule& schedule, Platform& platform,
                                 const ScheduleTexts& texts = ProgramScheduleTexts());
 

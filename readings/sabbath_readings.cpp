@@ -21,7 +21,7 @@ std::string Line(std::string_view label, std::string_view paddedReading) {
 }  // namespace
 
 std::string SabbathReadings(const ReadingSchedule& schedule, int newYearWeekday, int yearType,
-                            int readingDay) {
+                            int readingDay, const HolidayOptions& options) {
     constexpr int kLongestYearType = 6;
     const bool knownType = yearType >= 1 && yearType <= kLongestYearType;
     const int length = JewishYearLength(knownType ? yearType : kLongestYearType);
@@ -30,8 +30,10 @@ std::string SabbathReadings(const ReadingSchedule& schedule, int newYearWeekday,
     }
     const int pattern = schedule.YearPattern(newYearWeekday, yearType);
     const int sabbath = SabbathNumber(newYearWeekday, readingDay);
-    const ReadingCode torah = DecodeReading(schedule.Code(Plane::Torah, pattern, sabbath));
-    const ReadingCode prophets = DecodeReading(schedule.Code(Plane::Haftarah, pattern, sabbath));
+    const ReadingCode torah =
+        DecodeReading(schedule.Code(Plane::Torah, pattern, sabbath, options.schedule));
+    const ReadingCode prophets =
+        DecodeReading(schedule.Code(Plane::Haftarah, pattern, sabbath, options.schedule));
 
     std::string text = Line("Torah reading: ", TorahReading(torah.a));
     if (torah.hasB) {
@@ -53,7 +55,8 @@ std::string SabbathReadings(const ReadingSchedule& schedule, int newYearWeekday,
 }
 
 std::string PageSabbathReadings(const ReadingSchedule& schedule, const Engine& engine, int row,
-                                int firstJYear, int firstJMonth, int firstJDay) {
+                                int firstJYear, int firstJMonth, int firstJDay,
+                                const HolidayOptions& options) {
     if (row < 1 || row > 6) {
         throw std::out_of_range("a month page has rows 1 to 6");
     }
@@ -77,7 +80,7 @@ std::string PageSabbathReadings(const ReadingSchedule& schedule, const Engine& e
         }
     }
     return SabbathReadings(schedule, probe.NewYearWeekday, probe.YearType,
-                           probe.DaysFromNewYear(month, day));
+                           probe.DaysFromNewYear(month, day), options);
 }
 
 }  // namespace qavo

@@ -21,15 +21,17 @@ constexpr int SabbathNumber(int newYearWeekday, int readingDay) {
 // The readings of the week of `readingDay` in a year whose 1 Tishri falls on
 // `newYearWeekday` (0 = Sunday) with `yearType` 1 to 6. Any day from Sunday
 // to Saturday gives the text of that week's Saturday. Throws
-// std::out_of_range for a day outside the year (a caller's fault).
+// std::out_of_range for a day outside the year (a caller's fault). The
+// readings are those of the schedule of `options`.
 std::string SabbathReadings(const ReadingSchedule& schedule, int newYearWeekday, int yearType,
-                            int readingDay);
+                            int readingDay, const HolidayOptions& options = {});
 
 // The readings of the Saturday in row `row` (1 to 6) of a month page whose 1st
 // is (firstJMonth, firstJDay) of Jewish year firstJYear, months in the 13-slot
 // numbering. A week that runs past Elul into Tishri is read with the next
 // year's information. The engine is not changed.
 std::string PageSabbathReadings(const ReadingSchedule& schedule, const Engine& engine, int row,
-                                int firstJYear, int firstJMonth, int firstJDay);
+                                int firstJYear, int firstJMonth, int firstJDay,
+                                const HolidayOptions& options = {});
 
 }  // namespace qavo

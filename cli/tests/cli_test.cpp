@@ -130,7 +130,7 @@ TEST(Cli, BadInputPrintsOneLineAndExitsWithTwo) {
         "ics jewish-year 10761; ics anniversaries 5768 Nisan; "
         "ics anniversaries 2008-04-20 --anniv x; ics greg-year 2026 --output; "
         "greg-year 2024 --schedule mars; greg-year 2024 --holidays some; "
-        "readings-list 2024-10-01 3 --schedule israel; "
+        "readings-list 2024-10-01 3 --schedule mars; readings 2024-10-05 --holidays all; "
         "convert-greg 2008-04-20 --anniv 3 --anniv 5");
     testing::TempDir noDataFiles;
     for (const auto& words : bad) {
@@ -204,6 +204,11 @@ TEST(Cli, TheSettingsFileChoosesTheScheduleAndTheOptionOverridesIt) {
     const std::string major = RunCli(diaspora, dir.path()).out;
     EXPECT_NE(major.find("\r\nSimchat Torah Tish 23,\r\n"), std::string::npos);
     EXPECT_EQ(major.find("Rosh Chodesh"), std::string::npos);
+    // 27 April 2019: Aharei Mot in Israel, the eighth day of Passover in the diaspora.
+    EXPECT_NE(RunCli({"readings-list", "2019-04-27", "1"}, dir.path()).out.find("Aharei Mot"),
+              std::string::npos);
+    EXPECT_TRUE(RunCli({"readings", "2019-04-27", "--schedule", "diaspora"}, dir.path())
+                    .out.starts_with("Torah reading: Pesach 8,"));
 }
 
 TEST(Cli, HelpListsTheCommandsOnStandardOutput) {

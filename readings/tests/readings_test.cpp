@@ -33,6 +33,47 @@ TEST(SabbathReadings, WorkedExamples) {
               "\r\n");
 }
 
+// Published Israel readings where the diaspora kept a second festival day on
+// the Sabbath, and the weeks until the two schedules joined again.
+TEST(SabbathReadings, IsraelReadsTheNextPortionAfterItsOneFestivalDay) {
+    const ReadingSchedule schedule = ProgramSchedule();
+    testing::FakePlatform platform;
+    Engine engine{platform};
+    const HolidayOptions israel{Schedule::Israel};
+    const struct {
+        int year, month, day;
+        const char* text;
+    } facts[] = {
+        // 5779: the diaspora's Pesach 8.
+        {2019, 4, 27, "Torah reading: Aharei Mot, Lev 16:1-18:30\r\nProphets: Ezek 22:1-19\r\n"},
+        // The first two of the three weeks; the diaspora read Pinhas, then Mattot-Masei.
+        {2019, 7, 27, "Torah reading: Mattot, Num 30:2-32:42\r\nProphets: Jer 1:1-2:3\r\n"},
+        {2019, 8, 3, "Torah reading: Masei, Num 33:1-36:13\r\nProphets: Jer 2:4-28, 3:4\r\n"},
+        // 5758, a common year: two portions on 29 Nisan, the eve of Rosh Hodesh
+        // Iyar, with the second's prophetic reading; Be-Har and Be-Hukkotai apart.
+        {1998, 4, 25,
+         "Torah reading: Tazri'a, Lev 12:1-13:59\r\n and: Mezora, Lev 14:1-15:33\r\n"
+         "Prophets: II Kings 7:3-20\r\n Replaced by: Pre-Rosh Hodesh, I Sam 20:18-42\r\n"},
+        {1998, 5, 16, "Torah reading: Be-Har, Lev 25:1-26:2\r\nProphets: Jer 32:6-27\r\n"},
+        // 5783: the diaspora's Shavuot 2, and Hukkat with Balak.
+        {2023, 5, 27, "Torah reading: Naso, Num 4:21-7:89\r\nProphets: Judge 13:2-25\r\n"},
+        {2023, 7, 1, "Torah reading: Balak, Num 22:2-25:9\r\nProphets: Micah 5:6-6:8\r\n"},
+        // Sh'mini Atzeret 5781 on the Sabbath is Israel's Simchat Torah.
+        {2020, 10, 10,
+         "Torah reading: Ve-Zot ha-Berakhah, Deut 33:1-34:12\r\nProphets: Josh 1:1-18\r\n"},
+    };
+    for (const auto& fact : facts) {
+        engine.GYear = static_cast<Integer>(fact.year);
+        engine.TargetGMonth = static_cast<Integer>(fact.month);
+        engine.TargetGDay = static_cast<Integer>(fact.day);
+        ASSERT_TRUE(engine.GregorianToJewish());
+        EXPECT_EQ(SabbathReadings(schedule, engine.NewYearWeekday, engine.YearType,
+                                  engine.DaysFromNewYear(engine.JMonth, engine.JDay), israel),
+                  std::string(fact.text) + "\r\n")
+            << fact.year << '-' << fact.month << '-' << fact.day;
+    }
+}
+
 TEST(SabbathReadings, AnImpossibleYearShapeGivesTheFirstReadingsAndNoDayIsOutside) {
     const ReadingSchedule schedule = ProgramSchedule();
     // Any weekday and type that no year has, out of range too, reads pattern 15.

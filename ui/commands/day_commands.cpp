@@ -41,9 +41,10 @@ void MainCommands::ShowDayInfo(int cell) {
     }
     std::string info;
     if (cell % kPageColumns == 0) {
-        info = PageSabbathReadings(calendar_.readings, e, cell / kPageColumns,
-                                   ReadLeadingNumber(page.jewishYearCaption).value,
-                                   page.PageFirstJMonth, page.PageFirstJDay);
+        info =
+            PageSabbathReadings(calendar_.readings, e, cell / kPageColumns,
+                                ReadLeadingNumber(page.jewishYearCaption).value,
+                                page.PageFirstJMonth, page.PageFirstJDay, calendar_.holidayOptions);
     }
     e.TargetGDay = static_cast<Integer>(cell - page.firstCell + 1);
     SunsetForDay(e, calendar_.cities);

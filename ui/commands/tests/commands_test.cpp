@@ -127,6 +127,13 @@ TEST_F(CommandsTest, ADayClickShowsTheSunsetAfterASaturdaysReadings) {
     EXPECT_EQ(window.Page().yearText, "2009");
     EXPECT_EQ(engine().TargetGDay, 19);  // 1 April 2009 was a Wednesday
     Message();
+    // Israel read Aharei Mot on 27 April 2019, the diaspora's eighth day of Passover.
+    calendar.holidayOptions.schedule = Schedule::Israel;
+    yearBox->setText("2019");
+    window.findChild<QComboBox*>("MonthLabel")->setCurrentIndex(3);
+    QTest::mouseClick(window.Cells()->CalDay2(28), Qt::LeftButton);
+    const std::string israel = Message();
+    EXPECT_EQ(israel.rfind("Sunset Time: Torah reading: Aharei Mot", 0), 0u) << israel;
 }
 
 TEST_F(CommandsTest, AJewishDateMarksItsCellUntilTheNextBuild) {
