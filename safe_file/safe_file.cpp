@@ -16,6 +16,7 @@
 
 #include "engine/plain_text.hpp"
 #include "safe_file/deferred_signals.hpp"
+#include "safe_file/file_descriptor.hpp"
 
 namespace qavo {
 
@@ -40,29 +41,6 @@ std::string ErrorText(int code) {
 FileResult Failed(const std::string& path, const std::string& reason) {
     return {path + " could not be written: " + reason};
 }
-
-// Closes the descriptor on every path out.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes now, reporting the error a delayed write may surface here.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 bool IsNewCopyOf(std::string_view entry, std::string_view name) {
     if (entry.size() != name.size() + kNewCopyMark.size() + kUniqueLength ||

@@ -1,8 +1,8 @@
 #include "sunset/city_database.hpp"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
+
+#include "engine/plain_text.hpp"
 
 namespace qavo {
 
@@ -58,13 +58,7 @@ bool IsValidCityRecord(const CityRecord& city) {
 }
 
 bool IsAutoDaylight(std::string_view daylightMode) {
-    const std::size_t end = daylightMode.find_last_not_of(' ');
-    const std::string_view word =
-        daylightMode.substr(0, end == std::string_view::npos ? 0 : end + 1);
-    constexpr std::string_view kAuto = "AUTO";
-    return std::equal(word.begin(), word.end(), kAuto.begin(), kAuto.end(), [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) == b;
-    });
+    return SameIgnoringCase(WithoutTrailingBlanks(daylightMode), "Auto");
 }
 
 const CityRecord& SunsetCity(const CityDatabase& cities) {

@@ -1,5 +1,6 @@
 #include "sunset/city_zones.hpp"
 
+#include "engine/plain_text.hpp"
 #include "sunset/data_file.hpp"
 #include "sunset/profile_file.hpp"
 #include "sunset/time_zones.hpp"
@@ -11,15 +12,13 @@ namespace {
 // A settings file is a few lines; anything far larger is not one.
 constexpr std::size_t kMaxSettingsFileBytes = 1 << 20;
 
-std::string_view WithoutPadding(std::string_view name) {
-    const std::size_t end = name.find_last_not_of(' ');
-    return name.substr(0, end == std::string_view::npos ? 0 : end + 1);
-}
-
-void ReportWriteFailure(Platform& platform, const std::string& error) {
-    platform.ShowMessage(
-        "QAVOWIN.INI could not be written: " + error + ". The setting was not saved.",
-        "Sunset Data Error", MessageIcon::Exclamation, MessageButtons::Ok);
+// True when saved; otherwise says why.
+bool Saved(Platform& platform, const FileResult& saved) {
+    if (!saved) {
+        platform.ShowMessage(saved.error + ". The setting was not saved.", "Sunset Data Error",
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+    return static_cast<bool>(saved);
 }
 
 }  // namespace
@@ -30,20 +29,17 @@ void ReadCityZones(CityDatabase& cities, const std::string& iniPath) {
     for (int i = 0; i <= cities.LastCityIndex && i < kCitySlots; ++i) {
         CityRecord& city = cities.CityTable[i];
         const auto zone =
-            text ? FindProfileValue(*text, kTimeZonesSection, WithoutPadding(city.CityName))
+            text ? FindProfileValue(*text, kTimeZonesSection, WithoutTrailingBlanks(city.CityName))
                  : std::nullopt;
         city.TimeZone = zone.value_or("");
     }
 }
 
-bool SaveCityZone(const std::string& iniPath, std::string_view cityName, std::string_view zone,
-                  std::string& error) {
-    const std::string_view key = WithoutPadding(cityName);
-    const FileResult saved = zone.empty()
-                                 ? RemoveProfileString(iniPath, kTimeZonesSection, key)
-                                 : WriteProfileString(iniPath, kTimeZonesSection, key, zone);
-    error = saved.error;
-    return static_cast<bool>(saved);
+FileResult SaveCityZone(const std::string& iniPath, std::string_view cityName,
+                        std::string_view zone) {
+    const std::string_view key = WithoutTrailingBlanks(cityName);
+    return zone.empty() ? RemoveProfileString(iniPath, kTimeZonesSection, key)
+                        : WriteProfileString(iniPath, kTimeZonesSection, key, zone);
 }
 
 bool ChooseCityZone(CityDatabase& cities, Platform& platform, const std::string& iniPath,
@@ -57,9 +53,7 @@ bool ChooseCityZone(CityDatabase& cities, Platform& platform, const std::string&
         return false;
     }
     CityRecord& city = cities.CityTable[cityIndex];
-    std::string error;
-    if (!SaveCityZone(iniPath, city.CityName, zone, error)) {
-        ReportWriteFailure(platform, error);
+    if (!Saved(platform, SaveCityZone(iniPath, city.CityName, zone))) {
         return false;
     }
     city.TimeZone = zone;
@@ -67,10 +61,7 @@ bool ChooseCityZone(CityDatabase& cities, Platform& platform, const std::string&
 }
 
 void ForgetCityZone(Platform& platform, const std::string& iniPath, std::string_view cityName) {
-    std::string error;
-    if (!SaveCityZone(iniPath, cityName, "", error)) {
-        ReportWriteFailure(platform, error);
-    }
+    Saved(platform, SaveCityZone(iniPath, cityName, ""));
 }
 
 }  // namespace qavo

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/platform.hpp"
+#include "safe_file/safe_file.hpp"
 #include "sunset/city_database.hpp"
 
 namespace qavo {
@@ -18,9 +19,9 @@ inline constexpr const char* kTimeZonesSection = "TIMEZONES";
 void ReadCityZones(CityDatabase& cities, const std::string& iniPath);
 
 // Writes the entry of the city named `cityName` (padded or not); an empty
-// zone removes it. False with `error` set when the file could not be written.
-bool SaveCityZone(const std::string& iniPath, std::string_view cityName, std::string_view zone,
-                  std::string& error);
+// zone removes it.
+FileResult SaveCityZone(const std::string& iniPath, std::string_view cityName,
+                        std::string_view zone);
 
 // The sunset setup's choice of a zone for the city at `cityIndex`: kept in
 // the table and written as its entry. False (after a message) when the

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/plain_text.hpp"
+#include "safe_file/file_descriptor.hpp"
 
 namespace qavo {
 
@@ -20,23 +21,6 @@ namespace {
 std::string ErrorText(int code) {
     return std::generic_category().message(code);
 }
-
-// Closes the descriptor on every path out.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 }  // namespace
 
