@@ -155,9 +155,8 @@ TEST_F(CommandsTest, AJewishDateMarksItsCellUntilTheNextBuild) {
 TEST_F(CommandsTest, TheJewishMonthPromptProposesTheMonthChosenLast) {
     QStringList proposed;
     // 5787 is a leap year, 5786 a common one; -1 takes the month proposed.
-    for (const auto& step :
-         {std::pair("5787", 7), std::pair("5786", -1), std::pair("5787", 2), std::pair("5787", -1),
-          std::pair("5787", 6), std::pair("5786", -1)}) {
+    for (const auto& step : {std::pair("5787", 7), std::pair("5786", -1), std::pair("5787", 2),
+                             std::pair("5787", -1), std::pair("5787", 6), std::pair("5786", -1)}) {
         const int position = step.second;
         script.Then("GetJYear", TypeAndPress("jyear_box", step.first, "button_ok"));
         script.Then("JMonthDateForm", [&proposed, position](QWidget* w) {
