@@ -6,6 +6,11 @@
 
 namespace qavo::ui {
 
+QPoint CentredOn(const QRect& screen, const QSize& frame) {
+    return {screen.left() + (screen.width() - frame.width()) / 2,
+            screen.top() + (screen.height() - frame.height()) / 2};
+}
+
 void CentreOnScreen(QWidget* window) {
     const QScreen* shown = window->screen();
     if (shown == nullptr) {
@@ -14,10 +19,7 @@ void CentreOnScreen(QWidget* window) {
     if (shown == nullptr) {
         return;
     }
-    const QRect area = shown->geometry();
-    const QRect frame = window->frameGeometry();
-    window->move(area.left() + (area.width() - frame.width()) / 2,
-                 area.top() + (area.height() - frame.height()) / 2);
+    window->move(CentredOn(shown->geometry(), window->frameGeometry().size()));
 }
 
 }  // namespace qavo::ui

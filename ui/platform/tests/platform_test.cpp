@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "ui/platform/centre_on_screen.hpp"
 #include "ui/platform/common_dialog.hpp"
 #include "ui/platform/qt_platform.hpp"
 
@@ -59,6 +60,14 @@ TEST(QtPlatform, BusyPointerHasNoNesting) {
 }
 
 // The save dialog offers the file chosen last time; Cancel hands back nothing.
+// A second monitor right of a 1920-pixel one, or above another, keeps its
+// offset: a 600x400 window stands in the middle of the monitor it is on.
+TEST(CentreOnScreen, TheWindowStandsInTheMiddleOfItsOwnScreen) {
+    EXPECT_EQ(CentredOn({0, 0, 1920, 1080}, {600, 400}), QPoint(660, 340));
+    EXPECT_EQ(CentredOn({1920, 0, 1280, 1024}, {600, 400}), QPoint(2260, 312));
+    EXPECT_EQ(CentredOn({0, -900, 1600, 900}, {601, 401}), QPoint(499, -651));
+}
+
 TEST(CommonDialog, SaveOffersTheLastFileChosen) {
     QTemporaryDir directory;
     const QString chosen = directory.filePath(QStringLiteral("calendar.txt"));
