@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev libical-dev
     libhowardhinnant-date-dev libdate-tz3 tzdata
     dpkg-dev file
-    clang libclang-rt-14-dev clang-format
+    clang llvm libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core time
 )
 if [ "${1:-}" = --list ]; then
