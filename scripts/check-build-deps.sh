@@ -39,14 +39,12 @@ files_used_by() {
     done
 }
 
+# The regular files among them, by their real paths, outside the source tree.
 used=$(for build_dir in "$@"; do
     files_used_by "$(realpath "$build_dir")"
-done | while read -r file; do
-    [ -f "$file" ] || continue
-    file=$(realpath "$file")
-    case $file in "$source_dir"/*) continue ;; esac
-    echo "$file"
-done | sort -u)
+done | sort -u | { xargs -d '\n' stat -L -c '%F|%n' 2>/dev/null || true; } |
+    sed -n 's/^regular \(empty \)\{0,1\}file|//p' | xargs -d '\n' realpath -- |
+    grep -vF "$source_dir/" | sort -u)
 
 allowed=$({
     apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \
