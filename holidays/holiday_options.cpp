@@ -1,18 +1,8 @@
 #include "holidays/holiday_options.hpp"
 
-#include <algorithm>
-#include <cctype>
+#include "engine/plain_text.hpp"
 
 namespace qavo {
-
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
-}  // namespace
 
 std::string_view ScheduleName(Schedule schedule) {
     return schedule == Schedule::Israel ? "Israel" : "Diaspora";
