@@ -7,5 +7,5 @@ scripts/setup.sh
 seconds=${1:-10}
 CC=clang CXX=clang++ BUILD_DIR=build-fuzz scripts/build.sh -DQAVO_BUILD_FUZZERS=ON \
     -DQAVO_BUILD_UI=OFF -DQAVO_BUILD_BENCH=OFF -DQAVO_BUILD_TESTS=OFF \
-    -DQAVO_FUZZ_SECONDS="$seconds" -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+    -DQAVO_FUZZ_SECONDS="$seconds" -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all"
 ctest --test-dir build-fuzz --output-on-failure -L fuzz

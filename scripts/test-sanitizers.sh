@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 seconds=${1:-5}
 shift || true
-flags="-fsanitize=address,undefined -fsanitize=fuzzer-no-link -fno-sanitize-recover=all -fno-omit-frame-pointer"
+flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 CC=clang CXX=clang++ BUILD_DIR=build-sanitize BUILD_TYPE=Debug scripts/build.sh \
     -DQAVO_BUILD_BENCH=OFF -DQAVO_BUILD_FUZZERS=ON -DQAVO_FUZZ_SECONDS="$seconds" \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" "$@"
