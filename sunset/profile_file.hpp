@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "safe_file/safe_file.hpp"
+#include "safe_file/file_result.hpp"
 
 namespace qavo {
 
@@ -28,13 +28,18 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
 std::string WithoutProfileValue(std::string_view text, std::string_view section,
                                 std::string_view key);
 
+// The text of the settings file at `path`, at most about a megabyte of it;
+// empty when there is no such file. A failure, its message the reason alone,
+// when the file exists but cannot be read.
+Result<std::string> ReadProfileText(const std::string& path);
+
 // The value of the settings file at `path`, as the platform reads it: the
 // default when the file or the key is missing, cut to maxLength characters.
-// `error` is set (and the default returned) when the file exists but cannot
+// A failure, its message the reason alone, when the file exists but cannot
 // be read.
-std::string ReadProfileString(const std::string& path, std::string_view section,
-                              std::string_view key, std::string_view defaultValue,
-                              std::size_t maxLength, std::string& error);
+Result<std::string> ReadProfileString(const std::string& path, std::string_view section,
+                                      std::string_view key, std::string_view defaultValue,
+                                      std::size_t maxLength);
 
 // Sets one key in the settings file at `path`, creating the file when needed,
 // replacing it safely.

@@ -74,7 +74,7 @@ TEST(SafeFile, AFailureNamesTheFileAndTheReasonAndChangesNothing) {
         {dir / "loop", "Too many levels of symbolic links"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ReplaceFileSafely(c.path, "x").error,
+        EXPECT_EQ(ReplaceFileSafely(c.path, "x").error(),
                   c.path + " could not be written: " + c.reason);
     }
     EXPECT_EQ(dir.Listing(), "folder loop pipe");
