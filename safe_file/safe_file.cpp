@@ -71,12 +71,18 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 // The file a save replaces: `path` with its symbolic links followed (a link
 // to a missing file gives that file). A failure, its message the reason
-// alone, when the links loop or the file is not a regular one.
+// alone, when the links loop, the file is not a regular one, or a relative
+// path has no working folder to start from.
 Result<fs::path> FileToReplace(fs::path path) {
     for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code ec;
+        const fs::path absolute = fs::absolute(path, ec);
+        if (ec) {
+            return Failure{ec.message()};
+        }
         // Devices and the links to open descriptors (/dev/stdout) live there.
-        const std::string absolute = fs::absolute(path).lexically_normal().string();
-        if (absolute.starts_with("/dev/") || absolute.starts_with("/proc/")) {
+        const std::string normal = absolute.lexically_normal().string();
+        if (normal.starts_with("/dev/") || normal.starts_with("/proc/")) {
             return Failure{kSpecialFile};
         }
         struct stat info {};
@@ -92,7 +98,6 @@ Result<fs::path> FileToReplace(fs::path path) {
         if (!S_ISLNK(info.st_mode)) {
             return Failure{S_ISDIR(info.st_mode) ? "it is a folder" : kSpecialFile};
         }
-        std::error_code ec;
         const fs::path target = fs::read_symlink(path, ec);
         if (ec) {
             return Failure{ec.message()};

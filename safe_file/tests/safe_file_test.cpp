@@ -79,6 +79,15 @@ TEST(SafeFile, AFailureNamesTheFileAndTheReasonAndChangesNothing) {
     }
     EXPECT_EQ(dir.Listing(), "folder loop pipe");
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+    // A relative name while the working folder is gone: told, not thrown.
+    const fs::path here = fs::current_path();
+    fs::create_directory(dir / "gone");
+    fs::current_path(dir / "gone");
+    fs::remove(dir / "gone");
+    const FileResult relative = ReplaceFileSafely("x.ics", "x");
+    fs::current_path(here);
+    EXPECT_EQ(relative.error(), "x.ics could not be written: No such file or directory");
 }
 
 TEST(SafeFile, ALinkKeepsItsPlaceAndItsTargetIsReplaced) {
