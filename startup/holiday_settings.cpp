@@ -24,12 +24,10 @@ HolidayOptions ReadHolidayOptions(const std::string& iniPath) {
 
 bool SaveHolidayOptions(Platform& platform, const std::string& iniPath,
                         const HolidayOptions& options) {
-    FileResult written =
-        WriteProfileString(iniPath, kSection, kScheduleKey, ScheduleName(options.schedule));
-    if (written) {
-        written =
-            WriteProfileString(iniPath, kSection, kHolidaysKey, HolidaySetName(options.holidays));
-    }
+    const FileResult written =
+        WriteProfileStrings(iniPath, kSection,
+                            {{kScheduleKey, ScheduleName(options.schedule)},
+                             {kHolidaysKey, HolidaySetName(options.holidays)}});
     if (!written) {
         platform.ShowMessage(written.error() + ". The setting was not saved.", "Warning",
                              MessageIcon::Exclamation, MessageButtons::Ok);

@@ -198,11 +198,20 @@ Result<std::string> ReadProfileString(const std::string& path, std::string_view 
 
 FileResult WriteProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view value) {
+    return WriteProfileStrings(path, section, {{key, value}});
+}
+
+FileResult WriteProfileStrings(const std::string& path, std::string_view section,
+                               std::initializer_list<ProfileEntry> entries) {
     const Result<std::string> text = TextToChange(path);
     if (!text) {
         return Failure{text.error()};
     }
-    return ReplaceFileSafely(path, WithProfileValue(*text, section, key, value));
+    std::string changed = *text;
+    for (const ProfileEntry& entry : entries) {
+        changed = WithProfileValue(changed, section, entry.key, entry.value);
+    }
+    return ReplaceFileSafely(path, changed);
 }
 
 FileResult RemoveProfileString(const std::string& path, std::string_view section,

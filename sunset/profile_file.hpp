@@ -4,6 +4,7 @@
 // key names match without regard to letter case, values lose their
 // surrounding blanks, and writing one key keeps every other line as it was.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,17 @@ Result<std::string> ReadProfileString(const std::string& path, std::string_view 
 // replacing it safely.
 FileResult WriteProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view value);
+
+// A key and the value it is set to.
+struct ProfileEntry {
+    std::string_view key;
+    std::string_view value;
+};
+
+// Sets several keys of one section as WriteProfileString does, in one
+// replacement of the file: all of them are saved, or none.
+FileResult WriteProfileStrings(const std::string& path, std::string_view section,
+                               std::initializer_list<ProfileEntry> entries);
 
 // Removes one key from the settings file at `path`, replacing it safely;
 // nothing is written when there is no file or no such key.
