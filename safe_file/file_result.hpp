@@ -18,15 +18,22 @@ struct Failure {
 };
 
 template <typename T>
+class Result;
+
+// What a Result<T> takes as its value: anything that converts to a T, other
+// than a Failure or a Result.
+template <typename Value, typename T>
+concept ValueOf =
+    std::is_convertible_v<Value&&, T> && !std::is_same_v<std::remove_cvref_t<Value>, Failure> &&
+    !std::is_same_v<std::remove_cvref_t<Value>, Result<T>>;
+
+template <typename T>
 class [[nodiscard]] Result {
   public:
     // Implicit, so that a reader returns its value (or what makes one,
     // std::nullopt for an optional) or its Failure as it is.
-    template <typename Value = T>
-    requires std::is_convertible_v<Value&&, T> &&
-        (!std::is_same_v<std::remove_cvref_t<Value>, Failure>)&&(
-            !std::is_same_v<std::remove_cvref_t<Value>, Result>)Result(Value&& value)
-        : value_(std::in_place, std::forward<Value>(value)) {}
+    template <ValueOf<T> Value = T>
+    Result(Value&& value) : value_(std::in_place, std::forward<Value>(value)) {}
     Result(Failure failure) : error_(std::move(failure.message)) {}
 
     explicit operator bool() const { return value_.has_value(); }
