@@ -77,10 +77,11 @@ TEST(DataFolder, AFailureIsToldAndLeavesNoHalfFile) {
 
     // A disk that fills during the copy leaves no partial sunset.dat.
     fs::remove(root / "user/sunset.dat");
+    fs::remove(root / "share/QAVOWIN.INI");
     const int status = testing::RunWithFileSizeLimit(100, testing::Interruption::DiskFull, [&] {
         testing::FakePlatform child;
         return PrepareUserDataFolder(child, root / "user", {root / "share"}) &&
-               child.messages.back().text ==
+               child.TakeMessage() ==
                    root / "user/sunset.dat could not be written: File too large.";
     });
     EXPECT_EQ(status, 0);
