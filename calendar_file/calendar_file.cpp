@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "engine/plain_text.hpp"
+#include "safe_file/safe_file.hpp"
 
 namespace qavo {
 

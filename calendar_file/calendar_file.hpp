@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "holidays/listed_days.hpp"
-#include "safe_file/safe_file.hpp"
+#include "safe_file/file_result.hpp"
 
 namespace qavo {
 

@@ -42,7 +42,7 @@ void ExportCalendarFile(Arguments& args, Context& context) {
     }
     const FileResult written = WriteCalendarFile(*output, report.days, now);
     if (!written) {
-        throw OutputError(written.error);
+        throw OutputError(written.error());
     }
 }
 

@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <ctime>
 #include <filesystem>
-#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -38,7 +37,7 @@ std::string ErrorText(int code) {
     return std::generic_category().message(code);
 }
 
-FileResult Failed(const std::string& path, const std::string& reason) {
+Failure Failed(const std::string& path, const std::string& reason) {
     return {path + " could not be written: " + reason};
 }
 
@@ -71,41 +70,41 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 // The file a save replaces: `path` with its symbolic links followed (a link
-// to a missing file gives that file). Nothing, with `reason` set, when the
-// links loop or the file is not a regular one.
-std::optional<fs::path> FileToReplace(fs::path path, std::string& reason) {
+// to a missing file gives that file). A failure, its message the reason
+// alone, when the links loop, the file is not a regular one, or a relative
+// path has no working folder to start from.
+Result<fs::path> FileToReplace(fs::path path) {
     for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code ec;
+        const fs::path absolute = fs::absolute(path, ec);
+        if (ec) {
+            return Failure{ec.message()};
+        }
         // Devices and the links to open descriptors (/dev/stdout) live there.
-        const std::string absolute = fs::absolute(path).lexically_normal().string();
-        if (absolute.starts_with("/dev/") || absolute.starts_with("/proc/")) {
-            reason = kSpecialFile;
-            return std::nullopt;
+        const std::string normal = absolute.lexically_normal().string();
+        if (normal.starts_with("/dev/") || normal.starts_with("/proc/")) {
+            return Failure{kSpecialFile};
         }
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0) {
             if (errno == ENOENT) {
                 return path;  // a new file; a missing folder fails when the copy is made
             }
-            reason = ErrorText(errno);
-            return std::nullopt;
+            return Failure{ErrorText(errno)};
         }
         if (S_ISREG(info.st_mode)) {
             return path;
         }
         if (!S_ISLNK(info.st_mode)) {
-            reason = S_ISDIR(info.st_mode) ? "it is a folder" : kSpecialFile;
-            return std::nullopt;
+            return Failure{S_ISDIR(info.st_mode) ? "it is a folder" : kSpecialFile};
         }
-        std::error_code ec;
         const fs::path target = fs::read_symlink(path, ec);
         if (ec) {
-            reason = ec.message();
-            return std::nullopt;
+            return Failure{ec.message()};
         }
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    reason = ErrorText(ELOOP);
-    return std::nullopt;
+    return Failure{ErrorText(ELOOP)};
 }
 
 // True when nothing holds the copy at `path`, it is old enough to be a
@@ -126,10 +125,9 @@ bool IsAbandoned(const fs::path& path) {
 }  // namespace
 
 FileResult ReplaceFileSafely(const std::string& path, std::string_view bytes) {
-    std::string reason;
-    const std::optional<fs::path> target = FileToReplace(path, reason);
+    const Result<fs::path> target = FileToReplace(path);
     if (!target) {
-        return Failed(path, reason);
+        return Failed(path, target.error());
     }
     const fs::path directory = target->has_parent_path() ? target->parent_path() : fs::path(".");
     const DeferredSignals deferred;

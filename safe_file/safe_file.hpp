@@ -6,15 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace qavo {
+#include "safe_file/file_result.hpp"
 
-// The outcome of a save: nothing on success; otherwise one sentence naming
-// the file and the reason, "/home/ann/x.txt could not be written: No space
-// left on device", without a final full stop.
-struct FileResult {
-    std::string error;
-    explicit operator bool() const { return error.empty(); }
-};
+namespace qavo {
 
 // Writes `bytes` in place of the file at `path`. A symbolic link is followed
 // and its target replaced, the link kept; a folder, device, pipe or other
@@ -22,7 +16,8 @@ struct FileResult {
 // rename the old file stays whole and no copy is left behind. Signals that
 // would end the program wait until the save is over, so that they cannot
 // leave its copy behind either. A new file may be read by all; a replaced
-// one keeps its permissions.
+// one keeps its permissions. A failure's message names the file and the
+// reason: "/home/ann/x.txt could not be written: No space left on device".
 FileResult ReplaceFileSafely(const std::string& path, std::string_view bytes);
 
 // Removes the copies of the file `name` of `directory` (whatever the letter

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/platform.hpp"
+
 namespace qavo {
 
 // The files the program keeps in its data folder.
@@ -22,10 +24,13 @@ std::string ChooseDataFolder(const std::string& programFolder, bool programFolde
 std::string DataFolderOf(const std::string& programFolder);
 
 // Before a program with a user data folder first uses it: creates the
-// folder and copies into it each data file it lacks from the first of
-// `shippedFolders` that holds one, writable by the user. False when the
-// folder cannot be created.
-bool PrepareUserDataFolder(const std::string& folder,
-                           const std::vector<std::string>& shippedFolders);
+// folder and copies into it, each whole or not at all, every data file it
+// lacks from the first of `shippedFolders` that holds one; the copies are
+// the user's to change. A failure is told in a message naming the folder or
+// file and the reason. False when the folder cannot be made, and the
+// program's own folder is to serve; a file that could not be copied is left
+// out, as if none had been shipped.
+[[nodiscard]] bool PrepareUserDataFolder(Platform& platform, const std::string& folder,
+                                         const std::vector<std::string>& shippedFolders);
 
 }  // namespace qavo

@@ -12,11 +12,10 @@ constexpr std::size_t kLongestValue = 16;
 }  // namespace
 
 HolidayOptions ReadHolidayOptions(const std::string& iniPath) {
-    std::string error;
     const std::string schedule =
-        ReadProfileString(iniPath, kSection, kScheduleKey, "", kLongestValue, error);
+        ReadProfileString(iniPath, kSection, kScheduleKey, "", kLongestValue).value_or("");
     const std::string holidays =
-        ReadProfileString(iniPath, kSection, kHolidaysKey, "", kLongestValue, error);
+        ReadProfileString(iniPath, kSection, kHolidaysKey, "", kLongestValue).value_or("");
     HolidayOptions options;
     options.schedule = ScheduleNamed(schedule).value_or(Schedule::Diaspora);
     options.holidays = HolidaySetNamed(holidays).value_or(HolidaySet::Major);
@@ -25,14 +24,12 @@ HolidayOptions ReadHolidayOptions(const std::string& iniPath) {
 
 bool SaveHolidayOptions(Platform& platform, const std::string& iniPath,
                         const HolidayOptions& options) {
-    FileResult written =
-        WriteProfileString(iniPath, kSection, kScheduleKey, ScheduleName(options.schedule));
-    if (written) {
-        written =
-            WriteProfileString(iniPath, kSection, kHolidaysKey, HolidaySetName(options.holidays));
-    }
+    const FileResult written =
+        WriteProfileStrings(iniPath, kSection,
+                            {{kScheduleKey, ScheduleName(options.schedule)},
+                             {kHolidaysKey, HolidaySetName(options.holidays)}});
     if (!written) {
-        platform.ShowMessage(written.error + ". The setting was not saved.", "Warning",
+        platform.ShowMessage(written.error() + ". The setting was not saved.", "Warning",
                              MessageIcon::Exclamation, MessageButtons::Ok);
     }
     return static_cast<bool>(written);

@@ -1,25 +1,11 @@
 #include "startup/init_calendar.hpp"
 
-#include <filesystem>
-
+#include "safe_file/read_file.hpp"
 #include "startup/holiday_settings.hpp"
-#include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
 #include "sunset/zone_places.hpp"
 
 namespace qavo {
-
-namespace {
-
-// The settings file in the program's directory, whatever the letter case of
-// its name; its usual name when there is none yet.
-std::string SettingsPath(const std::string& directory) {
-    std::string error;
-    const auto found = FindFileCaseBlind(directory, kSettingsFileName, error);
-    return found ? *found : (std::filesystem::path(directory) / kSettingsFileName).string();
-}
-
-}  // namespace
 
 StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
                            MissingCityFile missing) {
@@ -38,7 +24,7 @@ StartupResult InitCalendar(Calendar& calendar, const ScheduleTexts& texts,
         // The data files are addressed by their full paths in the program's
         // directory; the process's current directory is left alone.
         cities.Directory = platform.ProgramDirectory();
-        engine.IniPath = SettingsPath(cities.Directory);
+        engine.IniPath = CaseBlindPath(cities.Directory, kSettingsFileName);
         ReadIniOptions(cities, platform, engine.IniPath);
         // The standard offsets of this year tell which zone a city without a chosen one is in.
         cities.ZonePlaces = LoadZonePlaces(engine.TodayGYear);

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 
+#include "safe_file/read_file.hpp"
 #include "safe_file/safe_file.hpp"
 #include "sunset/city_zones.hpp"
 #include "sunset/code_page.hpp"
-#include "sunset/data_file.hpp"
 #include "sunset/settings_file.hpp"
 
 namespace qavo {
@@ -40,12 +39,6 @@ float GetFloat(std::string_view bytes, std::size_t offset) {
     return std::bit_cast<float>(GetLittleEndian(bytes, offset, 4));
 }
 
-// The path sunset.dat has, or gets when it is first written.
-std::string CityFilePath(const CityDatabase& cities, std::string& error) {
-    const auto found = FindFileCaseBlind(cities.Directory, kCityFileName, error);
-    return found ? *found : (std::filesystem::path(cities.Directory) / kCityFileName).string();
-}
-
 bool HoldsCities(const CityDatabase& cities) {
     return cities.LastCityIndex > 0 || !(cities.CityTable[0] == CityRecord{});
 }
@@ -55,21 +48,22 @@ std::size_t WholeRecords(std::size_t size) {
     return size / kCityRecordSize + (size % kCityRecordSize == kCityRecordSize - 2 ? 1 : 0);
 }
 
-// sunset.dat as it is on disk now: none when there is no such file; none
-// with `error` set when it cannot be read.
-std::optional<std::string> CityFileOnDisk(const CityDatabase& cities, std::string& error) {
-    std::string reason;
-    const std::optional<std::string> path =
-        FindFileCaseBlind(cities.Directory, kCityFileName, reason);
+// sunset.dat as it is on disk now, none when there is no such file; a
+// failure naming it and the reason when it cannot be read.
+Result<std::optional<std::string>> CityFileOnDisk(const CityDatabase& cities) {
+    const Result<std::optional<std::string>> path =
+        FindFileCaseBlind(cities.Directory, kCityFileName);
     if (!path) {
-        error = reason.empty() ? "" : "SUNSET.DAT cannot be read: " + reason;
+        return Failure{"SUNSET.DAT cannot be read: " + path.error()};
+    }
+    if (!*path) {
         return std::nullopt;
     }
-    auto bytes = ReadFileBytes(*path, (kMaxCityRecords + 1) * kCityRecordSize, reason);
+    Result<std::string> bytes = ReadFileBytes(**path, (kMaxCityRecords + 1) * kCityRecordSize);
     if (!bytes) {
-        error = *path + " cannot be read: " + reason;
+        return Failure{**path + " cannot be read: " + bytes.error()};
     }
-    return bytes;
+    return *std::move(bytes);
 }
 
 void UseDefaultCityOnly(CityDatabase& cities) {
@@ -138,7 +132,7 @@ void LoadCityBytes(CityDatabase& cities, Platform& platform, std::string_view by
 bool WriteRecords(const std::string& path, std::string_view bytes, Platform& platform) {
     const FileResult written = ReplaceFileSafely(path, bytes);
     if (!written) {
-        Report(platform, written.error + ". The cities in memory are kept.");
+        Report(platform, written.error() + ". The cities in memory are kept.");
     }
     return static_cast<bool>(written);
 }
@@ -175,16 +169,15 @@ CityRecord DecodeCityRecord(std::string_view bytes) {
 
 void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath,
                   MissingCityFile missing) {
-    std::string error;
-    const std::optional<std::string> bytes = CityFileOnDisk(cities, error);
-    if (!error.empty()) {
+    const Result<std::optional<std::string>> bytes = CityFileOnDisk(cities);
+    if (!bytes) {
         // The cities in memory, or New York when there are none, serve until it can be read.
-        Report(platform, error + (HoldsCities(cities) ? ". The cities in memory are kept."
-                                                      : ". New York is used meanwhile."));
+        Report(platform, bytes.error() + (HoldsCities(cities) ? ". The cities in memory are kept."
+                                                              : ". New York is used meanwhile."));
         if (!HoldsCities(cities)) {
             UseDefaultCityOnly(cities);
         }
-    } else if (!bytes) {
+    } else if (!*bytes) {
         // New York is used from memory unless the user wants it written.
         cities.CityFileBytes.reset();
         UseDefaultCityOnly(cities);
@@ -200,16 +193,16 @@ void LoadCityFile(CityDatabase& cities, Platform& platform, const std::string& i
         }
         return;
     } else {
-        cities.CityFileBytes = *bytes;
-        LoadCityBytes(cities, platform, *bytes);
+        cities.CityFileBytes = **bytes;
+        LoadCityBytes(cities, platform, **bytes);
     }
     ReadCityZones(cities, iniPath);
     ReadDefaultCity(cities, platform, iniPath);
 }
 
 bool WriteDefaultCityFile(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
-    std::string error;
-    if (!WriteRecords(CityFilePath(cities, error), EncodeCityRecord(DefaultCity()), platform)) {
+    if (!WriteRecords(CaseBlindPath(cities.Directory, kCityFileName),
+                      EncodeCityRecord(DefaultCity()), platform)) {
         return false;
     }
     LoadCityFile(cities, platform, iniPath);
@@ -217,9 +210,8 @@ bool WriteDefaultCityFile(CityDatabase& cities, Platform& platform, const std::s
 }
 
 bool CityFileChanged(const CityDatabase& cities) {
-    std::string error;
-    const std::optional<std::string> bytes = CityFileOnDisk(cities, error);
-    return error.empty() && bytes != cities.CityFileBytes;
+    const Result<std::optional<std::string>> bytes = CityFileOnDisk(cities);
+    return bytes && *bytes != cities.CityFileBytes;
 }
 
 bool WriteCityFile(CityDatabase& cities, Platform& platform) {
@@ -237,13 +229,12 @@ bool WriteCityFile(CityDatabase& cities, Platform& platform) {
                              "cities were not saved.");
         return false;
     }
-    std::string error;
-    const std::optional<std::string> onDisk = CityFileOnDisk(cities, error);
-    if (!error.empty()) {
-        Report(platform, error + ". The cities were not saved.");
+    const Result<std::optional<std::string>> onDisk = CityFileOnDisk(cities);
+    if (!onDisk) {
+        Report(platform, onDisk.error() + ". The cities were not saved.");
         return false;
     }
-    if (onDisk != cities.CityFileBytes) {
+    if (*onDisk != cities.CityFileBytes) {
         Report(platform,
                "SUNSET.DAT was changed by another program since it was read. The cities were "
                "not saved.");
@@ -253,7 +244,7 @@ bool WriteCityFile(CityDatabase& cities, Platform& platform) {
     for (int i = 0; i < count; ++i) {
         bytes += EncodeCityRecord(cities.CityTable[i]);
     }
-    if (!WriteRecords(CityFilePath(cities, error), bytes, platform)) {
+    if (!WriteRecords(CaseBlindPath(cities.Directory, kCityFileName), bytes, platform)) {
         return false;
     }
     cities.CityFileBytes = std::move(bytes);

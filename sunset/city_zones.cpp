@@ -1,31 +1,15 @@
 #include "sunset/city_zones.hpp"
 
 #include "engine/plain_text.hpp"
-#include "sunset/data_file.hpp"
 #include "sunset/profile_file.hpp"
+#include "sunset/settings_file.hpp"
 #include "sunset/time_zones.hpp"
 
 namespace qavo {
 
-namespace {
-
-// A settings file is a few lines; anything far larger is not one.
-constexpr std::size_t kMaxSettingsFileBytes = 1 << 20;
-
-// True when saved; otherwise says why.
-bool Saved(Platform& platform, const FileResult& saved) {
-    if (!saved) {
-        platform.ShowMessage(saved.error + ". The setting was not saved.", "Sunset Data Error",
-                             MessageIcon::Exclamation, MessageButtons::Ok);
-    }
-    return static_cast<bool>(saved);
-}
-
-}  // namespace
-
 void ReadCityZones(CityDatabase& cities, const std::string& iniPath) {
-    std::string error;
-    const auto text = ReadFileBytes(iniPath, kMaxSettingsFileBytes, error);
+    // An unreadable file was reported by ReadIniOptions.
+    const Result<std::string> text = ReadProfileText(iniPath);
     for (int i = 0; i <= cities.LastCityIndex && i < kCitySlots; ++i) {
         CityRecord& city = cities.CityTable[i];
         const auto zone =
@@ -53,7 +37,7 @@ bool ChooseCityZone(CityDatabase& cities, Platform& platform, const std::string&
         return false;
     }
     CityRecord& city = cities.CityTable[cityIndex];
-    if (!Saved(platform, SaveCityZone(iniPath, city.CityName, zone))) {
+    if (!SettingSaved(platform, SaveCityZone(iniPath, city.CityName, zone))) {
         return false;
     }
     city.TimeZone = zone;
@@ -61,7 +45,7 @@ bool ChooseCityZone(CityDatabase& cities, Platform& platform, const std::string&
 }
 
 void ForgetCityZone(Platform& platform, const std::string& iniPath, std::string_view cityName) {
-    Saved(platform, SaveCityZone(iniPath, cityName, ""));
+    SettingSaved(platform, SaveCityZone(iniPath, cityName, ""));
 }
 
 }  // namespace qavo

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/platform.hpp"
-#include "safe_file/safe_file.hpp"
+#include "safe_file/file_result.hpp"
 #include "sunset/city_database.hpp"
 
 namespace qavo {

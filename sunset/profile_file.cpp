@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "engine/plain_text.hpp"
-#include "sunset/data_file.hpp"
+#include "safe_file/read_file.hpp"
+#include "safe_file/safe_file.hpp"
 
 namespace qavo {
 
@@ -91,6 +92,19 @@ std::optional<SectionSpan> FindSection(const std::vector<Line>& lines, std::stri
     return std::nullopt;
 }
 
+// The whole text of the settings file a change is made to; empty when there
+// is no file yet.
+Result<std::string> TextToChange(const std::string& path) {
+    Result<std::string> text = ReadProfileText(path);
+    if (!text) {
+        return Failure{path + " could not be read: " + text.error()};
+    }
+    if (text->size() > kMaxSettingsBytes) {
+        return Failure{path + " is too large to be a settings file"};
+    }
+    return text;
+}
+
 std::string_view LineEndOf(std::string_view text) {
     return text.find("\r\n") != std::string_view::npos || text.find('\n') == std::string_view::npos
                ? "\r\n"
@@ -162,54 +176,49 @@ std::string WithoutProfileValue(std::string_view text, std::string_view section,
     return out;
 }
 
-std::string ReadProfileString(const std::string& path, std::string_view section,
-                              std::string_view key, std::string_view defaultValue,
-                              std::size_t maxLength, std::string& error) {
-    std::string value(defaultValue);
+Result<std::string> ReadProfileText(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        std::string readError;
-        const auto text = ReadFileBytes(path, kMaxSettingsBytes, readError);
-        if (!text) {
-            error = readError;
-        } else if (auto found = FindProfileValue(*text, section, key)) {
-            value = std::move(*found);
-        }
+    if (!std::filesystem::exists(path, ec)) {
+        return std::string();
     }
-    return value.substr(0, maxLength);
+    return ReadFileBytes(path, kMaxSettingsBytes);
+}
+
+Result<std::string> ReadProfileString(const std::string& path, std::string_view section,
+                                      std::string_view key, std::string_view defaultValue,
+                                      std::size_t maxLength) {
+    const Result<std::string> text = ReadProfileText(path);
+    if (!text) {
+        return text;
+    }
+    return FindProfileValue(*text, section, key)
+        .value_or(std::string(defaultValue))
+        .substr(0, maxLength);
 }
 
 FileResult WriteProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view value) {
-    std::string text;
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        std::string error;
-        auto old = ReadFileBytes(path, kMaxSettingsBytes, error);
-        if (!old) {
-            return {path + " could not be read: " + error};
-        }
-        if (old->size() > kMaxSettingsBytes) {
-            return {path + " is too large to be a settings file"};
-        }
-        text = std::move(*old);
+    return WriteProfileStrings(path, section, {{key, value}});
+}
+
+FileResult WriteProfileStrings(const std::string& path, std::string_view section,
+                               std::initializer_list<ProfileEntry> entries) {
+    const Result<std::string> text = TextToChange(path);
+    if (!text) {
+        return Failure{text.error()};
     }
-    return ReplaceFileSafely(path, WithProfileValue(text, section, key, value));
+    std::string changed = *text;
+    for (const ProfileEntry& entry : entries) {
+        changed = WithProfileValue(changed, section, entry.key, entry.value);
+    }
+    return ReplaceFileSafely(path, changed);
 }
 
 FileResult RemoveProfileString(const std::string& path, std::string_view section,
                                std::string_view key) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        return {};
-    }
-    std::string error;
-    const auto text = ReadFileBytes(path, kMaxSettingsBytes, error);
+    const Result<std::string> text = TextToChange(path);
     if (!text) {
-        return {path + " could not be read: " + error};
-    }
-    if (text->size() > kMaxSettingsBytes) {
-        return {path + " is too large to be a settings file"};
+        return Failure{text.error()};
     }
     const std::string changed = WithoutProfileValue(*text, section, key);
     return changed == *text ? FileResult{} : ReplaceFileSafely(path, changed);

@@ -4,11 +4,12 @@
 // key names match without regard to letter case, values lose their
 // surrounding blanks, and writing one key keeps every other line as it was.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "safe_file/safe_file.hpp"
+#include "safe_file/file_result.hpp"
 
 namespace qavo {
 
@@ -28,18 +29,34 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
 std::string WithoutProfileValue(std::string_view text, std::string_view section,
                                 std::string_view key);
 
+// The text of the settings file at `path`, at most about a megabyte of it;
+// empty when there is no such file. A failure, its message the reason alone,
+// when the file exists but cannot be read.
+Result<std::string> ReadProfileText(const std::string& path);
+
 // The value of the settings file at `path`, as the platform reads it: the
 // default when the file or the key is missing, cut to maxLength characters.
-// `error` is set (and the default returned) when the file exists but cannot
+// A failure, its message the reason alone, when the file exists but cannot
 // be read.
-std::string ReadProfileString(const std::string& path, std::string_view section,
-                              std::string_view key, std::string_view defaultValue,
-                              std::size_t maxLength, std::string& error);
+Result<std::string> ReadProfileString(const std::string& path, std::string_view section,
+                                      std::string_view key, std::string_view defaultValue,
+                                      std::size_t maxLength);
 
 // Sets one key in the settings file at `path`, creating the file when needed,
 // replacing it safely.
 FileResult WriteProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view value);
+
+// A key and the value it is set to.
+struct ProfileEntry {
+    std::string_view key;
+    std::string_view value;
+};
+
+// Sets several keys of one section as WriteProfileString does, in one
+// replacement of the file: all of them are saved, or none.
+FileResult WriteProfileStrings(const std::string& path, std::string_view section,
+                               std::initializer_list<ProfileEntry> entries);
 
 // Removes one key from the settings file at `path`, replacing it safely;
 // nothing is written when there is no file or no such key.

@@ -11,16 +11,8 @@ namespace qavo {
 namespace {
 
 constexpr const char* kSection = "OPTIONS";
-
-// True when written; otherwise says why.
-bool Saved(Platform& platform, const FileResult& written) {
-    if (written) {
-        return true;
-    }
-    platform.ShowMessage(written.error + ". The setting was not saved.", "Sunset Data Error",
-                         MessageIcon::Exclamation, MessageButtons::Ok);
-    return false;
-}
+constexpr const char* kDefaultDaylightMode = "Standard";
+constexpr const char* kDefaultCity = "0";
 
 // An optional sign and at least one digit after optional blanks.
 bool StartsWithNumber(std::string_view text) {
@@ -33,22 +25,31 @@ bool StartsWithNumber(std::string_view text) {
 
 }  // namespace
 
+bool SettingSaved(Platform& platform, const FileResult& written) {
+    if (!written) {
+        platform.ShowMessage(written.error() + ". The setting was not saved.", "Sunset Data Error",
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+    return static_cast<bool>(written);
+}
+
 void ReadIniOptions(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
-    std::string error;
-    std::string mode = ReadProfileString(iniPath, kSection, "DayLightSetting", "Standard",
-                                         kDaylightModeWidth, error);
-    if (!error.empty()) {
+    const Result<std::string> read = ReadProfileString(iniPath, kSection, "DayLightSetting",
+                                                       kDefaultDaylightMode, kDaylightModeWidth);
+    if (!read) {
         platform.ShowMessage(
-            "QAVOWIN.INI cannot be read: " + error + ". The default settings are used.",
+            "QAVOWIN.INI cannot be read: " + read.error() + ". The default settings are used.",
             "Sunset Data Error", MessageIcon::Exclamation, MessageButtons::Ok);
     }
+    std::string mode = read.value_or(kDefaultDaylightMode);
     mode.resize(kDaylightModeWidth, ' ');
     cities.DaylightMode = std::move(mode);
 }
 
 void ReadDefaultCity(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
-    std::string error;  // an unreadable file was reported by ReadIniOptions
-    const std::string value = ReadProfileString(iniPath, kSection, "DEFAULT_CITY", "0", 2, error);
+    // An unreadable file was reported by ReadIniOptions.
+    const std::string value = ReadProfileString(iniPath, kSection, "DEFAULT_CITY", kDefaultCity, 2)
+                                  .value_or(kDefaultCity);
     if (value.empty()) {
         platform.ShowMessage("No Default Sunset City Found", "Sunset Error",
                              MessageIcon::Exclamation, MessageButtons::Ok);
@@ -63,18 +64,18 @@ bool SaveDefaultCity(CityDatabase& cities, Platform& platform, const std::string
     cities.CurrentCity = static_cast<Integer>(cityIndex);
     std::string text = BlankSigned(cityIndex);
     text.resize(std::max<std::size_t>(text.size(), 4), ' ');
-    return Saved(platform, WriteProfileString(iniPath, kSection, "DEFAULT_CITY", text));
+    return SettingSaved(platform, WriteProfileString(iniPath, kSection, "DEFAULT_CITY", text));
 }
 
 bool SaveDaylightSetting(CityDatabase& cities, Platform& platform, const std::string& iniPath,
                          bool daylight) {
     cities.DaylightMode = daylight ? "Daylight" : "Standard";
-    return Saved(platform,
-                 WriteProfileString(iniPath, kSection, "DaylightSetting", cities.DaylightMode));
+    return SettingSaved(
+        platform, WriteProfileString(iniPath, kSection, "DaylightSetting", cities.DaylightMode));
 }
 
 bool SaveAutoDaylight(CityDatabase& cities, Platform& platform, const std::string& iniPath) {
-    if (!Saved(platform, WriteProfileString(iniPath, kSection, "DaylightSetting", "Auto"))) {
+    if (!SettingSaved(platform, WriteProfileString(iniPath, kSection, "DaylightSetting", "Auto"))) {
         return false;
     }
     cities.DaylightMode = "Auto    ";

@@ -5,11 +5,16 @@
 #include <string>
 
 #include "engine/platform.hpp"
+#include "safe_file/file_result.hpp"
 #include "sunset/city_database.hpp"
 
 namespace qavo {
 
 inline constexpr const char* kSettingsFileName = "QAVOWIN.INI";
+
+// True when a setting was written; otherwise says why, "... The setting was
+// not saved.", in a "Sunset Data Error" message.
+bool SettingSaved(Platform& platform, const FileResult& written);
 
 // Reads "DayLightSetting" into DaylightMode ("Standard" when absent; at most
 // 8 characters, blank-padded). Says so when the file exists but cannot be read.

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <exception>
 
-#include "sunset/data_file.hpp"
+#include "safe_file/read_file.hpp"
 
 namespace qavo {
 
@@ -30,9 +30,8 @@ const date::time_zone* FindZone(const std::string& zoneName) {
 // read: it holds the zone's clock after the last change the file lists
 // (2037 in Debian's files).
 std::string LastRuleOfZoneFile(const std::string& zoneName) {
-    std::string error;
-    const auto bytes =
-        ReadFileBytes(std::string(kZoneInfoFolder) + "/" + zoneName, kMaxZoneFileBytes, error);
+    const Result<std::string> bytes =
+        ReadFileBytes(std::string(kZoneInfoFolder) + "/" + zoneName, kMaxZoneFileBytes);
     if (!bytes || bytes->size() < 2 || bytes->back() != '\n') {
         return {};
     }

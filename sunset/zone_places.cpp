@@ -6,7 +6,7 @@
 #include <limits>
 #include <numbers>
 
-#include "sunset/data_file.hpp"
+#include "safe_file/read_file.hpp"
 #include "sunset/time_zones.hpp"
 
 namespace qavo {
@@ -104,9 +104,8 @@ std::int32_t StandardOffset(const std::string& zoneName, int year) {
 }
 
 std::vector<ZonePlace> LoadZonePlaces(int year) {
-    std::string error;
-    const auto text =
-        ReadFileBytes(std::string(kZoneInfoFolder) + "/zone1970.tab", kMaxZoneTableBytes, error);
+    const Result<std::string> text =
+        ReadFileBytes(std::string(kZoneInfoFolder) + "/zone1970.tab", kMaxZoneTableBytes);
     if (!text) {
         return {};
     }

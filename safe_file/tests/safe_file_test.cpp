@@ -74,11 +74,20 @@ TEST(SafeFile, AFailureNamesTheFileAndTheReasonAndChangesNothing) {
         {dir / "loop", "Too many levels of symbolic links"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ReplaceFileSafely(c.path, "x").error,
+        EXPECT_EQ(ReplaceFileSafely(c.path, "x").error(),
                   c.path + " could not be written: " + c.reason);
     }
     EXPECT_EQ(dir.Listing(), "folder loop pipe");
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+    // A relative name while the working folder is gone: told, not thrown.
+    const fs::path here = fs::current_path();
+    fs::create_directory(dir / "gone");
+    fs::current_path(dir / "gone");
+    fs::remove(dir / "gone");
+    const FileResult relative = ReplaceFileSafely("x.ics", "x");
+    fs::current_path(here);
+    EXPECT_EQ(relative.error(), "x.ics could not be written: No such file or directory");
 }
 
 TEST(SafeFile, ALinkKeepsItsPlaceAndItsTargetIsReplaced) {

@@ -83,6 +83,16 @@ TEST_F(SettingsTest, FailuresAreReportedAndTheProgramGoesOn) {
                                              "missing/QAVOWIN.INI could not be written: No such "
                                              "file or directory. The setting was not saved.");
     EXPECT_EQ(platform.messages[1].title, "Sunset Data Error");
+
+    // A save keeps the rest of the file, so it must read the file whole first.
+    platform.messages.clear();
+    EXPECT_FALSE(SaveDefaultCity(cities, platform, ini, 2));
+    EXPECT_EQ(platform.TakeMessage(),
+              ini + " could not be read: it is not a file. The setting was not saved.");
+    dir.Write("huge.ini", std::string((1 << 20) + 1, ';'));
+    EXPECT_FALSE(SaveDefaultCity(cities, platform, dir / "huge.ini", 2));
+    EXPECT_EQ(platform.TakeMessage(),
+              dir / "huge.ini is too large to be a settings file. The setting was not saved.");
 }
 
 }  // namespace

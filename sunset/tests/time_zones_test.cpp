@@ -159,7 +159,7 @@ TEST(CityZones, AnEntryIsWrittenReadBackAndRemovedWithTheRestKept) {
               "[OPTIONS]\r\nDEFAULT_CITY= 1  \r\n[TIMEZONES]\r\nNew York=America/New_York\r\n");
     ASSERT_TRUE(SaveCityZone(ini, "Delhi", ""));  // nothing left to remove
     const std::string elsewhere = dir / "no/such/folder/QAVOWIN.INI";
-    EXPECT_EQ(SaveCityZone(elsewhere, "Delhi", "Asia/Kolkata").error,
+    EXPECT_EQ(SaveCityZone(elsewhere, "Delhi", "Asia/Kolkata").error(),
               elsewhere + " could not be written: No such file or directory");
 }
 

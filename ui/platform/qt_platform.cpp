@@ -98,7 +98,8 @@ std::string QtPlatform::ProgramDirectory() {
         std::string folder = DataFolderOf(program);
         const QString shared = QDir(programFolder).absoluteFilePath("../share/qavo");
         if (folder != program &&
-            !PrepareUserDataFolder(folder, {program, QDir::cleanPath(shared).toStdString()})) {
+            !PrepareUserDataFolder(*this, folder,
+                                   {program, QDir::cleanPath(shared).toStdString()})) {
             folder = program;  // no user folder can be made: the program's own it is
         }
         dataDirectory_ = QString::fromStdString(folder);

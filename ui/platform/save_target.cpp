@@ -30,7 +30,7 @@ std::optional<QString> AskSaveTarget(CommonDialog& dialog, Platform& platform, Q
 bool SaveBytes(Platform& platform, const QString& path, std::string_view bytes) {
     const FileResult written = ReplaceFileSafely(path.toStdString(), bytes);
     if (!written) {
-        platform.ShowMessage(written.error + ".", "Warning", MessageIcon::Exclamation,
+        platform.ShowMessage(written.error() + ".", "Warning", MessageIcon::Exclamation,
                              MessageButtons::Ok);
     }
     return static_cast<bool>(written);

@@ -1,4 +1,4 @@
-#include "sunset/data_file.hpp"
+#include "safe_file/read_file.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,8 +24,8 @@ std::string ErrorText(int code) {
 
 }  // namespace
 
-std::optional<std::string> FindFileCaseBlind(const std::string& directory, std::string_view name,
-                                             std::string& error) {
+Result<std::optional<std::string>> FindFileCaseBlind(const std::string& directory,
+                                                     std::string_view name) {
     namespace fs = std::filesystem;
     const fs::path exact = fs::path(directory) / std::string(name);
     std::error_code ec;
@@ -44,8 +44,7 @@ std::optional<std::string> FindFileCaseBlind(const std::string& directory, std::
         return std::nullopt;  // no folder, so no file in it either
     }
     if (ec) {
-        error = "the folder " + directory + " cannot be read: " + ec.message();
-        return std::nullopt;
+        return Failure{"the folder " + directory + " cannot be read: " + ec.message()};
     }
     if (matches.empty()) {
         return std::nullopt;
@@ -54,18 +53,20 @@ std::optional<std::string> FindFileCaseBlind(const std::string& directory, std::
     return (fs::path(directory) / *std::min_element(matches.begin(), matches.end())).string();
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes,
-                                         std::string& error) {
+std::string CaseBlindPath(const std::string& directory, std::string_view name) {
+    const Result<std::optional<std::string>> found = FindFileCaseBlind(directory, name);
+    return found && *found ? **found : (std::filesystem::path(directory) / name).string();
+}
+
+Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     // Not blocking: a pipe under the name must not hang the program.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
-        error = ErrorText(errno);
-        return std::nullopt;
+        return Failure{ErrorText(errno)};
     }
     if (!S_ISREG(info.st_mode)) {
-        error = "it is not a file";
-        return std::nullopt;
+        return Failure{"it is not a file"};
     }
     std::string bytes(maxBytes + 1, '\0');
     std::size_t got = 0;
@@ -75,8 +76,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
             continue;
         }
         if (n < 0) {
-            error = ErrorText(errno);
-            return std::nullopt;
+            return Failure{ErrorText(errno)};
         }
         if (n == 0) {
             break;
