@@ -68,9 +68,18 @@ Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes)
     if (!S_ISREG(info.st_mode)) {
         return Failure{"it is not a file"};
     }
-    std::string bytes(maxBytes + 1, '\0');
+    // A buffer of the file's size, grown only for a file that grows or tells
+    // no size; one byte over the limit shows that it is longer.
+    const std::size_t limit = maxBytes + 1;
+    std::string bytes(std::min(limit, static_cast<std::size_t>(info.st_size) + 1), '\0');
     std::size_t got = 0;
-    while (got < bytes.size()) {
+    while (true) {
+        if (got == bytes.size()) {
+            if (got == limit) {
+                break;
+            }
+            bytes.resize(std::min(limit, 2 * got));
+        }
         const ssize_t n = ::read(file.get(), bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR) {
             continue;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "safe_file/deferred_signals.hpp"
+#include "safe_file/read_file.hpp"
 #include "safe_file/safe_file.hpp"
 #include "tests/support/file_size_limit.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -137,6 +138,32 @@ TEST(SafeFile, ASignalThatWouldEndTheProgramWaitsForTheSave) {
     }
     EXPECT_EQ(terminations, 1);
     ::sigaction(SIGTERM, &previous, nullptr);
+}
+
+// A file is read whole up to its limit, and one byte past it shows that it is
+// longer, whatever size the file tells: a file of the kernel tells none.
+TEST(ReadFile, AFileIsReadUpToOneBytePastItsLimitWhateverSizeItTells) {
+    testing::TempDir dir;
+    dir.Write("ten", "0123456789");
+    const struct {
+        std::string path;
+        std::size_t limit;
+        std::string expected;
+    } cases[] = {
+        {dir / "ten", 10, "0123456789"},
+        {dir / "ten", 100, "0123456789"},
+        {dir / "ten", 4, "01234"},
+        {dir / "ten", 0, "0"},
+    };
+    for (const auto& c : cases) {
+        const Result<std::string> read = ReadFileBytes(c.path, c.limit);
+        ASSERT_TRUE(read) << c.limit;
+        EXPECT_EQ(*read, c.expected) << c.limit;
+    }
+    const Result<std::string> status = ReadFileBytes("/proc/self/status", 1 << 16);
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->substr(0, 5), "Name:");
+    EXPECT_NE(status->find("\nPid:"), std::string::npos);
 }
 
 }  // namespace
