@@ -12,4 +12,4 @@ scripts/test-sanitizers.sh 5 "$@"
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DQAVO_BUILD_TESTS=ON \
     -DQAVO_BUILD_BENCH=OFF >/dev/null
 cmake --build build-package --target engine_exhaustive_tests
-ctest --test-dir build-package --output-on-failure -L exhaustive
+ctest --test-dir build-package --output-on-failure -j "$(nproc)" -L exhaustive
