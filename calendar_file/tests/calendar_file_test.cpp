@@ -1,106 +1,12 @@
 // Calendar files read back with libical and checked against the reports'
-// own lines, over the whole range.
-#include <gtest/gtest.h>
-#include <libical/ical.h>
-
-#include <chrono>
-#include <set>
-
-#include "calendar_file/calendar_file.hpp"
+// own lines; calendar_file_sweep_test.cpp does it for every Gregorian year.
+#include "calendar_file/tests/read_back.hpp"
 #include "holidays/conversion_report.hpp"
 #include "holidays/gregorian_year_report.hpp"
 #include "holidays/jewish_year_report.hpp"
-#include "holidays/tests/report_lines.hpp"
-#include "tests/support/fake_platform.hpp"
 
-namespace qavo {
+namespace qavo::testing {
 namespace {
-
-constexpr std::time_t kNewYear2024 = 1704067200;  // 2024-01-01 00:00:00 UTC
-
-struct Event {
-    GregorianDate start, end;
-    std::string summary, description, uid;
-    bool transparent = false;
-};
-
-GregorianDate DateOf(const icaltimetype& time) {
-    EXPECT_TRUE(time.is_date);
-    return {static_cast<Integer>(time.year), static_cast<Integer>(time.month),
-            static_cast<Integer>(time.day)};
-}
-
-std::vector<Event> Parse(const std::string& text) {
-    icalcomponent* calendar = icalparser_parse_string(text.c_str());
-    EXPECT_NE(calendar, nullptr);
-    std::vector<Event> events;
-    for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
-         e != nullptr; e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
-        icalproperty* transp = icalcomponent_get_first_property(e, ICAL_TRANSP_PROPERTY);
-        events.push_back(
-            {DateOf(icalcomponent_get_dtstart(e)), DateOf(icalcomponent_get_dtend(e)),
-             icalcomponent_get_summary(e), icalcomponent_get_description(e),
-             icalcomponent_get_uid(e),
-             transp != nullptr && icalproperty_get_transp(transp) == ICAL_TRANSP_TRANSPARENT});
-    }
-    icalcomponent_free(calendar);
-    return events;
-}
-
-GregorianDate NextDay(const GregorianDate& date) {
-    using namespace std::chrono;
-    const year_month_day next{sys_days{year{date.year} / date.month / date.day} + days{1}};
-    return {static_cast<Integer>(int(next.year())), static_cast<Integer>(unsigned(next.month())),
-            static_cast<Integer>(unsigned(next.day()))};
-}
-
-// The date at the end of a holiday line ("Tue, Sep 30, 2008") or of an
-// anniversary line ("Sun, April     20, 2008").
-GregorianDate DateAtTheEnd(std::string_view line, bool longMonth) {
-    const testing::ShortDate d = testing::ReadDate(line, longMonth);
-    return {Integer(d.year), Integer(d.month), Integer(d.day)};
-}
-
-std::string Trimmed(std::string_view text) {
-    return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
-}
-
-struct CalendarFileTest : ::testing::Test {
-    testing::FakePlatform platform;
-    Engine engine{platform};
-    std::set<std::string> uids;  // of every event of a test
-
-    // Each event against the report line at `lines[first + i]`.
-    void ExpectEventsMatchLines(const ListedReport& report, std::size_t first, bool holidays) {
-        const std::vector<Event> events = Parse(CalendarFileText(report.days, kNewYear2024));
-        bool wellFormed = false;
-        const std::vector<std::string> lines = testing::SplitLines(report.text, wellFormed);
-        ASSERT_EQ(events.size() + first, lines.size());
-        for (std::size_t i = 0; i < events.size(); ++i) {
-            const Event& e = events[i];
-            const std::string& line = lines[first + i];
-            if (holidays) {
-                EXPECT_EQ(e.start, DateAtTheEnd(line, false)) << line;
-                EXPECT_TRUE(line.starts_with(e.summary + ' ') && e.summary.back() != ' ') << line;
-            } else {
-                EXPECT_EQ(e.start, DateAtTheEnd(line, true)) << line;
-            }
-            EXPECT_EQ(e.end, NextDay(e.start));
-            EXPECT_EQ(e.description, Trimmed(line));
-            EXPECT_TRUE(e.transparent);
-            EXPECT_TRUE(uids.insert(e.uid).second) << e.uid;
-        }
-    }
-};
-
-TEST_F(CalendarFileTest, EveryGregorianYearsHolidaysComeBackFromTheFile) {
-    for (int g = kFirstGregorianYear; g <= kLastGregorianYear; ++g) {
-        engine.GYear = g;
-        const std::optional<ListedReport> report = GregorianYearCommandListing(engine);
-        ASSERT_TRUE(report) << g;
-        ExpectEventsMatchLines(*report, 6, true);  // after the six lines of the header
-    }
-}
 
 TEST_F(CalendarFileTest, AJewishYearsHolidays) {
     engine.ResultJYear = 5786;
@@ -189,4 +95,4 @@ TEST_F(CalendarFileTest, LinesFoldCleanlyAndHoldNoControlCharacters) {
 }
 
 }  // namespace
-}  // namespace qavo
+}  // namespace qavo::testing

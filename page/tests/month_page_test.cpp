@@ -37,7 +37,7 @@ struct PageFixture : ::testing::Test {
     }
 };
 
-// The cell texts and the captions; the sweep checks every page's place and days.
+// The cell texts and the captions; page_sweep_test.cpp checks every page's place and days.
 TEST_F(PageFixture, April2024WithPassover) {
     platform.calls.clear();
     Show(2024, 4);  // Monday 1st: 1 April is in cell 2
@@ -127,35 +127,6 @@ TEST_F(PageFixture, TheEnteredYearIsCheckedBeforeTheBuild) {
             EXPECT_EQ(std::tuple(m.text, m.title, m.icon, m.buttons),
                       std::tuple("Year must be between 1583 and 7000", "Incorrect Year",
                                  MessageIcon::Stop, MessageButtons::Ok));
-        }
-    }
-}
-
-// Whole range: each page starts on the Jewish day after the previous page's
-// last day, in the column of its weekday, names it, and shows exactly its days.
-TEST_F(PageFixture, PagesFollowOneAnotherOverTheWholeRange) {
-    const char* const months[] = {"",       "Tishri", "Heshvan", "Kislev", "Tevet",
-                                  "Shevat", "Adar",   "Adar II", "Nisan",  "Iyar",
-                                  "Sivan",  "Tammuz", "Av",      "Elul"};
-    Integer nextMonth = 0, nextDay = 0;
-    for (int year = kFirstGregorianYear; year <= kLastGregorianYear; ++year) {
-        for (int month = 1; month <= 12; ++month) {
-            Show(year, month);
-            const int days = GMonthLen(month, Engine::IsGregorianLeap(year) ? 1 : 0);
-            ASSERT_EQ(page.firstCell, testing::Weekday(year, month, 1) + 1);
-            ASSERT_EQ(page.lastCell - page.firstCell + 1, days);
-            ASSERT_EQ(PageRows(page), std::max(5, (page.lastCell + 6) / 7));  // at least 5
-            ASSERT_TRUE(page.cells[page.lastCell].visible &&
-                        !page.cells[page.lastCell + 1].visible);
-            ASSERT_EQ(page.cells[page.firstCell].jewishDate,
-                      months[page.PageFirstJMonth] + (" " + std::to_string(page.PageFirstJDay)));
-            if (nextMonth != 0) {
-                ASSERT_EQ(std::tuple(page.PageFirstJMonth, page.PageFirstJDay),
-                          std::tuple(nextMonth, nextDay))
-                    << year << '-' << month;
-            }
-            nextMonth = engine.JMonth;
-            nextDay = engine.JDay;
         }
     }
 }
