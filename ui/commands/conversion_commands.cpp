@@ -7,20 +7,21 @@
 #include "holidays/conversion_report.hpp"
 #include "ui/dialogs/gmonth_date_form.hpp"
 #include "ui/dialogs/jmonth_date_form.hpp"
+#include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
 
 void MainCommands::Menu_G2J_Click() {
     engine().SuccYears = 1;
     headerText_.clear();
-    FocusJewishYearButton();
+    window_.FocusJewishYearButton();
     ConvertFromGregorian();
 }
 
 void MainCommands::Menu_J2G_Click() {
     engine().SuccYears = 1;
     headerText_.clear();
-    FocusJewishYearButton();
+    window_.FocusJewishYearButton();
     ConvertFromJewish();
 }
 

@@ -1,9 +1,6 @@
 // A click on a day cell, and "A Jewish Date".
 #include "ui/commands/main_commands.hpp"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 #include "engine/number_text.hpp"
 #include "engine/year_range_messages.hpp"
 #include "holidays/conversion_report.hpp"
@@ -15,13 +12,8 @@
 namespace qavo::ui {
 
 void MainCommands::ShowDayInfo(int cell) {
-    const auto* yearBox = window_.findChild<QLineEdit*>("YearLabel");
-    const auto* monthList = window_.findChild<QComboBox*>("MonthLabel");
-    if (yearBox == nullptr || monthList == nullptr) {
-        return;
-    }
     // The typed year passes the check of the page's own year box first.
-    const LeadingNumber year = ReadLeadingNumber(yearBox->text().toStdString());
+    const LeadingNumber year = ReadLeadingNumber(window_.TypedYear());
     if (!year.fits || !IsAcceptedGregorianYear(year.value)) {
         Tell(kGregorianYearRangeMessage, "Incorrect Year", MessageIcon::Stop);
         return;
@@ -29,11 +21,11 @@ void MainCommands::ShowDayInfo(int cell) {
     Engine& e = engine();
     MonthPage& page = window_.Page();
     e.GYear = year.value;
-    e.TargetGMonth = static_cast<Integer>(monthList->currentIndex() + 1);
+    const int monthIndex = window_.ChosenMonthIndex();
+    e.TargetGMonth = static_cast<Integer>(monthIndex + 1);
     // A year typed but not applied yet is applied now, so that the cell names
     // a day of the month on display.
-    if (year.value != ReadLeadingNumber(page.yearText).value ||
-        monthList->currentIndex() != page.monthIndex) {
+    if (year.value != ReadLeadingNumber(page.yearText).value || monthIndex != page.monthIndex) {
         window_.BuildMonthPage();
         if (!page.cells.at(cell).visible) {
             return;

@@ -1,7 +1,6 @@
 #include "ui/commands/main_commands.hpp"
 
 #include <QAction>
-#include <QPushButton>
 
 #include "engine/year_range_messages.hpp"
 #include "holidays/gregorian_year_report.hpp"
@@ -115,13 +114,6 @@ bool MainCommands::AskHeading(int firstJYear) {
     HeaderDialog().SetFirstJewishYear(firstJYear);
     HeaderDialog().ShowModal();
     return !TakeCancel();
-}
-
-void MainCommands::FocusJewishYearButton() {
-    // The year box loses the focus first, so a year typed there is applied.
-    if (auto* button = window_.findChild<QPushButton*>("Btn_Jyear")) {
-        button->setFocus();
-    }
 }
 
 void MainCommands::TellDateOutsideCalendar() {

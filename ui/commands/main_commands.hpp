@@ -72,7 +72,6 @@ class MainCommands : public QObject {
     bool AskHeading(int firstJYear);
     // The count prompt of the successive-days lists; false when the command ends.
     bool AskDayCount();
-    void FocusJewishYearButton();
     // The page of the day after a successive-days list, within the calendar.
     void RebuildPageAfterList();
     void TellDateOutsideCalendar();

@@ -10,13 +10,13 @@
 namespace qavo::ui {
 
 void MainCommands::menu_sunset_times_Click() {
-    FocusJewishYearButton();
+    window_.FocusJewishYearButton();
     SuccessiveDaysList(static_cast<int>(SuccessiveDaysMode::SunsetTimes));
     RebuildPageAfterList();
 }
 
 void MainCommands::menu_readings_Click() {
-    FocusJewishYearButton();
+    window_.FocusJewishYearButton();
     SuccessiveDaysList(static_cast<int>(SuccessiveDaysMode::Readings));
     RebuildPageAfterList();
 }

@@ -239,14 +239,25 @@ void QavoWin::ShowPage() {
     engine().PageBusy = false;
 }
 
+std::string QavoWin::TypedYear() const {
+    return yearLabel_->text().toStdString();
+}
+
+int QavoWin::ChosenMonthIndex() const {
+    return monthLabel_->currentIndex();
+}
+
+void QavoWin::FocusJewishYearButton() {
+    btnJyear_->setFocus();
+}
+
 void QavoWin::SetJewishYearCaption(const QString& caption) {
     btnJyear_->setText(caption);
     btnJyear_->setAccessibleName("Jewish Year" + caption + ": Press for Info");
 }
 
 void QavoWin::ShowEnteredMonth() {
-    if (qavo::ShowEnteredMonth(engine(), page_, yearLabel_->text().toStdString(),
-                               monthLabel_->currentIndex())) {
+    if (qavo::ShowEnteredMonth(engine(), page_, TypedYear(), ChosenMonthIndex())) {
         ShowPage();
     }
 }
