@@ -4,7 +4,7 @@
 
 #include "app/display_check.hpp"
 #include "startup/init_calendar.hpp"
-#include "ui/commands/main_commands.hpp"
+#include "ui/commands/connect_commands.hpp"
 #include "ui/main_window/qavo_win.hpp"
 #include "ui/platform/app_icon.hpp"
 #include "ui/platform/common_dialog.hpp"
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     qavo::ui::QavoWin window(calendar, std::make_unique<qavo::ui::CommonDialog>());
     QObject::connect(&window, &qavo::ui::QavoWin::ProgramEnding, &app, &QApplication::quit);
     // The prompted commands: the reports, lists, day information and go-to.
-    new qavo::ui::MainCommands(window, calendar);
+    qavo::ui::ConnectCommands(window, calendar);
     switch (window.Load()) {
         case qavo::StartupResult::Ready:
             return QApplication::exec();

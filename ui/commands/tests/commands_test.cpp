@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/commands/main_commands.hpp"
+#include "ui/commands/connect_commands.hpp"
 #include "ui/main_window/page_view.hpp"
 #include "ui/main_window/qavo_win.hpp"
 #include "ui/platform/common_dialog.hpp"
@@ -46,7 +46,7 @@ Action Press(const char* button) {
 struct CommandsTest : ::testing::Test {
     void SetUp() override {
         ASSERT_EQ(window.Load(), StartupResult::Ready);
-        new MainCommands(window, calendar);
+        ConnectCommands(window, calendar);
     }
     void TearDown() override { EXPECT_EQ(script.failures, std::vector<std::string>{}); }
 
