@@ -20,6 +20,10 @@
 
 namespace qavo::ui::testing {
 
+// The platform through which the test program's application tells a failure
+// that a slot let out; a test that expects one takes it from here.
+qavo::testing::FakePlatform& ApplicationPlatform();
+
 // The one message shown since the last call, as "title: text"; a failure when
 // there was none or more than one.
 inline std::string TakeMessage(std::vector<qavo::testing::ShownMessage>& messages) {
