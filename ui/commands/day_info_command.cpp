@@ -1,7 +1,6 @@
 #include "ui/commands/day_info_command.hpp"
 
 #include "engine/number_text.hpp"
-#include "engine/year_range_messages.hpp"
 #include "readings/sabbath_readings.hpp"
 #include "sunset/sunset_time.hpp"
 #include "ui/commands/prompts.hpp"
@@ -14,24 +13,16 @@ DayInfoCommand::DayInfoCommand(Prompts& prompts, QavoWin& window, Calendar& cale
     : QObject(parent), prompts_(prompts), window_(window), calendar_(calendar) {}
 
 void DayInfoCommand::ShowDayInfo(int cell) {
-    // The typed year passes the check of the page's own year box first.
-    const LeadingNumber year = ReadLeadingNumber(window_.TypedYear());
-    if (!year.fits || !IsAcceptedGregorianYear(year.value)) {
-        prompts_.Tell(kGregorianYearRangeMessage, "Incorrect Year", MessageIcon::Stop);
-        return;
-    }
     Engine& e = calendar_.engine;
     MonthPage& page = window_.Page();
-    e.GYear = year.value;
-    const int monthIndex = window_.ChosenMonthIndex();
-    e.TargetGMonth = static_cast<Integer>(monthIndex + 1);
-    // A year typed but not applied yet is applied now, so that the cell names
-    // a day of the month on display.
-    if (year.value != ReadLeadingNumber(page.yearText).value || monthIndex != page.monthIndex) {
-        window_.BuildMonthPage();
-        if (!page.cells.at(cell).visible) {
+    // A year typed or a month chosen but not applied yet is applied now, or
+    // refused, so that the cell names a day of the month on display.
+    if (EnteredMonthDiffers(page, window_.TypedYear(), window_.ChosenMonthIndex())) {
+        if (!window_.ShowEnteredMonth() || !page.cells.at(cell).visible) {
             return;
         }
+    } else {
+        TargetShownMonth(e, page);
     }
     std::string info;
     if (cell % kPageColumns == 0) {

@@ -224,8 +224,7 @@ void QavoWin::SetHolidayChoices(const HolidayOptions& options) {
     page_.holidayOptions = options;
     // The page shown, not wherever a command left the engine's date.
     if (!page_.yearText.empty()) {
-        engine().GYear = static_cast<Integer>(std::stoi(page_.yearText));
-        engine().TargetGMonth = static_cast<Integer>(page_.monthIndex + 1);
+        TargetShownMonth(engine(), page_);
     }
     BuildMonthPage();
 }
@@ -256,10 +255,12 @@ void QavoWin::SetJewishYearCaption(const QString& caption) {
     btnJyear_->setAccessibleName("Jewish Year" + caption + ": Press for Info");
 }
 
-void QavoWin::ShowEnteredMonth() {
-    if (qavo::ShowEnteredMonth(engine(), page_, TypedYear(), ChosenMonthIndex())) {
-        ShowPage();
+bool QavoWin::ShowEnteredMonth() {
+    if (!qavo::ShowEnteredMonth(engine(), page_, TypedYear(), ChosenMonthIndex())) {
+        return false;
     }
+    ShowPage();
+    return true;
 }
 
 void QavoWin::ShowReport(std::string_view text) {

@@ -36,6 +36,9 @@ class QavoWin : public QMainWindow {
     // moved them, and hand a report to a new output window.
     void BuildMonthPage();
     void ShowReport(std::string_view text);
+    // Applies the typed year and the chosen month: false, with the page
+    // unchanged, when the year is refused.
+    bool ShowEnteredMonth();
 
     Engine& engine() { return calendar_.engine; }
     // The holiday choices the page and the reports follow; a change shows
@@ -93,7 +96,6 @@ class QavoWin : public QMainWindow {
     // Keeps the window's size and place for the next start.
     void SaveLayout();
     void ConnectControls();
-    void ShowEnteredMonth();
     void StepYear(int delta);
     void SetJewishYearCaption(const QString& caption);
     void ShowPage();
