@@ -2,6 +2,7 @@
 
 #include "holidays/conversion_report.hpp"
 #include "ui/commands/prompts.hpp"
+#include "ui/commands/raised_flag.hpp"
 #include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
@@ -27,15 +28,13 @@ void ConversionCommands::Menu_J2G_Click() {
 }
 
 void ConversionCommands::AnnivFromGreg_Click() {
-    engine_.AnnivMode = true;
+    const RaisedFlag anniversaries(engine_.AnnivMode);
     ConvertFromGregorian();
-    engine_.AnnivMode = false;
 }
 
 void ConversionCommands::AnnivFromJewish_Click() {
-    engine_.AnnivMode = true;
+    const RaisedFlag anniversaries(engine_.AnnivMode);
     ConvertFromJewish();
-    engine_.AnnivMode = false;
 }
 
 void ConversionCommands::ConvertFromGregorian() {

@@ -2,6 +2,7 @@
 
 #include "holidays/conversion_report.hpp"
 #include "ui/commands/prompts.hpp"
+#include "ui/commands/raised_flag.hpp"
 #include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
@@ -11,22 +12,20 @@ JewishDateCommand::JewishDateCommand(Prompts& prompts, QavoWin& window, Engine& 
     : QObject(parent), prompts_(prompts), window_(window), engine_(engine) {}
 
 void JewishDateCommand::Menu_2JewishDate_Click() {
-    MonthPage& page = window_.Page();
-    page.MarkJewishDate = true;
+    // Until the command ends; the next build marks today again.
+    const RaisedFlag markJewishDate(window_.Page().MarkJewishDate);
     ShowAskedDate();
-    // The next build marks today again.
-    page.MarkJewishDate = false;
 }
 
 void JewishDateCommand::ShowAskedDate() {
     if (!prompts_.AskJewishYear() || !PrepareJewishDatePrompt(engine_)) {
         return;
     }
-    engine_.YearDialogOpen = true;
-    const bool accepted = prompts_.AskJewishDate();
-    engine_.YearDialogOpen = false;
-    if (!accepted) {
-        return;
+    {
+        const RaisedFlag prompting(engine_.YearDialogOpen);
+        if (!prompts_.AskJewishDate()) {
+            return;
+        }
     }
     if (const std::optional<std::string> refusal = TargetJewishDate(engine_, window_.Page())) {
         prompts_.Tell(*refusal, "Incorrect Year", MessageIcon::Stop);

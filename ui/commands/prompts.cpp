@@ -7,6 +7,7 @@
 #include "holidays/gregorian_year_report.hpp"
 #include "holidays/jewish_year_report.hpp"
 #include "lists/successive_days.hpp"
+#include "ui/commands/raised_flag.hpp"
 #include "ui/dialogs/get_gyear.hpp"
 #include "ui/dialogs/get_jyear.hpp"
 #include "ui/dialogs/gmonth_date_form.hpp"
@@ -82,10 +83,11 @@ bool Prompts::AskGregorianYear(std::string_view belowRangeTitle, MessageIcon bel
 }
 
 bool Prompts::AskJewishYear() {
-    engine_.YearDialogOpen = true;
-    JewishYearPrompt().ShowModal();
-    TakeJewishYearFromPrompt(engine_);
-    engine_.YearDialogOpen = false;
+    {
+        const RaisedFlag prompting(engine_.YearDialogOpen);
+        JewishYearPrompt().ShowModal();
+        TakeJewishYearFromPrompt(engine_);
+    }
     return !TakeCancel();
 }
 

@@ -320,5 +320,18 @@ TEST_F(CommandsTest, ConversionsAndAnniversariesTakeTheirDatesAndHeading) {
     EXPECT_FALSE(engine().AnnivMode);
 }
 
+// A command that fails half-way lowers the flag it raised: the year box
+// applies a typed year again afterwards.
+TEST_F(CommandsTest, ACommandThatFailsHalfWayLowersItsFlag) {
+    platform.failMessages = true;  // the refusal of the year spun below 1583 fails
+    script.Then("GetGyear", [](QWidget* w) {
+        w->findChild<QLineEdit*>("gyear_box")->setText("1583");
+        w->findChild<SpinButton*>("UpDown1")->DownArrow()->click();
+        w->close();
+    });
+    script.Run([this] { EXPECT_THROW(menu.AnnivFromGreg->trigger(), std::runtime_error); });
+    EXPECT_FALSE(engine().AnnivMode);
+}
+
 }  // namespace
 }  // namespace qavo::ui
