@@ -20,7 +20,9 @@ void SuccessiveDaysCommands::menu_readings_Click() {
 void SuccessiveDaysCommands::Run(SuccessiveDaysMode mode) {
     window_.FocusJewishYearButton();
     ShowList(mode);
-    RebuildPageAfterList();
+    if (TargetMonthAfterList(calendar_.engine)) {
+        window_.BuildMonthPage();
+    }
 }
 
 void SuccessiveDaysCommands::ShowList(SuccessiveDaysMode mode) {
@@ -33,18 +35,6 @@ void SuccessiveDaysCommands::ShowList(SuccessiveDaysMode mode) {
     // Too long a text has been refused with its own message.
     if (text) {
         window_.ShowReport(*text);
-    }
-}
-
-void SuccessiveDaysCommands::RebuildPageAfterList() {
-    Engine& e = calendar_.engine;
-    // A list that ends on the calendar's last day leaves the date beyond it.
-    if (e.GYear > kLastGregorianYear) {
-        e.GYear = kLastGregorianYear;
-        e.TargetGMonth = 12;
-    }
-    if (e.GYear >= kFirstGregorianYear && e.TargetGMonth >= 1 && e.TargetGMonth <= 12) {
-        window_.BuildMonthPage();
     }
 }
 

@@ -23,7 +23,6 @@ class SuccessiveDaysCommands : public QObject {
     // The list, and then the page of the day after it.
     void Run(SuccessiveDaysMode mode);
     void ShowList(SuccessiveDaysMode mode);
-    void RebuildPageAfterList();
 
     Prompts& prompts_;
     QavoWin& window_;
