@@ -9,6 +9,7 @@
 #include "ui/main_window/qavo_win.hpp"
 #include "ui/platform/common_dialog.hpp"
 #include "ui/platform/qt_platform.hpp"
+#include "ui/widgets/spin_button.hpp"
 
 namespace {
 
@@ -27,7 +28,7 @@ void BM_NavigateToNextMonth(benchmark::State& state) {
     window.Load();
     window.engine().GYear = static_cast<qavo::Integer>(state.range(0));
     window.BuildMonthPage();
-    auto* up = window.findChild<QWidget*>("UpDown1")->findChild<QToolButton*>("up");
+    QToolButton* up = window.MonthSpin()->UpArrow();
     for (auto _ : state) {
         up->click();
         window.repaint();

@@ -91,6 +91,15 @@ std::optional<std::string> DayCountRefusal(const Engine& engine, const LeadingNu
     return std::nullopt;
 }
 
+bool TargetMonthAfterList(Engine& engine) {
+    if (engine.GYear > kLastGregorianYear) {
+        engine.GYear = kLastGregorianYear;
+        engine.TargetGMonth = 12;
+    }
+    return engine.GYear >= kFirstGregorianYear && engine.TargetGMonth >= 1 &&
+           engine.TargetGMonth <= 12;
+}
+
 std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& cities,
                                               const ReadingSchedule& schedule,
                                               SuccessiveDaysMode mode,

@@ -34,4 +34,11 @@ std::optional<std::string> SuccessiveDaysText(Engine& engine, CityDatabase& citi
 // calendar's last, 31 December 7000. Nothing when the count fits.
 std::optional<std::string> DayCountRefusal(const Engine& engine, const LeadingNumber& count);
 
+// The month the page shows after a list: that of the engine's date, held to
+// December 7000 when a list that ended on the calendar's last day left the
+// date in 7001. False, with nothing changed, when the date names no month a
+// page shows (no list was made, and the year prompt was left outside the
+// range).
+bool TargetMonthAfterList(Engine& engine);
+
 }  // namespace qavo

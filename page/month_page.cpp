@@ -128,11 +128,39 @@ bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText
     return true;
 }
 
+bool EnteredMonthDiffers(const MonthPage& page, std::string_view yearText, int monthIndex) {
+    // A year with no 16-bit value reads as the nearest, which no page shows.
+    return ReadLeadingNumber(yearText).value != ReadLeadingNumber(page.yearText).value ||
+           monthIndex != page.monthIndex;
+}
+
+void TargetShownMonth(Engine& engine, const MonthPage& page) {
+    engine.GYear = ReadLeadingNumber(page.yearText).value;
+    engine.TargetGMonth = static_cast<Integer>(page.monthIndex + 1);
+}
+
 void ShowTodayPage(Engine& engine, MonthPage& page) {
     engine.GYear = engine.TodayGYear;
     engine.TargetGMonth = engine.TodayGMonth;
     engine.TargetGDay = engine.TodayGDay;
     BuildMonthPage(engine, page);
+}
+
+std::optional<std::string> TargetJewishDate(Engine& engine, MonthPage& page) {
+    Integer gYear = 0, gMonth = 0, gDay = 0, weekday = 0;
+    if (engine.NewYearGregorianDate(engine.JYear, engine.NewYearGDay, engine.NewYearGMonth)) {
+        engine.OffsetToGregorian(engine.DaysFromNewYear(engine.JMonth, engine.JDay), gYear, gMonth,
+                                 gDay, weekday);
+    }
+    if (!IsAcceptedGregorianYear(gYear)) {
+        return std::string(kGregorianYearRangeMessage);
+    }
+    page.MarkJMonth = engine.JMonth;
+    page.MarkJDay = engine.JDay;
+    engine.GYear = gYear;
+    engine.TargetGMonth = gMonth;
+    engine.TargetGDay = gDay;
+    return std::nullopt;
 }
 
 int PageRows(const MonthPage& page) {

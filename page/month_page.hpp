@@ -4,6 +4,7 @@
 // window only has to show the result and the command-line tool can print it.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -85,8 +86,26 @@ void BuildMonthPage(Engine& engine, MonthPage& page, PageSurface* surface = null
 // nothing.
 bool ShowEnteredMonth(Engine& engine, MonthPage& page, std::string_view yearText, int monthIndex);
 
+// Whether a typed year and a chosen month (0 = January) name another month
+// than the page shows.
+bool EnteredMonthDiffers(const MonthPage& page, std::string_view yearText, int monthIndex);
+
+// Makes the month the page shows GYear and TargetGMonth again, wherever a
+// command has left them.
+void TargetShownMonth(Engine& engine, const MonthPage& page);
+
 // Builds the page of today's month, with today's cell marked.
 void ShowTodayPage(Engine& engine, MonthPage& page);
+
+// "A Jewish Date": the Gregorian date of JDay of JMonth (13 slots) of JYear,
+// whose type YearType holds, with GYear the Gregorian year of its 1 Tishri
+// (as the Jewish year prompt leaves them), made the target (GYear,
+// TargetGMonth, TargetGDay), and the Jewish date the page's mark, for the
+// build that shows it. The refusal,
+// with target and mark unchanged, for a date outside 1583..7000, which no
+// page shows (the first months of 5343 fall in 1582, the last of 10761 in
+// 7001).
+std::optional<std::string> TargetJewishDate(Engine& engine, MonthPage& page);
 
 // Rows of the page that hold days: 5, or 6 when the last day lies in cell 36 or later.
 int PageRows(const MonthPage& page);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 #include "lists/successive_days.hpp"
 #include "readings/sabbath_readings.hpp"
@@ -106,6 +107,24 @@ TEST_F(SuccessiveDaysTest, TheSaturdaysReadingsAcrossTheNewYearEachOfItsOwnYear)
 TEST_F(SuccessiveDaysTest, AListPastTheCalendarsEndThrowsWithTheNormalPointer) {
     EXPECT_THROW(List({7238, 12, 30}, 3, SuccessiveDaysMode::SunsetTimes), std::out_of_range);
     EXPECT_FALSE(platform.busy);
+}
+
+// The page after a list: a list to 31 December 7000 leaves the date on 1
+// January 7001, whose month no page shows; December 7000 is shown instead.
+TEST_F(SuccessiveDaysTest, ThePageAfterAListStaysWithinTheCalendar) {
+    ASSERT_TRUE(List({7000, 12, 25}, 7, SuccessiveDaysMode::SunsetTimes).has_value());
+    EXPECT_EQ(EngineDate(), (GregorianDate{7001, 1, 1}));
+    EXPECT_TRUE(TargetMonthAfterList(engine));
+    EXPECT_EQ(std::tuple(engine.GYear, engine.TargetGMonth), std::tuple(7000, 12));
+    // A year left by the prompt's spin outside the range: no page.
+    const std::tuple<int, int, bool> cases[] = {
+        {2008, 5, true}, {1583, 1, true}, {1582, 12, false}, {2008, 13, false}};
+    for (const auto& [year, month, shown] : cases) {
+        engine.GYear = static_cast<Integer>(year);
+        engine.TargetGMonth = static_cast<Integer>(month);
+        EXPECT_EQ(TargetMonthAfterList(engine), shown) << year << '-' << month;
+        EXPECT_EQ(std::tuple(engine.GYear, engine.TargetGMonth), std::tuple(year, month));
+    }
 }
 
 TEST_F(SuccessiveDaysTest, TextsBeyondThirtyThousandCharactersAreRefused) {

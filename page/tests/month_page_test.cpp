@@ -129,6 +129,53 @@ TEST_F(PageFixture, TheEnteredYearIsCheckedBeforeTheBuild) {
                                  MessageIcon::Stop, MessageButtons::Ok));
         }
     }
+    // A day click applies only what differs from the page.
+    Show(2008, 7);
+    // 67544 has no 16-bit value (2008 more than 65536).
+    const std::tuple<const char*, int, bool> typed[] = {{"2008abc", 6, false},
+                                                        {"2008", 7, true},
+                                                        {"2009", 6, true},
+                                                        {"67544", 6, true},
+                                                        {"", 6, true}};
+    for (auto [text, month, differs] : typed) {
+        EXPECT_EQ(EnteredMonthDiffers(page, text, month), differs) << text;
+    }
+    engine.GYear = 5000;
+    engine.TargetGMonth = 1;
+    TargetShownMonth(engine, page);
+    EXPECT_EQ(std::tuple(engine.GYear, engine.TargetGMonth), std::tuple(2008, 7));
+}
+
+// "A Jewish Date" and its first and last days, as hebcal gives them: 7 Tevet
+// 5343 was 1 January 1583, 15 Kislev 10761 will be 31 December 7000.
+TEST_F(PageFixture, AJewishDateIsTargetedAndMarkedWithinTheRange) {
+    const struct {
+        int jYear, jMonth, jDay;
+        GregorianDate date;  // year 0: refused
+    } cases[] = {
+        {5769, 1, 1, {2008, 9, 30}},    {5343, 4, 7, {1583, 1, 1}}, {5343, 4, 6, {0, 0, 0}},
+        {10761, 3, 15, {7000, 12, 31}}, {10761, 3, 16, {0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.jYear * 10000 + c.jMonth * 100 + c.jDay);
+        const GregorianDate before{static_cast<Integer>(c.jYear - 3761), 4, 23};
+        testing::SetTarget(engine, before);
+        page.MarkJMonth = page.MarkJDay = 0;
+        engine.JYear = static_cast<Integer>(c.jYear);
+        engine.ComputeYearType(c.jYear);
+        engine.JMonth = static_cast<Integer>(c.jMonth);
+        engine.JDay = static_cast<Integer>(c.jDay);
+        const std::optional<std::string> refusal = TargetJewishDate(engine, page);
+        const bool accepted = c.date.year != 0;
+        EXPECT_EQ(refusal, accepted
+                               ? std::nullopt
+                               : std::optional<std::string>("Year must be between 1583 and 7000"));
+        const GregorianDate target = accepted ? c.date : before;
+        EXPECT_EQ(std::tuple(engine.GYear, engine.TargetGMonth, engine.TargetGDay),
+                  std::tuple(target.year, target.month, target.day));
+        EXPECT_EQ(std::tuple(page.MarkJMonth, page.MarkJDay),
+                  accepted ? std::tuple(c.jMonth, c.jDay) : std::tuple(0, 0));
+    }
 }
 
 TEST(Navigation, MonthsCycleAndYearsStepOnTheTypedText) {

@@ -1,76 +1,69 @@
-// "Convert" and "Anniversaries": one Jewish date and its Gregorian date, or
-// its Gregorian dates in successive years.
-#include "ui/commands/main_commands.hpp"
-
-#include <QComboBox>
+#include "ui/commands/conversion_commands.hpp"
 
 #include "holidays/conversion_report.hpp"
-#include "ui/dialogs/gmonth_date_form.hpp"
-#include "ui/dialogs/jmonth_date_form.hpp"
+#include "ui/commands/prompts.hpp"
+#include "ui/commands/raised_flag.hpp"
+#include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
 
-void MainCommands::Menu_G2J_Click() {
-    engine().SuccYears = 1;
-    headerText_.clear();
-    FocusJewishYearButton();
+ConversionCommands::ConversionCommands(Prompts& prompts, QavoWin& window, Engine& engine,
+                                       QObject* parent)
+    : QObject(parent), prompts_(prompts), window_(window), engine_(engine) {}
+
+void ConversionCommands::StartPlainConversion() {
+    engine_.SuccYears = 1;
+    prompts_.ClearHeading();
+    window_.FocusJewishYearButton();
+}
+
+void ConversionCommands::Menu_G2J_Click() {
+    StartPlainConversion();
     ConvertFromGregorian();
 }
 
-void MainCommands::Menu_J2G_Click() {
-    engine().SuccYears = 1;
-    headerText_.clear();
-    FocusJewishYearButton();
+void ConversionCommands::Menu_J2G_Click() {
+    StartPlainConversion();
     ConvertFromJewish();
 }
 
-void MainCommands::AnnivFromGreg_Click() {
-    engine().AnnivMode = true;
+void ConversionCommands::AnnivFromGreg_Click() {
+    const RaisedFlag anniversaries(engine_.AnnivMode);
     ConvertFromGregorian();
-    engine().AnnivMode = false;
 }
 
-void MainCommands::AnnivFromJewish_Click() {
-    engine().AnnivMode = true;
+void ConversionCommands::AnnivFromJewish_Click() {
+    const RaisedFlag anniversaries(engine_.AnnivMode);
     ConvertFromJewish();
-    engine().AnnivMode = false;
 }
 
-void MainCommands::ConvertFromGregorian() {
-    if (!AskGregorianYear("Warning", MessageIcon::Exclamation)) {
+void ConversionCommands::ConvertFromGregorian() {
+    if (!prompts_.AskGregorianYear("Warning", MessageIcon::Exclamation) ||
+        !prompts_.AskGregorianDate()) {
         return;
     }
-    GMonthDateDialog().ShowModal();
-    if (TakeCancel()) {
-        return;
-    }
-    if (engine().AnnivMode) {
-        const std::optional<int> firstJYear = JewishYearOfTargetDate(engine());
-        if (!AskHeading(firstJYear.value_or(kLastEngineJewishYear))) {
+    if (engine_.AnnivMode) {
+        const std::optional<int> firstJYear = JewishYearOfTargetDate(engine_);
+        if (!prompts_.AskHeading(firstJYear.value_or(kLastEngineJewishYear))) {
             return;
         }
     }
-    ShowResult(ConvertFromGregorianListing(engine(), headerText_));
+    prompts_.ShowResult(ConvertFromGregorianListing(engine_, prompts_.Heading()));
 }
 
-void MainCommands::ConvertFromJewish() {
-    AskJewishYear();
-    if (TakeCancel()) {
+void ConversionCommands::ConvertFromJewish() {
+    if (!prompts_.AskJewishYear()) {
         return;
     }
-    if (!PrepareJewishDatePrompt(engine())) {
-        TellDateOutsideCalendar();
+    if (!PrepareJewishDatePrompt(engine_)) {
+        prompts_.TellDateOutsideCalendar();
         return;
     }
-    JMonthDateDialog().ShowModal();
-    if (TakeCancel()) {
+    if (!prompts_.AskJewishDate() || (engine_.AnnivMode && !prompts_.AskHeading(engine_.JYear))) {
         return;
     }
-    if (engine().AnnivMode && !AskHeading(engine().JYear)) {
-        return;
-    }
-    ShowResult(ConvertFromJewishListing(engine(), JMonthDateDialog().JMonthEntry()->currentIndex(),
-                                        headerText_));
+    prompts_.ShowResult(ConvertFromJewishListing(engine_, prompts_.ChosenJewishMonthPosition(),
+                                                 prompts_.Heading()));
 }
 
 }  // namespace qavo::ui

@@ -1,77 +1,40 @@
-// "Sunset Times" and "Readings": a run of successive days from a start date.
-#include "ui/commands/main_commands.hpp"
+#include "ui/commands/successive_days_commands.hpp"
 
-#include "engine/number_text.hpp"
-#include "lists/successive_days.hpp"
-#include "ui/dialogs/gmonth_date_form.hpp"
-#include "ui/dialogs/succ_days.hpp"
+#include "ui/commands/prompts.hpp"
 #include "ui/main_window/qavo_win.hpp"
 
 namespace qavo::ui {
 
-void MainCommands::menu_sunset_times_Click() {
-    FocusJewishYearButton();
-    SuccessiveDaysList(static_cast<int>(SuccessiveDaysMode::SunsetTimes));
-    RebuildPageAfterList();
+SuccessiveDaysCommands::SuccessiveDaysCommands(Prompts& prompts, QavoWin& window,
+                                               Calendar& calendar, QObject* parent)
+    : QObject(parent), prompts_(prompts), window_(window), calendar_(calendar) {}
+
+void SuccessiveDaysCommands::menu_sunset_times_Click() {
+    Run(SuccessiveDaysMode::SunsetTimes);
 }
 
-void MainCommands::menu_readings_Click() {
-    FocusJewishYearButton();
-    SuccessiveDaysList(static_cast<int>(SuccessiveDaysMode::Readings));
-    RebuildPageAfterList();
+void SuccessiveDaysCommands::menu_readings_Click() {
+    Run(SuccessiveDaysMode::Readings);
 }
 
-void MainCommands::RebuildPageAfterList() {
-    Engine& e = engine();
-    // A list that ends on the calendar's last day leaves the date beyond it.
-    if (e.GYear > kLastGregorianYear) {
-        e.GYear = kLastGregorianYear;
-        e.TargetGMonth = 12;
-    }
-    if (e.GYear >= kFirstGregorianYear && e.TargetGMonth >= 1 && e.TargetGMonth <= 12) {
+void SuccessiveDaysCommands::Run(SuccessiveDaysMode mode) {
+    window_.FocusJewishYearButton();
+    ShowList(mode);
+    if (TargetMonthAfterList(calendar_.engine)) {
         window_.BuildMonthPage();
     }
 }
 
-void MainCommands::SuccessiveDaysList(int mode) {
-    if (!AskGregorianYear("Incorrect Year", MessageIcon::Stop)) {
+void SuccessiveDaysCommands::ShowList(SuccessiveDaysMode mode) {
+    if (!prompts_.AskGregorianYear("Incorrect Year", MessageIcon::Stop) ||
+        !prompts_.AskGregorianDate() || !prompts_.AskDayCount()) {
         return;
     }
-    GMonthDateDialog().ShowModal();
-    if (TakeCancel()) {
-        return;
-    }
-    if (!AskDayCount()) {
-        return;
-    }
-    const std::optional<std::string> text =
-        SuccessiveDaysText(engine(), calendar_.cities, calendar_.readings,
-                           static_cast<SuccessiveDaysMode>(mode), calendar_.holidayOptions);
+    const std::optional<std::string> text = SuccessiveDaysText(
+        calendar_.engine, calendar_.cities, calendar_.readings, mode, calendar_.holidayOptions);
     // Too long a text has been refused with its own message.
     if (text) {
         window_.ShowReport(*text);
-    }
-}
-
-bool MainCommands::AskDayCount() {
-    for (;;) {
-        SuccDaysDialog().ShowModal();
-        if (TakeCancel()) {
-            return false;
-        }
-        const std::string& typed = SuccDaysDialog().SuccDaysText();
-        if (typed.empty()) {
-            return false;
-        }
-        const LeadingNumber count = ReadLeadingNumber(typed);
-        const std::optional<std::string> refusal = DayCountRefusal(engine(), count);
-        if (!refusal || count.value < 1) {
-            engine().SuccDayCount = count.value;  // a count below 1 is kept, as it always was
-        }
-        if (!refusal) {
-            return true;
-        }
-        Tell(*refusal, "Incorrect Entry", MessageIcon::Stop);
     }
 }
 

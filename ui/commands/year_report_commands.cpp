@@ -1,25 +1,26 @@
-// The holiday lists of a year: "Holidays For Gregorian Year" and "Holidays
-// For Jewish Year".
-#include "ui/commands/main_commands.hpp"
+#include "ui/commands/year_report_commands.hpp"
 
 #include "holidays/gregorian_year_report.hpp"
 #include "holidays/jewish_year_report.hpp"
+#include "ui/commands/prompts.hpp"
 
 namespace qavo::ui {
 
-void MainCommands::GregorianYearCommand() {
-    if (!AskGregorianYear("Entry Error", MessageIcon::Stop)) {
+YearReportCommands::YearReportCommands(Prompts& prompts, Calendar& calendar, QObject* parent)
+    : QObject(parent), prompts_(prompts), calendar_(calendar) {}
+
+void YearReportCommands::Menu_GregYear_Click() {
+    if (!prompts_.AskGregorianYear("Entry Error", MessageIcon::Stop)) {
         return;
     }
-    ShowResult(GregorianYearCommandListing(engine(), calendar_.holidayOptions));
+    prompts_.ShowResult(GregorianYearCommandListing(calendar_.engine, calendar_.holidayOptions));
 }
 
-void MainCommands::JewishYearCommand() {
-    AskJewishYear();
-    if (TakeCancel()) {
+void YearReportCommands::Menu_JewishYear_Click() {
+    if (!prompts_.AskJewishYear()) {
         return;
     }
-    ShowResult(JewishYearCommandListing(engine(), calendar_.holidayOptions));
+    prompts_.ShowResult(JewishYearCommandListing(calendar_.engine, calendar_.holidayOptions));
 }
 
 }  // namespace qavo::ui

@@ -224,8 +224,7 @@ void QavoWin::SetHolidayChoices(const HolidayOptions& options) {
     page_.holidayOptions = options;
     // The page shown, not wherever a command left the engine's date.
     if (!page_.yearText.empty()) {
-        engine().GYear = static_cast<Integer>(std::stoi(page_.yearText));
-        engine().TargetGMonth = static_cast<Integer>(page_.monthIndex + 1);
+        TargetShownMonth(engine(), page_);
     }
     BuildMonthPage();
 }
@@ -239,16 +238,29 @@ void QavoWin::ShowPage() {
     engine().PageBusy = false;
 }
 
+std::string QavoWin::TypedYear() const {
+    return yearLabel_->text().toStdString();
+}
+
+int QavoWin::ChosenMonthIndex() const {
+    return monthLabel_->currentIndex();
+}
+
+void QavoWin::FocusJewishYearButton() {
+    btnJyear_->setFocus();
+}
+
 void QavoWin::SetJewishYearCaption(const QString& caption) {
     btnJyear_->setText(caption);
     btnJyear_->setAccessibleName("Jewish Year" + caption + ": Press for Info");
 }
 
-void QavoWin::ShowEnteredMonth() {
-    if (qavo::ShowEnteredMonth(engine(), page_, yearLabel_->text().toStdString(),
-                               monthLabel_->currentIndex())) {
-        ShowPage();
+bool QavoWin::ShowEnteredMonth() {
+    if (!qavo::ShowEnteredMonth(engine(), page_, TypedYear(), ChosenMonthIndex())) {
+        return false;
     }
+    ShowPage();
+    return true;
 }
 
 void QavoWin::ShowReport(std::string_view text) {

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "page/month_page.hpp"
@@ -35,6 +36,9 @@ class QavoWin : public QMainWindow {
     // moved them, and hand a report to a new output window.
     void BuildMonthPage();
     void ShowReport(std::string_view text);
+    // Applies the typed year and the chosen month: false, with the page
+    // unchanged, when the year is refused.
+    bool ShowEnteredMonth();
 
     Engine& engine() { return calendar_.engine; }
     // The holiday choices the page and the reports follow; a change shows
@@ -45,6 +49,21 @@ class QavoWin : public QMainWindow {
     CommonDialog& CommonDialog1() { return *commonDialog_; }
     const MainMenu& Menu() const { return menu_; }
     PageView* Cells() const { return pageView_; }
+
+    // The year as typed in the year box and the month chosen in the list (0
+    // to 11), applied to the page or not yet.
+    std::string TypedYear() const;
+    int ChosenMonthIndex() const;
+    // The year box, losing the focus to the Jewish-year button, applies a
+    // year typed there.
+    void FocusJewishYearButton();
+
+    // The row of controls above the page.
+    QComboBox* MonthList() const { return monthLabel_; }
+    SpinButton* MonthSpin() const { return upDown1_; }
+    NumberBox* YearBox() const { return yearLabel_; }
+    SpinButton* YearSpin() const { return upDown2_; }
+    QPushButton* JewishYearButton() const { return btnJyear_; }
 
   signals:
     // The window was closed or "E&xit" chosen: the program ends.
@@ -77,7 +96,6 @@ class QavoWin : public QMainWindow {
     // Keeps the window's size and place for the next start.
     void SaveLayout();
     void ConnectControls();
-    void ShowEnteredMonth();
     void StepYear(int delta);
     void SetJewishYearCaption(const QString& caption);
     void ShowPage();

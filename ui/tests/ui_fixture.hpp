@@ -9,6 +9,7 @@
 #include <QString>
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@
 #include "ui/platform/qt_platform.hpp"
 
 namespace qavo::ui::testing {
+
+// The platform through which the test program's application tells a failure
+// that a slot let out; a test that expects one takes it from here.
+qavo::testing::FakePlatform& ApplicationPlatform();
 
 // The one message shown since the last call, as "title: text"; a failure when
 // there was none or more than one.
@@ -38,6 +43,9 @@ class TestPlatform : public QtPlatform {
     }
     MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                               MessageButtons buttons) override {
+        if (failMessages) {
+            throw std::runtime_error("no message can be shown");
+        }
         messages.push_back({std::string(text), std::string(title), icon, buttons});
         return MessageAnswer::Ok;
     }
@@ -45,6 +53,7 @@ class TestPlatform : public QtPlatform {
     std::string ProgramDirectory() override { return directory_.path(); }
 
     std::vector<qavo::testing::ShownMessage> messages;
+    bool failMessages = false;  // a message throws, as a failing step of a command would
 
   private:
     GregorianDate today_;

@@ -14,13 +14,14 @@
 #include <memory>
 #include <string>
 
-#include "ui/commands/main_commands.hpp"
+#include "ui/commands/connect_commands.hpp"
 #include "ui/main_window/page_view.hpp"
 #include "ui/main_window/qavo_win.hpp"
 #include "ui/platform/common_dialog.hpp"
 #include "ui/tests/modal_script.hpp"
 #include "ui/tests/ui_fixture.hpp"
 #include "ui/widgets/caption_panel.hpp"
+#include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
 #include "ui/windows/out_form.hpp"
 
@@ -45,7 +46,7 @@ Action Press(const char* button) {
 struct CommandsTest : ::testing::Test {
     void SetUp() override {
         ASSERT_EQ(window.Load(), StartupResult::Ready);
-        new MainCommands(window, calendar);
+        ConnectCommands(window, calendar);
     }
     void TearDown() override { EXPECT_EQ(script.failures, std::vector<std::string>{}); }
 
@@ -115,7 +116,7 @@ TEST_F(CommandsTest, ADayClickShowsTheSunsetAfterASaturdaysReadings) {
     EXPECT_EQ(engine().TargetGDay, 20);
     // A typed year is applied first, or refused when the calendar lacks it,
     // once: the click leaves the focus in the box.
-    auto* yearBox = window.findChild<QLineEdit*>("YearLabel");
+    NumberBox* yearBox = window.YearBox();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     yearBox->setFocus(Qt::OtherFocusReason);
@@ -130,7 +131,7 @@ TEST_F(CommandsTest, ADayClickShowsTheSunsetAfterASaturdaysReadings) {
     // Israel read Aharei Mot on 27 April 2019, the diaspora's eighth day of Passover.
     calendar.holidayOptions.schedule = Schedule::Israel;
     yearBox->setText("2019");
-    window.findChild<QComboBox*>("MonthLabel")->setCurrentIndex(3);
+    window.MonthList()->setCurrentIndex(3);
     QTest::mouseClick(window.Cells()->CalDay2(28), Qt::LeftButton);
     const std::string israel = Message();
     EXPECT_EQ(israel.rfind("Sunset Time: Torah reading: Aharei Mot", 0), 0u) << israel;
@@ -187,7 +188,7 @@ TEST_F(CommandsTest, CancelInAnyPromptOfADateLeavesThePage) {
     // The prompt takes the focus from the year box, which applies what was typed.
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    auto* yearBox = window.findChild<QLineEdit*>("YearLabel");
+    NumberBox* yearBox = window.YearBox();
     yearBox->setFocus();
     yearBox->setText("2009");
     script.Then("GetGyear", TypeAndPress("gyear_box", "2008", "button_ok"));
@@ -247,7 +248,7 @@ TEST_F(CommandsTest, YearReportsReachTheOutputWindow) {
     Run(menu.Menu_JewishYear);
     EXPECT_EQ(FirstLine(), "  The Jewish year 5769 begins on Tue, Sep 30, 2008.");
     script.Then("OutForm", TakeReport());
-    script.Run([this] { window.findChild<QPushButton*>("Btn_Jyear")->click(); });
+    script.Run([this] { window.JewishYearButton()->click(); });
     EXPECT_EQ(FirstLine(), "  The Jewish year 5768 begins on Thu, Sep 13, 2007.");
 }
 
@@ -316,6 +317,19 @@ TEST_F(CommandsTest, ConversionsAndAnniversariesTakeTheirDatesAndHeading) {
         script.Then("OutForm", TakeReport());
         Run(menu.AnnivFromGreg);
     }
+    EXPECT_FALSE(engine().AnnivMode);
+}
+
+// A command that fails half-way lowers the flag it raised: the year box
+// applies a typed year again afterwards.
+TEST_F(CommandsTest, ACommandThatFailsHalfWayLowersItsFlag) {
+    platform.failMessages = true;  // the refusal of the year spun below 1583 fails
+    script.Then("GetGyear", [](QWidget* w) {
+        w->findChild<QLineEdit*>("gyear_box")->setText("1583");
+        w->findChild<SpinButton*>("UpDown1")->DownArrow()->click();
+        w->close();
+    });
+    script.Run([this] { EXPECT_THROW(menu.AnnivFromGreg->trigger(), std::runtime_error); });
     EXPECT_FALSE(engine().AnnivMode);
 }
 

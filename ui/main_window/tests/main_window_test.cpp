@@ -48,18 +48,14 @@ struct MainWindowTest : ::testing::Test {
     }
     std::string Message() { return testing::TakeMessage(platform.messages); }
 
-    NumberBox* YearBox() { return window.findChild<NumberBox*>("YearLabel"); }
-    QComboBox* MonthList() { return window.findChild<QComboBox*>("MonthLabel"); }
-    QPushButton* JewishYearButton() { return window.findChild<QPushButton*>("Btn_Jyear"); }
-    void Click(const char* spin, bool up) {
-        auto* arrows = window.findChild<SpinButton*>(spin);
-        QTest::mouseClick(up ? arrows->UpArrow() : arrows->DownArrow(), Qt::LeftButton);
+    void Click(const SpinButton* spin, bool up) {
+        QTest::mouseClick(up ? spin->UpArrow() : spin->DownArrow(), Qt::LeftButton);
     }
     // Types a year and presses Enter in the year box.
     void GoTo(int year, int month) {
-        YearBox()->setText(QString::number(year));
-        MonthList()->setCurrentIndex(month - 1);
-        QTest::keyClick(YearBox(), Qt::Key_Return);
+        window.YearBox()->setText(QString::number(year));
+        window.MonthList()->setCurrentIndex(month - 1);
+        QTest::keyClick(window.YearBox(), Qt::Key_Return);
         ASSERT_EQ(window.Page().yearText, std::to_string(year));
     }
     CaptionPanel* Body(int n) { return window.Cells()->CalDay2(n); }
@@ -75,9 +71,9 @@ struct MainWindowTest : ::testing::Test {
 };
 
 TEST_F(MainWindowTest, StartsOnTodaysMonthAndShowsItsPage) {
-    EXPECT_EQ(YearBox()->text(), "2024");
-    EXPECT_EQ(MonthList()->currentIndex(), 3);
-    EXPECT_EQ(JewishYearButton()->text(), " 5784");
+    EXPECT_EQ(window.YearBox()->text(), "2024");
+    EXPECT_EQ(window.MonthList()->currentIndex(), 3);
+    EXPECT_EQ(window.JewishYearButton()->text(), " 5784");
     EXPECT_EQ(MarkedCells(), std::vector<int>{24});
     EXPECT_EQ(window.Cells()->GDatePanel(24)->text(), " 23");
     EXPECT_EQ(Body(24)->text(), "Nisan 15\nPassover");
@@ -102,11 +98,12 @@ TEST_F(MainWindowTest, StartsOnTodaysMonthAndShowsItsPage) {
     EXPECT_EQ(shown.pixelColor(TwipsToPixelsX(8100), TwipsToPixelsY(3000)), QColor(Qt::black));
     // The Jewish year in 12 pt bold, larger than the year box's 9.75 pt, and
     // smaller only as the button needs.
-    const QFont caption = JewishYearButton()->font();
+    const QFont caption = window.JewishYearButton()->font();
     EXPECT_TRUE(caption.bold());
-    EXPECT_GT(caption.pointSizeF(), YearBox()->font().pointSizeF());
-    EXPECT_LE(QFontMetrics(caption).horizontalAdvance(" 10761"), JewishYearButton()->width());
-    EXPECT_LE(QFontMetrics(caption).height(), JewishYearButton()->height());
+    EXPECT_GT(caption.pointSizeF(), window.YearBox()->font().pointSizeF());
+    EXPECT_LE(QFontMetrics(caption).horizontalAdvance(" 10761"),
+              window.JewishYearButton()->width());
+    EXPECT_LE(QFontMetrics(caption).height(), window.JewishYearButton()->height());
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -120,7 +117,8 @@ TEST_F(MainWindowTest, ShortcutsReachTheirItemsWhateverWidgetHasTheFocus) {
         {menu.Menu_today, Qt::Key_T, Qt::ControlModifier},
         {menu.Menu_QAVOHelp, Qt::Key_H, Qt::ControlModifier},
         {menu.Menu_QAVOHelp, Qt::Key_F1, Qt::NoModifier}};
-    for (QWidget* focus : {static_cast<QWidget*>(MonthList()), static_cast<QWidget*>(YearBox())}) {
+    for (QWidget* focus :
+         {static_cast<QWidget*>(window.MonthList()), static_cast<QWidget*>(window.YearBox())}) {
         for (const auto& [item, key, modifier] : shortcuts) {
             SCOPED_TRACE(item->objectName().toStdString() + " from " +
                          focus->objectName().toStdString());
@@ -143,24 +141,24 @@ TEST_F(MainWindowTest, AYearSpunPastTheRangeIsRefusedAsIsItsJewishYear) {
     ModalScript script;  // fails on any output window
     Activate();
     GoTo(7000, 12);
-    Click("UpDown2", true);
-    EXPECT_EQ(YearBox()->selectedText(), "7001");
-    EXPECT_EQ(QApplication::focusWidget(), YearBox());
+    Click(window.YearSpin(), true);
+    EXPECT_EQ(window.YearBox()->selectedText(), "7001");
+    EXPECT_EQ(QApplication::focusWidget(), window.YearBox());
     EXPECT_EQ(Message(), "Incorrect Year: Year must be between 1583 and 7000");
     EXPECT_EQ(window.Page().yearText, "7000");
-    EXPECT_EQ(JewishYearButton()->text(), " 10762");
-    Click("UpDown2", false);
-    ASSERT_EQ(JewishYearButton()->text(), " 10761");
+    EXPECT_EQ(window.JewishYearButton()->text(), " 10762");
+    Click(window.YearSpin(), false);
+    ASSERT_EQ(window.JewishYearButton()->text(), " 10761");
     EXPECT_TRUE(platform.messages.empty());
-    script.Run([this] { QTest::mouseClick(JewishYearButton(), Qt::LeftButton); });
+    script.Run([this] { QTest::mouseClick(window.JewishYearButton(), Qt::LeftButton); });
     EXPECT_EQ(Message(),
               "Entry Error: Jewish year 10761 runs past 7000, the calendar's last year. Go to a "
               "month up to October 7000 for the information of 10760.");
     GoTo(1583, 1);
-    Click("UpDown2", false);
+    Click(window.YearSpin(), false);
     Message();
-    ASSERT_EQ(JewishYearButton()->text(), " 5342");
-    script.Run([this] { QTest::mouseClick(JewishYearButton(), Qt::LeftButton); });
+    ASSERT_EQ(window.JewishYearButton()->text(), " 5342");
+    script.Run([this] { QTest::mouseClick(window.JewishYearButton(), Qt::LeftButton); });
     EXPECT_EQ(Message(), "Entry Error: Year must be between 5343 and 10760");
     EXPECT_EQ(script.failures, std::vector<std::string>{});
 }
@@ -169,7 +167,7 @@ TEST_F(MainWindowTest, AYearSpunPastTheRangeIsRefusedAsIsItsJewishYear) {
 // box loses the focus, unless a command's prompt took it.
 TEST_F(MainWindowTest, TheYearBoxTakesOnlyNumberKeysAndAppliesOnEnterOrLeaving) {
     Activate();
-    NumberBox* box = YearBox();
+    NumberBox* box = window.YearBox();
     box->clear();
     QTest::keyClicks(box, "2a0 b0.8x");
     EXPECT_EQ(box->text(), "2008");
@@ -178,31 +176,31 @@ TEST_F(MainWindowTest, TheYearBoxTakesOnlyNumberKeysAndAppliesOnEnterOrLeaving) 
     EXPECT_EQ(window.Page().yearText, "2008");
     // Enter in the month list does nothing; choosing a month applies the year.
     box->setText("2009");
-    QTest::keyClick(MonthList(), Qt::Key_Return);
+    QTest::keyClick(window.MonthList(), Qt::Key_Return);
     EXPECT_EQ(window.Page().yearText, "2008");
-    MonthList()->setCurrentIndex(1);
+    window.MonthList()->setCurrentIndex(1);
     EXPECT_EQ(window.Page().yearText, "2009");
     EXPECT_EQ(window.Page().monthIndex, 1);
-    JewishYearButton()->setFocusPolicy(Qt::StrongFocus);
+    window.JewishYearButton()->setFocusPolicy(Qt::StrongFocus);
     for (const bool promptUp : {true, false}) {
         box->setFocus(Qt::OtherFocusReason);
         box->setText("2010");
         window.engine().YearDialogOpen = promptUp;
-        JewishYearButton()->setFocus(Qt::TabFocusReason);
+        window.JewishYearButton()->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(window.Page().yearText, promptUp ? "2009" : "2010");
     }
     window.engine().YearDialogOpen = false;
 }
 
 TEST_F(MainWindowTest, TheMonthSpinStepsWithinTheTypedYearAndTodayComesBack) {
-    Click("UpDown1", true);
+    Click(window.MonthSpin(), true);
     EXPECT_TRUE(MarkedCells().empty());
     GoTo(2008, 1);
-    Click("UpDown1", false);  // wraps within the typed year
+    Click(window.MonthSpin(), false);  // wraps within the typed year
     EXPECT_EQ(window.Page().yearText, "2008");
-    EXPECT_EQ(MonthList()->currentIndex(), 11);
+    EXPECT_EQ(window.MonthList()->currentIndex(), 11);
     window.Menu().Menu_today->trigger();
-    EXPECT_EQ(MonthList()->currentIndex(), 3);
+    EXPECT_EQ(window.MonthList()->currentIndex(), 3);
     EXPECT_EQ(MarkedCells(), std::vector<int>{24});
 }
 
@@ -232,7 +230,7 @@ TEST_F(MainWindowTest, ThePageGrowsWithTheWindow) {
     const QRect cell = window.Cells()->CellRect(24);
     const double digits = window.Cells()->GDatePanel(24)->font().pointSizeF();
     const int heading = window.findChild<QWidget*>("Label2")->width();
-    const QRect yearBox = YearBox()->geometry();
+    const QRect yearBox = window.YearBox()->geometry();
     const QSize opened = window.size();
     window.resize(window.width() * 2, window.height() * 2);
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -241,7 +239,7 @@ TEST_F(MainWindowTest, ThePageGrowsWithTheWindow) {
     EXPECT_GT(grown.height(), cell.height() * 19 / 10);
     EXPECT_GT(window.Cells()->GDatePanel(24)->font().pointSizeF(), digits * 1.5);
     EXPECT_GT(window.findChild<QWidget*>("Label2")->width(), heading * 19 / 10);
-    EXPECT_EQ(YearBox()->geometry(), yearBox);
+    EXPECT_EQ(window.YearBox()->geometry(), yearBox);
     // The next start opens at the size the user left.
     const QSize chosen = window.size();
     window.close();
@@ -266,25 +264,25 @@ TEST_F(MainWindowTest, DaysAndControlsHaveAccessibleNames) {
     const auto nameOf = [](QObject* control, QAccessible::Text kind = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(control)->text(kind);
     };
-    auto* yearSpin = window.findChild<SpinButton*>("UpDown2");
-    EXPECT_EQ(nameOf(YearBox()), "Year");
-    EXPECT_EQ(nameOf(MonthList(), QAccessible::Description), "Month");
+    const SpinButton* yearSpin = window.YearSpin();
+    EXPECT_EQ(nameOf(window.YearBox()), "Year");
+    EXPECT_EQ(nameOf(window.MonthList(), QAccessible::Description), "Month");
     EXPECT_EQ(nameOf(yearSpin->UpArrow()), "Next year");
-    EXPECT_EQ(nameOf(window.findChild<SpinButton*>("UpDown1")->DownArrow()), "Previous month");
-    EXPECT_EQ(nameOf(JewishYearButton()), "Jewish Year 5784: Press for Info");
+    EXPECT_EQ(nameOf(window.MonthSpin()->DownArrow()), "Previous month");
+    EXPECT_EQ(nameOf(window.JewishYearButton()), "Jewish Year 5784: Press for Info");
     // Tab runs from the Jewish-year button into the page; Up in the year box
     // presses the year spin.
     Activate();
-    JewishYearButton()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(JewishYearButton(), Qt::Key_Tab);
+    window.JewishYearButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.JewishYearButton(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window.Cells());
-    QTest::keyClick(YearBox(), Qt::Key_Up);
+    QTest::keyClick(window.YearBox(), Qt::Key_Up);
     EXPECT_EQ(window.Page().yearText, "2025");
 }
 
 TEST_F(MainWindowTest, TheOpenMonthListIsYellowOnBlue) {
-    MonthList()->showPopup();
-    QAbstractItemView* list = MonthList()->view();
+    window.MonthList()->showPopup();
+    QAbstractItemView* list = window.MonthList()->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
     const QImage shown = list->viewport()->grab().toImage();
     int blue = 0, yellow = 0;
@@ -294,7 +292,7 @@ TEST_F(MainWindowTest, TheOpenMonthListIsYellowOnBlue) {
             yellow += shown.pixelColor(x, y) == QColor(255, 255, 0);
         }
     }
-    MonthList()->hidePopup();
+    window.MonthList()->hidePopup();
     EXPECT_GT(blue, shown.width() * shown.height() / 2);
     EXPECT_GT(yellow, 0);
 }

@@ -5,12 +5,17 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <functional>
+#include <stdexcept>
 
 #include "ui/platform/centre_on_screen.hpp"
 #include "ui/platform/common_dialog.hpp"
 #include "ui/platform/qt_platform.hpp"
+#include "ui/tests/ui_fixture.hpp"
 
 namespace qavo::ui {
 namespace {
@@ -92,6 +97,39 @@ TEST(CommonDialog, SaveOffersTheLastFileChosen) {
     EXPECT_EQ(dialog.FileName(), chosen);
     // First in the home folder, where the user can write; then where the last file went.
     EXPECT_EQ(folders, (QStringList{QDir::homePath(), QDir(directory.path()).absolutePath()}));
+}
+
+// A slot that throws does not unwind the event loop: the application tells
+// the failure, the failed command's hourglass gone, and the program goes on.
+TEST(GuardedApplication, AFailedCommandIsToldAndTheProgramGoesOn) {
+    const struct {
+        std::function<void()> fail;
+        const char* told;
+    } cases[] = {
+        {[] { throw std::runtime_error("sunset.dat cannot be read"); },
+         "QAVO for Windows: QAVO could not finish the command: sunset.dat cannot be read"},
+        {[] { throw 42; }, "QAVO for Windows: QAVO could not finish the command: an unknown error"},
+    };
+    qavo::testing::FakePlatform& application = testing::ApplicationPlatform();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told);
+        QPushButton button("Go");
+        int clicks = 0;
+        QObject::connect(&button, &QPushButton::clicked, [&] {
+            if (++clicks == 1) {
+                application.BusyCursorOn();
+                c.fail();
+            }
+        });
+        QTest::mouseClick(&button, Qt::LeftButton);
+        EXPECT_EQ(application.calls,
+                  (std::vector<std::string>{"busy on", "busy off", "message:QAVO for Windows"}));
+        application.calls.clear();
+        EXPECT_EQ(testing::TakeMessage(application.messages), c.told);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        EXPECT_EQ(clicks, 2);
+        EXPECT_FALSE(button.isDown());
+    }
 }
 
 }  // namespace
