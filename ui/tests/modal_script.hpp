@@ -52,7 +52,9 @@ class ModalScript {
             return;
         }
         const std::string name = shown->objectName().toStdString();
-        if (!steps_.empty() && steps_.front().first == name) {
+        // As a user, a step acts once its window has the focus: the window
+        // below has seen its focus go by then.
+        if (!steps_.empty() && steps_.front().first == name && shown->isActiveWindow()) {
             const Action action = steps_.front().second;
             steps_.pop_front();
             idlePolls_ = 0;
