@@ -52,8 +52,7 @@ Printer2& FileMenuCommands::DrawShownMonth() {
     Engine& engine = window_.engine();
     MonthPage drawn = window_.Page();
     if (!drawn.yearText.empty()) {
-        engine.GYear = static_cast<Integer>(std::stoi(drawn.yearText));
-        engine.TargetGMonth = static_cast<Integer>(drawn.monthIndex + 1);
+        TargetShownMonth(engine, drawn);
     }
     BuildMonthPage(engine, drawn, &surface);
     return surface;
