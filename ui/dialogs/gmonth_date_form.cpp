@@ -33,23 +33,17 @@ int GMonthDateForm::SelectedMonthLength() const {
     return GMonthLen(MonthList()->currentIndex() + 1, engine_.GLeapIndex != 0 ? 1 : 0);
 }
 
-void GMonthDateForm::UpDown1_UpClick() {
-    DayBox()->setText(
-        QString::fromStdString(DayUpText(DayBox()->text().toStdString(), SelectedMonthLength())));
-}
-
-void GMonthDateForm::UpDown1_DownClick() {
-    DayBox()->setText(QString::fromStdString(
-        GregorianDayDownText(DayBox()->text().toStdString(), SelectedMonthLength())));
+std::string GMonthDateForm::DayDownText(std::string_view box, int monthLength) const {
+    return GregorianDayDownText(box, monthLength);
 }
 
 void GMonthDateForm::Command1_Click() {
-    const LeadingNumber day = ReadLeadingNumber(DayBox()->text().toStdString());
-    if (!day.fits || day.value <= 0 || day.value > SelectedMonthLength()) {
+    const std::optional<Integer> day = TypedDay();
+    if (!day) {
         Refuse(kRefusal);
         return;
     }
-    engine_.TargetGDay = day.value;
+    engine_.TargetGDay = *day;
     engine_.TargetGMonth = static_cast<Integer>(MonthList()->currentIndex() + 1);
     Accept();
 }

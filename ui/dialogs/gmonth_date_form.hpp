@@ -21,9 +21,8 @@ class GMonthDateForm : public MonthDayPrompt {
     void Activate() override;
 
   private:
-    int SelectedMonthLength() const;
-    void UpDown1_UpClick() override;
-    void UpDown1_DownClick() override;
+    int SelectedMonthLength() const override;
+    std::string DayDownText(std::string_view box, int monthLength) const override;
     void Command1_Click() override;
 };
 

@@ -58,26 +58,20 @@ int JMonthDateForm::SelectedMonthLength() const {
     return JMonthLen(MonthAt(MonthList()->currentIndex()), engine_.YearType);
 }
 
-void JMonthDateForm::UpDown1_UpClick() {
-    DayBox()->setText(
-        QString::fromStdString(DayUpText(DayBox()->text().toStdString(), SelectedMonthLength())));
-}
-
-void JMonthDateForm::UpDown1_DownClick() {
-    DayBox()->setText(QString::fromStdString(
-        JewishDayDownText(DayBox()->text().toStdString(), SelectedMonthLength())));
+std::string JMonthDateForm::DayDownText(std::string_view box, int monthLength) const {
+    return JewishDayDownText(box, monthLength);
 }
 
 void JMonthDateForm::Command1_Click() {
     const int position = MonthList()->currentIndex();
-    const LeadingNumber day = ReadLeadingNumber(DayBox()->text().toStdString());
-    if (!day.fits || day.value <= 0 || day.value > SelectedMonthLength()) {
+    const std::optional<Integer> day = TypedDay();
+    if (!day) {
         Refuse(kRefusal);
         return;
     }
     engine_.JMonthShown = static_cast<Integer>(position + 1);
     engine_.DisplayToInternalMonth();
-    engine_.JDay = day.value;
+    engine_.JDay = *day;
     chosenMonth_ = engine_.JMonth;
     Accept();
 }

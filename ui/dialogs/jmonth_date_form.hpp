@@ -26,9 +26,8 @@ class JMonthDateForm : public MonthDayPrompt {
     int ProposedPosition() const;
     // The month in the 13-slot numbering of list position p.
     int MonthAt(int position) const;
-    int SelectedMonthLength() const;
-    void UpDown1_UpClick() override;
-    void UpDown1_DownClick() override;
+    int SelectedMonthLength() const override;
+    std::string DayDownText(std::string_view box, int monthLength) const override;
     void Command1_Click() override;
 
     bool leap_ = false;    // JYear has 13 months; set on every showing

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "engine/number_text.hpp"
+#include "ui/dialogs/box_steps.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
 
@@ -24,11 +26,26 @@ MonthDayPrompt::MonthDayPrompt(Engine& engine, const char* name, const char* cap
     command1_ = AddButton("Command1", "&OK", 600, 1560, 1200, 420);
     command2_ = AddButton("Command2", "&Cancel", 2400, 1560, 1200, 420);
     command1_->setDefault(true);
-    connect(upDown1_, &SpinButton::UpClicked, this, [this] { UpDown1_UpClick(); });
-    connect(upDown1_, &SpinButton::DownClicked, this, [this] { UpDown1_DownClick(); });
+    connect(upDown1_, &SpinButton::UpClicked, this, [this] { StepDay(true); });
+    connect(upDown1_, &SpinButton::DownClicked, this, [this] { StepDay(false); });
     connect(dayBox_, &NumberBox::EnterPressed, this, [this] { Command1_Click(); });
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(command2_, &QPushButton::clicked, this, &MonthDayPrompt::Cancel);
+}
+
+std::optional<Integer> MonthDayPrompt::TypedDay() const {
+    const LeadingNumber day = ReadLeadingNumber(dayBox_->text().toStdString());
+    if (!day.fits || day.value <= 0 || day.value > SelectedMonthLength()) {
+        return std::nullopt;
+    }
+    return day.value;
+}
+
+void MonthDayPrompt::StepDay(bool up) {
+    const std::string box = dayBox_->text().toStdString();
+    const int length = SelectedMonthLength();
+    dayBox_->setText(
+        QString::fromStdString(up ? DayUpText(box, length) : DayDownText(box, length)));
 }
 
 }  // namespace qavo::ui

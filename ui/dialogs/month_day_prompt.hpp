@@ -3,6 +3,10 @@
 // list, a day box with its spin button, OK and Cancel. Each prompt fills its
 // list and says what the arrows and OK do.
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "ui/dialogs/prompt_dialog.hpp"
 
 class QComboBox;
@@ -21,15 +25,22 @@ class MonthDayPrompt : public PromptDialog {
     MonthDayPrompt(Engine& engine, const char* name, const char* caption, const char* label,
                    const char* listName, const char* boxName, QWidget* parent);
 
-    virtual void UpDown1_UpClick() = 0;
-    virtual void UpDown1_DownClick() = 0;
+    // The days of the month chosen in the list.
+    virtual int SelectedMonthLength() const = 0;
+    // The day before the one typed; the two calendars wrap differently.
+    virtual std::string DayDownText(std::string_view box, int monthLength) const = 0;
     // OK, or Enter in the day box.
     virtual void Command1_Click() = 0;
 
     QComboBox* MonthList() const { return monthList_; }
     NumberBox* DayBox() const { return dayBox_; }
+    // The day typed, when the month chosen has it.
+    std::optional<Integer> TypedDay() const;
 
   private:
+    // The spin steps the typed day within the month chosen.
+    void StepDay(bool up);
+
     QComboBox* monthList_;
     NumberBox* dayBox_;
     SpinButton* upDown1_;
