@@ -1,7 +1,8 @@
 #pragma once
 // The layout and wiring the two month-and-day prompts share: a label, a month
-// list, a day box with its spin button, OK and Cancel. Each prompt fills its
-// list and says what the arrows and OK do.
+// list, a day box with its spin button, OK and Cancel, and the stepping and
+// check of the typed day. Each prompt fills its list and says how long the
+// chosen month is, how its days step down, and what OK does.
 
 #include <optional>
 #include <string>
