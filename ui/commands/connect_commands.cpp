@@ -9,13 +9,14 @@
 #include "ui/commands/successive_days_commands.hpp"
 #include "ui/commands/year_report_commands.hpp"
 #include "ui/main_window/qavo_win.hpp"
+#include "ui/platform/guarded_application.hpp"
 
 namespace qavo::ui {
 
 namespace {
 template <typename Flow>
 void OnTriggered(const QAction* item, Flow* flow, void (Flow::*command)()) {
-    QObject::connect(item, &QAction::triggered, flow, command);
+    QObject::connect(item, &QAction::triggered, flow, Guarded(flow, command));
 }
 }  // namespace
 
@@ -38,7 +39,8 @@ void ConnectCommands(QavoWin& window, Calendar& calendar) {
     OnTriggered(menu.menu_sunset_times, lists, &SuccessiveDaysCommands::menu_sunset_times_Click);
     OnTriggered(menu.menu_readings, lists, &SuccessiveDaysCommands::menu_readings_Click);
     OnTriggered(menu.Menu_2JewishDate, jewishDate, &JewishDateCommand::Menu_2JewishDate_Click);
-    QObject::connect(&window, &QavoWin::DayCellClicked, dayInfo, &DayInfoCommand::ShowDayInfo);
+    QObject::connect(&window, &QavoWin::DayCellClicked, dayInfo,
+                     Guarded(dayInfo, &DayInfoCommand::ShowDayInfo));
 }
 
 }  // namespace qavo::ui

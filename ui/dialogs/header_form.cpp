@@ -7,6 +7,7 @@
 #include "engine/number_text.hpp"
 #include "holidays/conversion_report.hpp"
 #include "ui/dialogs/box_steps.hpp"
+#include "ui/platform/guarded_application.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
 #include "ui/widgets/twips.hpp"
@@ -30,17 +31,17 @@ HeaderForm::HeaderForm(Engine& engine, std::string& headerText, QWidget* parent)
     command1_ = AddButton("Command1", "&OK", 1080, 1920, 1200, 420);
     command2_ = AddButton("Command2", "&Cancel", 3000, 1920, 1200, 420);
     command1_->setDefault(true);
-    connect(upDown1_, &SpinButton::DownClicked, this, [this] {
-        sYearsBox_->setText(
-            QString::fromStdString(SuccessiveYearsDownText(sYearsBox_->text().toStdString())));
-    });
-    connect(upDown1_, &SpinButton::UpClicked, this, [this] {
-        sYearsBox_->setText(
-            QString::fromStdString(SuccessiveYearsUpText(sYearsBox_->text().toStdString())));
-    });
-    connect(sYearsBox_, &NumberBox::EnterPressed, this, &HeaderForm::Command1_Click);
-    connect(command1_, &QPushButton::clicked, this, &HeaderForm::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &HeaderForm::Cancel);
+    connect(upDown1_, &SpinButton::DownClicked, this, Guarded([this] {
+                sYearsBox_->setText(QString::fromStdString(
+                    SuccessiveYearsDownText(sYearsBox_->text().toStdString())));
+            }));
+    connect(upDown1_, &SpinButton::UpClicked, this, Guarded([this] {
+                sYearsBox_->setText(QString::fromStdString(
+                    SuccessiveYearsUpText(sYearsBox_->text().toStdString())));
+            }));
+    connect(sYearsBox_, &NumberBox::EnterPressed, this, Guarded(this, &HeaderForm::Command1_Click));
+    connect(command1_, &QPushButton::clicked, this, Guarded(this, &HeaderForm::Command1_Click));
+    connect(command2_, &QPushButton::clicked, this, Guarded(this, &HeaderForm::Cancel));
 }
 
 void HeaderForm::Activate() {

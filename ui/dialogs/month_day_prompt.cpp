@@ -5,6 +5,7 @@
 
 #include "engine/number_text.hpp"
 #include "ui/dialogs/box_steps.hpp"
+#include "ui/platform/guarded_application.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
 
@@ -26,11 +27,11 @@ MonthDayPrompt::MonthDayPrompt(Engine& engine, const char* name, const char* cap
     command1_ = AddButton("Command1", "&OK", 600, 1560, 1200, 420);
     command2_ = AddButton("Command2", "&Cancel", 2400, 1560, 1200, 420);
     command1_->setDefault(true);
-    connect(upDown1_, &SpinButton::UpClicked, this, [this] { StepDay(true); });
-    connect(upDown1_, &SpinButton::DownClicked, this, [this] { StepDay(false); });
-    connect(dayBox_, &NumberBox::EnterPressed, this, [this] { Command1_Click(); });
-    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(command2_, &QPushButton::clicked, this, &MonthDayPrompt::Cancel);
+    connect(upDown1_, &SpinButton::UpClicked, this, Guarded([this] { StepDay(true); }));
+    connect(upDown1_, &SpinButton::DownClicked, this, Guarded([this] { StepDay(false); }));
+    connect(dayBox_, &NumberBox::EnterPressed, this, Guarded([this] { Command1_Click(); }));
+    connect(command1_, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
+    connect(command2_, &QPushButton::clicked, this, Guarded(this, &MonthDayPrompt::Cancel));
 }
 
 std::optional<Integer> MonthDayPrompt::TypedDay() const {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "engine/number_text.hpp"
+#include "ui/platform/guarded_application.hpp"
 #include "ui/widgets/number_box.hpp"
 
 namespace qavo::ui {
@@ -16,9 +17,9 @@ SuccDays::SuccDays(Engine& engine, QWidget* parent)
     command1_ = AddButton("Command1", "OK", 600, 1320, 1200, 420);
     command2_ = AddButton("Command2", "Cancel", 2400, 1320, 1200, 420);
     command1_->setDefault(true);
-    connect(sdays_, &NumberBox::EnterPressed, this, &SuccDays::Command1_Click);
-    connect(command1_, &QPushButton::clicked, this, &SuccDays::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &SuccDays::Cancel);
+    connect(sdays_, &NumberBox::EnterPressed, this, Guarded(this, &SuccDays::Command1_Click));
+    connect(command1_, &QPushButton::clicked, this, Guarded(this, &SuccDays::Command1_Click));
+    connect(command2_, &QPushButton::clicked, this, Guarded(this, &SuccDays::Cancel));
 }
 
 void SuccDays::Activate() {

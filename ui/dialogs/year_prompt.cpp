@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/platform/guarded_application.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
 
@@ -20,11 +21,11 @@ YearPrompt::YearPrompt(Engine& engine, const char* name, const char* caption, co
     buttonOk_ = AddButton("button_ok", "&OK", 840, 1320, 1200, 420);
     buttonCancel_ = AddButton("button_cancel", "&Cancel", 3000, 1320, 1200, 420);
     buttonOk_->setDefault(true);
-    connect(upDown1_, &SpinButton::DownClicked, this, [this] { Step(-1); });
-    connect(upDown1_, &SpinButton::UpClicked, this, [this] { Step(+1); });
-    connect(yearBox_, &NumberBox::EnterPressed, this, [this] { button_ok_Click(); });
-    connect(buttonOk_, &QPushButton::clicked, this, [this] { button_ok_Click(); });
-    connect(buttonCancel_, &QPushButton::clicked, this, &YearPrompt::Cancel);
+    connect(upDown1_, &SpinButton::DownClicked, this, Guarded([this] { Step(-1); }));
+    connect(upDown1_, &SpinButton::UpClicked, this, Guarded([this] { Step(+1); }));
+    connect(yearBox_, &NumberBox::EnterPressed, this, Guarded([this] { button_ok_Click(); }));
+    connect(buttonOk_, &QPushButton::clicked, this, Guarded([this] { button_ok_Click(); }));
+    connect(buttonCancel_, &QPushButton::clicked, this, Guarded(this, &YearPrompt::Cancel));
 }
 
 }  // namespace qavo::ui

@@ -2,16 +2,19 @@
 
 #include "ui/accessories/accessory_launcher.hpp"
 #include "ui/main_window/qavo_win.hpp"
+#include "ui/platform/guarded_application.hpp"
 
 namespace qavo::ui {
 
 AccessoryCommands::AccessoryCommands(QavoWin& window, Platform& platform)
     : QObject(&window), platform_(platform) {
     const MainMenu& menu = window.Menu();
-    connect(menu.menu_notepad, &QAction::triggered, this, &AccessoryCommands::menu_notepad_Click);
+    connect(menu.menu_notepad, &QAction::triggered, this,
+            Guarded(this, &AccessoryCommands::menu_notepad_Click));
     connect(menu.menu_Paintbrush, &QAction::triggered, this,
-            &AccessoryCommands::menu_Paintbrush_Click);
-    connect(menu.menu_calc, &QAction::triggered, this, &AccessoryCommands::menu_calc_Click);
+            Guarded(this, &AccessoryCommands::menu_Paintbrush_Click));
+    connect(menu.menu_calc, &QAction::triggered, this,
+            Guarded(this, &AccessoryCommands::menu_calc_Click));
 }
 
 void AccessoryCommands::menu_notepad_Click() {

@@ -9,6 +9,7 @@
 #include "ui/main_window/qavo_win.hpp"
 #include "ui/platform/app_title.hpp"
 #include "ui/platform/common_dialog.hpp"
+#include "ui/platform/guarded_application.hpp"
 #include "ui/platform/save_target.hpp"
 #include "ui/windows/settings_form.hpp"
 #include "ui/windows/sunset_form.hpp"
@@ -24,13 +25,15 @@ FileMenuCommands::FileMenuCommands(QavoWin& window, CityDatabase& cities)
     setObjectName("FileMenuCommands");
     const MainMenu& menu = window.Menu();
     connect(menu.Menu_ToPrinter, &QAction::triggered, this,
-            &FileMenuCommands::Menu_ToPrinter_Click);
+            Guarded(this, &FileMenuCommands::Menu_ToPrinter_Click));
     connect(menu.Menu_ToClipboard, &QAction::triggered, this,
-            &FileMenuCommands::Menu_ToClipboard_Click);
-    connect(menu.Menu_ToFile, &QAction::triggered, this, &FileMenuCommands::Menu_ToFile_Click);
+            Guarded(this, &FileMenuCommands::Menu_ToClipboard_Click));
+    connect(menu.Menu_ToFile, &QAction::triggered, this,
+            Guarded(this, &FileMenuCommands::Menu_ToFile_Click));
     connect(menu.menu_sunset_setup, &QAction::triggered, this,
-            &FileMenuCommands::menu_sunset_setup_Click);
-    connect(menu.menu_settings, &QAction::triggered, this, &FileMenuCommands::menu_settings_Click);
+            Guarded(this, &FileMenuCommands::menu_sunset_setup_Click));
+    connect(menu.menu_settings, &QAction::triggered, this,
+            Guarded(this, &FileMenuCommands::menu_settings_Click));
 }
 
 FileMenuCommands::~FileMenuCommands() = default;

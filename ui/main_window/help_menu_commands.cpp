@@ -6,6 +6,7 @@
 
 #include "ui/help/help_window.hpp"
 #include "ui/main_window/qavo_win.hpp"
+#include "ui/platform/guarded_application.hpp"
 
 namespace qavo::ui {
 
@@ -25,8 +26,10 @@ QString HelpFolder() {
 
 HelpMenuCommands::HelpMenuCommands(QavoWin& window) : QObject(&window), window_(window) {
     const MainMenu& menu = window.Menu();
-    connect(menu.Menu_QAVOHelp, &QAction::triggered, this, &HelpMenuCommands::Menu_QAVOHelp_Click);
-    connect(menu.menu_history, &QAction::triggered, this, &HelpMenuCommands::menu_history_Click);
+    connect(menu.Menu_QAVOHelp, &QAction::triggered, this,
+            Guarded(this, &HelpMenuCommands::Menu_QAVOHelp_Click));
+    connect(menu.menu_history, &QAction::triggered, this,
+            Guarded(this, &HelpMenuCommands::menu_history_Click));
 }
 
 void HelpMenuCommands::Menu_QAVOHelp_Click() {

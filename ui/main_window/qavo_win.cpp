@@ -27,6 +27,7 @@
 #include "ui/platform/app_title.hpp"
 #include "ui/platform/centre_on_screen.hpp"
 #include "ui/platform/common_dialog.hpp"
+#include "ui/platform/guarded_application.hpp"
 #include "ui/widgets/fonts.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/spin_button.hpp"
@@ -159,21 +160,22 @@ void QavoWin::BuildControls(QWidget* client) {
 }
 
 void QavoWin::ConnectControls() {
-    connect(upDown1_, &SpinButton::DownClicked, this, &QavoWin::UpDown1_DownClick);
-    connect(upDown1_, &SpinButton::UpClicked, this, &QavoWin::UpDown1_UpClick);
-    connect(upDown2_, &SpinButton::DownClicked, this, &QavoWin::UpDown2_DownClick);
-    connect(upDown2_, &SpinButton::UpClicked, this, &QavoWin::UpDown2_UpClick);
-    connect(yearLabel_, &NumberBox::EnterPressed, this, &QavoWin::YearLabel_Enter);
-    connect(yearLabel_, &NumberBox::FocusLost, this, &QavoWin::YearLabel_LostFocus);
-    connect(monthLabel_, &QComboBox::currentIndexChanged, this, &QavoWin::MonthLabel_Click);
-    connect(btnJyear_, &QPushButton::clicked, this, &QavoWin::Btn_Jyear_Click);
+    connect(upDown1_, &SpinButton::DownClicked, this, Guarded(this, &QavoWin::UpDown1_DownClick));
+    connect(upDown1_, &SpinButton::UpClicked, this, Guarded(this, &QavoWin::UpDown1_UpClick));
+    connect(upDown2_, &SpinButton::DownClicked, this, Guarded(this, &QavoWin::UpDown2_DownClick));
+    connect(upDown2_, &SpinButton::UpClicked, this, Guarded(this, &QavoWin::UpDown2_UpClick));
+    connect(yearLabel_, &NumberBox::EnterPressed, this, Guarded(this, &QavoWin::YearLabel_Enter));
+    connect(yearLabel_, &NumberBox::FocusLost, this, Guarded(this, &QavoWin::YearLabel_LostFocus));
+    connect(monthLabel_, &QComboBox::currentIndexChanged, this,
+            Guarded(this, &QavoWin::MonthLabel_Click));
+    connect(btnJyear_, &QPushButton::clicked, this, Guarded(this, &QavoWin::Btn_Jyear_Click));
     connect(pageView_, &PageView::CellClicked, this, &QavoWin::DayCellClicked);
-    connect(pageView_, &PageView::DayStepKey, this, &QavoWin::PageView_DayStep);
-    connect(pageView_, &PageView::MonthStepKey, this, &QavoWin::PageView_MonthStep);
-    connect(pageView_, &PageView::TodayKey, this, &QavoWin::PageView_Today);
-    connect(menu_.Menu_today, &QAction::triggered, this, &QavoWin::Menu_today_Click);
-    connect(menu_.Menu_Exit, &QAction::triggered, this, &QavoWin::Menu_Exit_Click);
-    connect(menu_.Menu_About, &QAction::triggered, this, &QavoWin::Menu_About_Click);
+    connect(pageView_, &PageView::DayStepKey, this, Guarded(this, &QavoWin::PageView_DayStep));
+    connect(pageView_, &PageView::MonthStepKey, this, Guarded(this, &QavoWin::PageView_MonthStep));
+    connect(pageView_, &PageView::TodayKey, this, Guarded(this, &QavoWin::PageView_Today));
+    connect(menu_.Menu_today, &QAction::triggered, this, Guarded(this, &QavoWin::Menu_today_Click));
+    connect(menu_.Menu_Exit, &QAction::triggered, this, Guarded(this, &QavoWin::Menu_Exit_Click));
+    connect(menu_.Menu_About, &QAction::triggered, this, Guarded(this, &QavoWin::Menu_About_Click));
 }
 
 StartupResult QavoWin::Load() {

@@ -10,6 +10,17 @@ namespace qavo::ui {
 
 namespace {
 constexpr std::string_view kFailureLead = "QAVO could not finish the command: ";
+
+// What the failure being handled says of itself.
+std::string CurrentFailureText() {
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        return failure.what();
+    } catch (...) {
+        return "an unknown error";
+    }
+}
 }  // namespace
 
 GuardedApplication::GuardedApplication(int& argc, char** argv, Platform& platform)
@@ -18,26 +29,27 @@ GuardedApplication::GuardedApplication(int& argc, char** argv, Platform& platfor
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& failure) {
-        TellFailure(failure.what());
     } catch (...) {
-        TellFailure("an unknown error");
+        TellCurrentFailure();
     }
     return false;
 }
 
-void GuardedApplication::TellFailure(std::string_view what) noexcept {
-    // A failure while the box of another is up (a paint that fails every
-    // time) would open box after box: it goes to standard error, as does one
-    // that no box can show.
-    if (!telling_ && ShowFailureBox(what)) {
-        return;
+void GuardedApplication::TellCurrentFailure() noexcept {
+    const std::string what = CurrentFailureText();
+    auto* application = dynamic_cast<GuardedApplication*>(QCoreApplication::instance());
+    if (application == nullptr || !application->ShowFailureBox(what)) {
+        std::fprintf(stderr, "%.*s%s\n", static_cast<int>(kFailureLead.size()), kFailureLead.data(),
+                     what.c_str());
     }
-    std::fprintf(stderr, "%.*s%.*s\n", static_cast<int>(kFailureLead.size()), kFailureLead.data(),
-                 static_cast<int>(what.size()), what.data());
 }
 
 bool GuardedApplication::ShowFailureBox(std::string_view what) noexcept {
+    // A failure while the box of another is up (a paint that fails every
+    // time) would open box after box: it goes to standard error instead.
+    if (telling_) {
+        return false;
+    }
     telling_ = true;
     bool shown = true;
     try {

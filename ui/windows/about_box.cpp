@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/platform/guarded_application.hpp"
 #include "ui/widgets/fit_to_texts.hpp"
 #include "ui/widgets/twips.hpp"
 
@@ -43,7 +44,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     ok->setObjectName("Cmd_OK");
     ok->setDefault(true);
     PlaceInTwips(ok, 3060, 1440, 1200, 420);
-    connect(ok, &QPushButton::clicked, this, &AboutBox::Cmd_OK_Click);
+    connect(ok, &QPushButton::clicked, this, Guarded(this, &AboutBox::Cmd_OK_Click));
     FitToTexts(this);
 }
 

@@ -16,6 +16,7 @@
 #include "engine/name_tables.hpp"
 #include "ui/platform/centre_on_screen.hpp"
 #include "ui/platform/common_dialog.hpp"
+#include "ui/platform/guarded_application.hpp"
 #include "ui/platform/save_target.hpp"
 #include "ui/widgets/fonts.hpp"
 #include "ui/widgets/twips.hpp"
@@ -84,13 +85,13 @@ void OutForm::BuildControls() {
     buttons->setSpacing(TwipsToPixelsX(255));
     buttons->addStretch();
     connect(AddButton(buttons, "Command1", "&Done", 1065, 465), &QPushButton::clicked, this,
-            &OutForm::Command1_Click);
+            Guarded(this, &OutForm::Command1_Click));
     connect(AddButton(buttons, "Command2", "To &Clipboard", 1215, 480), &QPushButton::clicked, this,
-            &OutForm::Command2_Click);
+            Guarded(this, &OutForm::Command2_Click));
     connect(AddButton(buttons, "Command4", "To &File", 1035, 495), &QPushButton::clicked, this,
-            &OutForm::Command4_Click);
+            Guarded(this, &OutForm::Command4_Click));
     connect(AddButton(buttons, "Command3", "To &Printer", 1035, 495), &QPushButton::clicked, this,
-            &OutForm::Command3_Click);
+            Guarded(this, &OutForm::Command3_Click));
     buttons->addStretch();
     auto* calendarRow = new QHBoxLayout;
     calendarRow->addStretch();
@@ -98,7 +99,8 @@ void OutForm::BuildControls() {
         AddButton(calendarRow, "SaveCalendarFile", "Save &as Calendar File...", 2535, 465);
     calendarRow->addStretch();
     saveCalendarFile_->setEnabled(false);
-    connect(saveCalendarFile_, &QPushButton::clicked, this, &OutForm::SaveCalendarFile_Click);
+    connect(saveCalendarFile_, &QPushButton::clicked, this,
+            Guarded(this, &OutForm::SaveCalendarFile_Click));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(TwipsToPixelsX(180), TwipsToPixelsY(45), TwipsToPixelsX(135),

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "sunset/zone_places.hpp"
+#include "ui/platform/guarded_application.hpp"
 
 namespace qavo::ui {
 
@@ -56,7 +57,8 @@ PlaceListDialog::PlaceListDialog(const std::vector<ZonePlace>& places, QWidget* 
     resize(std::min(std::max(480, entries + margins.left() + margins.right()),
                     screen()->availableGeometry().width()),
            420);
-    connect(search_, &QLineEdit::textChanged, this, &PlaceListDialog::Search_Changed);
+    connect(search_, &QLineEdit::textChanged, this,
+            Guarded(this, &PlaceListDialog::Search_Changed));
     connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "startup/holiday_settings.hpp"
+#include "ui/platform/guarded_application.hpp"
 
 namespace qavo::ui {
 
@@ -54,7 +55,7 @@ SettingsForm::SettingsForm(Platform& platform, std::string iniPath, QWidget* par
     ok->setDefault(true);
     QPushButton* cancel = AddButton(buttons, "btn_cancel", "&Cancel");
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &SettingsForm::btn_ok_Click);
+    connect(ok, &QPushButton::clicked, this, Guarded(this, &SettingsForm::btn_ok_Click));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -14,6 +14,7 @@
 #include "sunset/zone_places.hpp"
 #include "ui/platform/app_title.hpp"
 #include "ui/platform/centre_on_screen.hpp"
+#include "ui/platform/guarded_application.hpp"
 #include "ui/widgets/fit_to_texts.hpp"
 #include "ui/widgets/number_box.hpp"
 #include "ui/widgets/twips.hpp"
@@ -64,7 +65,7 @@ void SunsetForm::BuildControls() {
     PlaceInTwips(cityBox_, 240, 450, 3120, 345);
     cityName->setBuddy(cityBox_);
     cityBox_->lineEdit()->setAccessibleName("City Name");
-    connect(cityBox_, &QComboBox::activated, this, &SunsetForm::CityBox_Click);
+    connect(cityBox_, &QComboBox::activated, this, Guarded(this, &SunsetForm::CityBox_Click));
 
     addLabel("Deg", 1560, 960, kBoxWidth);
     addLabel("Min", 2520, 960, kBoxWidth);
@@ -84,14 +85,16 @@ void SunsetForm::BuildControls() {
 
     daylightChoice_ = new DaylightChoice(this);
     PlaceInTwips(daylightChoice_, 240, 2640, 3360, 315);
-    connect(daylightChoice_, &DaylightChoice::Clicked, this, &SunsetForm::DayLightOption_Click);
+    connect(daylightChoice_, &DaylightChoice::Clicked, this,
+            Guarded(this, &SunsetForm::DayLightOption_Click));
     QLabel* timeZone = addLabel("Time &Zone", 240, 3120, 1300);
     zonePicker_ = new ZonePicker(this);
     zonePicker_->setObjectName("ZonePicker");
     PlaceInTwips(zonePicker_, 1560, 3060, 3840, 345);
     timeZone->setBuddy(zonePicker_);
     zonePicker_->lineEdit()->setAccessibleName("Time Zone");
-    connect(zonePicker_, &ZonePicker::ZoneChosen, this, &SunsetForm::ZonePicker_Chosen);
+    connect(zonePicker_, &ZonePicker::ZoneChosen, this,
+            Guarded(this, &SunsetForm::ZonePicker_Chosen));
     // Its longest text, so that the room it is given holds every one.
     zoneSource_ = new QLabel(kZoneInferredUnlessChosen, this);
     zoneSource_->setObjectName("ZoneSource");
@@ -100,18 +103,19 @@ void SunsetForm::BuildControls() {
     addFromList->setObjectName("Btn_AddFromList");
     addFromList->setAutoDefault(false);
     PlaceInTwips(addFromList, 240, 3780, 1800, 420);
-    connect(addFromList, &QPushButton::clicked, this, &SunsetForm::Btn_AddFromList_Click);
+    connect(addFromList, &QPushButton::clicked, this,
+            Guarded(this, &SunsetForm::Btn_AddFromList_Click));
 
     connect(AddButton("btn_New", "&New", 240), &QPushButton::clicked, this,
-            &SunsetForm::btn_New_Click);
+            Guarded(this, &SunsetForm::btn_New_Click));
     btnSave_ = AddButton("Btn_Save", "&Save", 780);
-    connect(btnSave_, &QPushButton::clicked, this, &SunsetForm::Btn_Save_Click);
+    connect(btnSave_, &QPushButton::clicked, this, Guarded(this, &SunsetForm::Btn_Save_Click));
     connect(AddButton("btn_del", "&Delete", 1320), &QPushButton::clicked, this,
-            &SunsetForm::btn_del_Click);
+            Guarded(this, &SunsetForm::btn_del_Click));
     connect(AddButton("Btn_Default", "&Make Default", 1860), &QPushButton::clicked, this,
-            &SunsetForm::Btn_Default_Click);
+            Guarded(this, &SunsetForm::Btn_Default_Click));
     connect(AddButton("btn_ok", "D&one", 2520), &QPushButton::clicked, this,
-            &SunsetForm::btn_ok_Click);
+            Guarded(this, &SunsetForm::btn_ok_Click));
 }
 
 NumberBox* SunsetForm::AddNumberBox(const char* name, int left, int top) {
